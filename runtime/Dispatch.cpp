@@ -1,0 +1,214 @@
+#include "runtime/Dispatch.h"
+
+#include <vector>
+
+namespace {
+
+void Nothing(const THI_Event&, TData&) {}
+
+void Dispatch(const THI_Event& first, TData& d) {
+    const THI_Event* e = &first;
+    while (e && e->Method) {
+        e->Method(e->Target, d, e->Index);
+        if (!(d.DataType & ForwardFlag)) return;
+        d.DataType &= ~ForwardFlag;
+        e = d.ForwardEvent;
+    }
+}
+
+void Read(const THI_Event& point, TData& d) {
+    if (point.Method) point.Method(point.Target, d, point.Index);
+}
+
+// Removes the first value of d: the next value of its chain takes its place, or d becomes NULL.
+void Consume(TData& d) {
+    if (d.Next) {
+        TData next = *d.Next;
+        d = next;
+    } else {
+        d.DataType = Tag::Null;
+    }
+}
+
+// Reads a connected point into a fresh NULL record; false when unconnected or answered Break.
+bool ReadConnected(const THI_Event& point, TData& answer) {
+    if (!point.Method) return false;
+    ReadHook(point, answer);
+    return answer.Tag() != Tag::Break;
+}
+
+struct InitCall {
+    void* target;
+    InitFn fn;
+};
+std::vector<InitCall>& InitQueue() {
+    static std::vector<InitCall> queue;
+    return queue;
+}
+
+bool hooksActive = false;
+
+}  // namespace
+
+HookFn EventHook = &Nothing;
+HookFn ReadHook = &Nothing;
+bool InitDone = false;
+
+void ActivateHooks() {
+    EventHook = &Dispatch;
+    ReadHook = &Read;
+    hooksActive = true;
+}
+
+void DeactivateHooks() {
+    EventHook = &Nothing;
+    ReadHook = &Nothing;
+    hooksActive = false;
+}
+
+bool HooksActive() { return hooksActive; }
+
+void RaiseEvent(const THI_Event& point, const TData& d) {
+    if (!point.Method) return;
+    TData copy = d;
+    EventHook(point, copy);
+}
+
+void RaiseNull(const THI_Event& point) {
+    if (!point.Method) return;
+    TData d;
+    EventHook(point, d);
+}
+
+void RaiseInteger(const THI_Event& point, int32_t i) {
+    if (!point.Method) return;
+    TData d;
+    d.DataType = Tag::Integer;
+    d.IntValue = i;
+    EventHook(point, d);
+}
+
+void RaiseString(const THI_Event& point, const Bytes& s) {
+    if (!point.Method) return;
+    TData d;
+    d.DataType = Tag::String;
+    d.StrValue = s;
+    EventHook(point, d);
+}
+
+void RaiseReal(const THI_Event& point, double r) {
+    if (!point.Method) return;
+    TData d;
+    d.DataType = Tag::Real;
+    d.RealValue = r;
+    EventHook(point, d);
+}
+
+void ReadRaw(TData& d, const THI_Event& point) {
+    if (point.Method)
+        ReadHook(point, d);
+    else
+        d.DataType = Tag::Break;
+}
+
+Bytes ReadString(TData& d, const THI_Event& point, const Bytes& def) {
+    TData answer;
+    if (ReadConnected(point, answer)) return ToString(answer);
+    if (!def.empty()) return def;
+    if (d.Tag() != Tag::Null) {
+        Bytes result = ToString(d);
+        Consume(d);
+        return result;
+    }
+    return def;
+}
+
+int32_t ReadInteger(TData& d, const THI_Event& point, int32_t def) {
+    TData answer;
+    if (ReadConnected(point, answer)) return ToInteger(answer);
+    if (def != 0) return def;
+    if (d.Tag() != Tag::Null) {
+        int32_t result = ToInteger(d);
+        Consume(d);
+        return result;
+    }
+    return def;
+}
+
+double ReadReal(TData& d, const THI_Event& point, double def) {
+    TData answer;
+    if (ReadConnected(point, answer)) return ToReal(answer);
+    if (def != 0.0) return def;
+    if (d.Tag() != Tag::Null) {
+        double result = ToReal(d);
+        Consume(d);
+        return result;
+    }
+    return def;
+}
+
+void* ReadStream(TData& d, const THI_Event& point, void* def) {
+    TData answer;
+    if (ReadConnected(point, answer)) return answer.Tag() == Tag::Stream ? answer.Ref : nullptr;
+    if (def) return def;
+    if (d.Tag() == Tag::Stream) {
+        void* result = d.Ref;
+        Consume(d);
+        return result;
+    }
+    return def;
+}
+
+TData ReadData(TData& d, const THI_Event& point, const TData* def) {
+    TData answer;
+    if (point.Method) {
+        ReadHook(point, answer);
+        answer.Next = nullptr;
+        if (answer.Tag() != Tag::Break) return answer;
+    }
+    if (def && def->Tag() != Tag::Null) {
+        TData copy = *def;
+        copy.Next = nullptr;
+        return copy;
+    }
+    TData result = d;
+    result.Next = nullptr;
+    if (d.Tag() == Tag::Null)
+        d.Next = nullptr;
+    else if (d.Next)
+        Consume(d);
+    return result;
+}
+
+TArrayIntf* ReadArray(const THI_Event& point) {
+    TData answer;
+    if (point.Method) ReadHook(point, answer);
+    return answer.Tag() == Tag::Array ? static_cast<TArrayIntf*>(answer.Ref) : nullptr;
+}
+
+int32_t PullInteger(const THI_Event& point) {
+    TData answer;
+    if (point.Method) ReadHook(point, answer);
+    return ToInteger(answer);
+}
+
+Bytes PullString(const THI_Event& point) {
+    TData answer;
+    if (point.Method) ReadHook(point, answer);
+    return ToString(answer);
+}
+
+TData TakeValue(TData& d) { return ReadData(d, THI_Event{}, nullptr); }
+
+void AddInit(void* target, InitFn fn) { InitQueue().push_back({target, fn}); }
+
+void RunInitQueue() {
+    // A queued call may build an on-demand scheme that queues more calls; take them in order.
+    auto& queue = InitQueue();
+    for (size_t i = 0; i < queue.size(); ++i) {
+        InitCall call = queue[i];
+        call.fn(call.target);
+    }
+    queue.clear();
+    InitDone = true;
+}

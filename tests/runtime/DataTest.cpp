@@ -1,0 +1,110 @@
+// Conversions and builders of the tagged value.
+#include <gtest/gtest.h>
+
+#include "runtime/Data.h"
+
+namespace {
+
+TData Str(const char* s) {
+    TData d;
+    SetString(d, s);
+    return d;
+}
+TData Int(int32_t i) {
+    TData d;
+    SetInteger(d, i);
+    return d;
+}
+TData Real(double r) {
+    TData d;
+    SetReal(d, r);
+    return d;
+}
+
+TEST(BytesTest, SubstringsShareTheBlockAndOutliveTheirSource) {
+    Bytes tail;
+    {
+        Bytes line("key = value ; note");
+        tail = line.substr(6, 5);
+        EXPECT_EQ(tail.data(), line.data() + 6);
+    }
+    EXPECT_EQ(tail, "value");
+    EXPECT_EQ(Bytes("abc").substr(5), "");
+    EXPECT_EQ(Bytes("abc").substr(1, 99), "bc");
+    EXPECT_EQ(Bytes::Concat({"a", "", "bc"}), "abc");
+}
+
+TEST(ConversionTest, ToIndex) {
+    struct Case {
+        TData value;
+        int32_t expected;
+    } cases[] = {
+        {Str("abc"), -1}, {Str("0"), 0}, {Str(""), -1}, {Str("12x"), 12}, {Str("-3"), -3},
+        {Int(7), 7},      {Real(2.5), 2}, {TData{}, -1},
+    };
+    for (auto& c : cases) {
+        SCOPED_TRACE(ToString(c.value).str());
+        EXPECT_EQ(ToIndex(c.value), c.expected);
+    }
+}
+
+TEST(ConversionTest, ToIntegerRoundsRealsToEvenAndParsesStrictly) {
+    struct Case {
+        TData value;
+        int32_t expected;
+    } cases[] = {
+        {Str(" 5"), 0},     {Str("+7"), 7},     {Str("-12ab"), -12}, {Str("4294967297"), 1},
+        {Real(2.5), 2},     {Real(3.5), 4},     {Real(-2.5), -2},    {Real(1.4999), 1},
+        {Int(-9), -9},      {TData{}, 0},
+    };
+    for (auto& c : cases) {
+        SCOPED_TRACE(ToString(c.value).str());
+        EXPECT_EQ(ToInteger(c.value), c.expected);
+    }
+}
+
+TEST(ConversionTest, StrToReal) {
+    struct Case {
+        const char* text;
+        double expected;
+    } cases[] = {
+        {"1.5", 1.5}, {"-2.25", -2.25}, {"1.2.3", 1.2}, {"2e3", 2000.0}, {"x1y2", 12.0}, {"", 0.0}, {"1e-2", 0.01},
+    };
+    for (auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_DOUBLE_EQ(StrToReal(c.text), c.expected);
+    }
+}
+
+TEST(ConversionTest, ToStringAndIsNonZero) {
+    EXPECT_EQ(ToString(Int(-42)), "-42");
+    EXPECT_EQ(ToString(Real(2.5)), "2.5");
+    EXPECT_EQ(ToString(TData{}), "");
+    EXPECT_TRUE(IsNonZero(TData{}));
+    EXPECT_TRUE(IsNonZero(Str("")));
+    EXPECT_FALSE(IsNonZero(Int(0)));
+    EXPECT_STREQ(DataTypeName(Tag::Break), "Break");
+    EXPECT_STREQ(DataTypeName(Tag::Array | ForwardFlag), "Array");
+}
+
+TEST(BuilderTest, ForwardingBuildersSetTheFlagAndTheEvent) {
+    THI_Event ev;
+    TData next = Int(2);
+    TData d = Int(1);
+    d.Next = &next;
+    ForwardInteger(d, ev, 5);
+    EXPECT_EQ(d.DataType, Tag::Integer | ForwardFlag);
+    EXPECT_EQ(d.ForwardEvent, &ev);
+    EXPECT_EQ(d.Next, nullptr);
+
+    TData s = Str("x");
+    ForwardCopy(d, ev, s);
+    EXPECT_EQ(d.DataType, Tag::String | ForwardFlag);
+    EXPECT_EQ(d.StrValue, "x");
+
+    CopyValue(d, s);
+    EXPECT_EQ(d.DataType, Tag::String);
+    EXPECT_EQ(d.ForwardEvent, nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,170 @@
+// The dispatcher with its forward loop, the read rules and the start-up queue.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "runtime/Dispatch.h"
+
+namespace {
+
+class HooksOn : public ::testing::Test {
+protected:
+    void SetUp() override { ActivateHooks(); }
+    void TearDown() override { DeactivateHooks(); }
+};
+
+// Passes its record on unchanged through the dispatcher's forward loop.
+struct PassThrough {
+    THI_Event onEvent;
+    void doEvent(TData& d, uint16_t) { ForwardData(d, onEvent); }
+};
+
+// Records what reaches it.
+struct Probe {
+    std::vector<TData> seen;
+    std::vector<uint16_t> indexes;
+    void doEvent(TData& d, uint16_t index) {
+        seen.push_back(d);
+        indexes.push_back(index);
+    }
+};
+
+// Answers a fixed value when read.
+struct Source {
+    TData value;
+    void Value(TData& d, uint16_t) { d = value; }
+};
+
+TData Str(const char* s) {
+    TData d;
+    SetString(d, s);
+    return d;
+}
+TData Int(int32_t i) {
+    TData d;
+    SetInteger(d, i);
+    return d;
+}
+
+TEST_F(HooksOn, UnconnectedEventRaisesNothing) {
+    TData d = Int(1);
+    CallEvent(THI_Event{}, d);
+    RaiseInteger(THI_Event{}, 1);
+    EXPECT_EQ(d.IntValue, 1);
+}
+
+TEST_F(HooksOn, AMillionPassThroughComponentsRunAsALoop) {
+    // A recursive dispatch would need megabytes of stack here and crash.
+    std::vector<PassThrough> chain(1000000);
+    Probe end;
+    for (size_t i = 0; i + 1 < chain.size(); ++i) chain[i].onEvent = Point<&PassThrough::doEvent>(chain[i + 1]);
+    chain.back().onEvent = Point<&Probe::doEvent>(end, 3);
+    RaiseString(Point<&PassThrough::doEvent>(chain[0]), "far");
+    ASSERT_EQ(end.seen.size(), 1u);
+    EXPECT_EQ(end.seen[0].StrValue, "far");
+    EXPECT_EQ(end.seen[0].DataType, Tag::String);
+    EXPECT_EQ(end.indexes[0], 3);
+}
+
+struct Rewriter {
+    THI_Event onEvent;
+    void doEvent(TData& d, uint16_t) { ForwardInteger(d, onEvent, 42); }
+};
+
+TEST_F(HooksOn, CallEventSeesDownstreamChangesAndRaiseDoesNot) {
+    Rewriter r;  // forwards into an unconnected event: the dispatch ends there
+    TData d = Int(1);
+    CallEvent(Point<&Rewriter::doEvent>(r), d);
+    EXPECT_EQ(d.DataType, Tag::Integer);  // the flag is cleared
+    EXPECT_EQ(d.IntValue, 42);
+
+    TData e = Int(1);
+    RaiseEvent(Point<&Rewriter::doEvent>(r), e);
+    EXPECT_EQ(e.IntValue, 1);
+}
+
+TEST_F(HooksOn, InactiveHooksCarryNothing) {
+    Probe p;
+    DeactivateHooks();
+    RaiseInteger(Point<&Probe::doEvent>(p), 1);
+    Source s{Int(9)};
+    TData d;
+    EXPECT_EQ(ReadInteger(d, Point<&Source::Value>(s)), 0);
+    EXPECT_TRUE(p.seen.empty());
+}
+
+TEST_F(HooksOn, ReadStringTakesSuccessiveValuesOfAChain) {
+    TData b = Str("b");
+    TData d = Str("a");
+    d.Next = &b;
+    EXPECT_EQ(ReadString(d, THI_Event{}), "a");
+    EXPECT_EQ(ReadString(d, THI_Event{}), "b");
+    EXPECT_EQ(d.DataType, Tag::Null);
+    EXPECT_EQ(ReadString(d, THI_Event{}), "");
+}
+
+TEST_F(HooksOn, NonEmptyDefaultsWinOverTheRecord) {
+    TData d = Int(7);
+    EXPECT_EQ(ReadInteger(d, THI_Event{}, 5), 5);
+    EXPECT_EQ(d.IntValue, 7);
+    EXPECT_EQ(ReadString(d, THI_Event{}, "dflt"), "dflt");
+    EXPECT_EQ(ReadInteger(d, THI_Event{}, 0), 7);
+    EXPECT_EQ(d.DataType, Tag::Null);
+}
+
+TEST_F(HooksOn, ConnectedPointWinsUnlessItAnswersBreak) {
+    Source s{Str("12")};
+    TData d = Int(7);
+    EXPECT_EQ(ReadInteger(d, Point<&Source::Value>(s), 5), 12);
+    EXPECT_EQ(d.IntValue, 7);
+
+    s.value.DataType = Tag::Break;
+    EXPECT_EQ(ReadInteger(d, Point<&Source::Value>(s), 5), 5);
+    EXPECT_EQ(ReadInteger(d, Point<&Source::Value>(s), 0), 7);
+}
+
+TEST_F(HooksOn, ReadDataTwiceFromOneUnchainedRecord) {
+    TData d = Int(3);
+    EXPECT_EQ(ReadData(d, THI_Event{}).IntValue, 3);
+    EXPECT_EQ(ReadData(d, THI_Event{}).IntValue, 3);
+
+    TData second = Int(4);
+    d.Next = &second;
+    TData first = ReadData(d, THI_Event{});
+    EXPECT_EQ(first.IntValue, 3);
+    EXPECT_EQ(first.Next, nullptr);
+    EXPECT_EQ(d.IntValue, 4);
+
+    TData def = Str("d");
+    TData empty;
+    EXPECT_EQ(ReadData(empty, THI_Event{}, &def).StrValue, "d");
+    EXPECT_EQ(TakeValue(d).IntValue, 4);
+}
+
+TEST_F(HooksOn, ReadRawMarksAnUnconnectedPointAsBreak) {
+    TData d = Int(1);
+    ReadRaw(d, THI_Event{});
+    EXPECT_EQ(d.DataType, Tag::Break);
+    EXPECT_EQ(PullInteger(THI_Event{}), 0);
+    EXPECT_EQ(PullString(THI_Event{}), "");
+    EXPECT_EQ(ReadArray(THI_Event{}), nullptr);
+}
+
+struct Starter {
+    std::vector<int>* log;
+    int id;
+    void Start() { log->push_back(id); }
+};
+
+TEST(InitQueueTest, RunsInOrderOnceAndSetsInitDone) {
+    std::vector<int> log;
+    Starter a{&log, 1}, b{&log, 2};
+    AddInit<&Starter::Start>(a);
+    AddInit<&Starter::Start>(b);
+    RunInitQueue();
+    RunInitQueue();
+    EXPECT_EQ(log, (std::vector<int>{1, 2}));
+    EXPECT_TRUE(InitDone);
+}
+
+}  // namespace
