@@ -1,0 +1,27 @@
+#include <gtest/gtest.h>
+
+#include "objlib/Cp1251.h"
+
+namespace {
+
+TEST(Cp1251Test, EveryAssignedByteRoundTrips) {
+    for (int c = 1; c < 256; ++c) {
+        if (c == 0x98) continue;
+        std::string byte(1, static_cast<char>(c)), back;
+        SCOPED_TRACE(c);
+        ASSERT_TRUE(Utf8ToCp1251(Cp1251ToUtf8(byte), back));
+        EXPECT_EQ(back, byte);
+    }
+}
+
+TEST(Cp1251Test, CyrillicAndUnwritableText) {
+    EXPECT_EQ(Cp1251ToUtf8("\xCF\xF0\xE8\xE2\xE5\xF2"), "Привет");
+    EXPECT_EQ(Cp1251ToUtf8("\x98"), "\xEF\xBF\xBD");
+    std::string out;
+    EXPECT_TRUE(Utf8ToCp1251("Ёё№ test", out));
+    EXPECT_EQ(out, "\xA8\xB8\xB9 test");
+    EXPECT_FALSE(Utf8ToCp1251("日本", out));
+    EXPECT_FALSE(Utf8ToCp1251("\xC3", out));  // cut sequence
+}
+
+}  // namespace
