@@ -1,0 +1,195 @@
+#include "components/window/StringTableRows.h"
+
+#include <string>
+
+TStringTableRows::TStringTableRows()
+    : array_(CreateArray(this, &ArraySetItem, &ArrayGetItem, &ArrayCountItems, &ArrayAddItem)) {}
+
+void TStringTableRows::AddColumn(const Bytes& caption) {
+    columns_.push_back(caption);
+    Reshape();
+}
+
+void TStringTableRows::ClearColumns() {
+    columns_.clear();
+    Reshape();
+}
+
+void TStringTableRows::Reshape() {
+    if (rows_.empty()) return;
+    PublishFirst();
+    if (observer_) observer_->BeginReset();
+    for (Row& row : rows_) {
+        std::vector<std::string_view> cells = SplitCells(row.text);
+        cells.resize(columns_.size());
+        row.text = JoinCells(cells);
+    }
+    if (observer_) observer_->EndReset();
+}
+
+std::vector<std::string_view> TStringTableRows::SplitCells(std::string_view text) const {
+    std::vector<std::string_view> cells;
+    size_t start = 0;
+    while (cells.size() < columns_.size()) {
+        size_t end = text.find(Delimiter, start);
+        if (end == std::string_view::npos) {
+            cells.push_back(text.substr(start));
+            break;
+        }
+        cells.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return cells;
+}
+
+Bytes TStringTableRows::JoinCells(const std::vector<std::string_view>& cells) const {
+    std::string joined;
+    for (size_t i = 0; i < cells.size(); ++i) {
+        if (i) joined += Delimiter;
+        joined.append(cells[i]);
+    }
+    return Bytes(joined);
+}
+
+// Makes the row text hold exactly one cell per column. `cellsText` holds the given cells;
+// missing cells come from `previous` when a row is rewritten, or are empty.
+Bytes TStringTableRows::Normalize(const Bytes& cellsText, const Row* previous) const {
+    const size_t columns = columns_.size();
+    if (columns == 0) return Bytes();
+    // Fast path: enough cells given; keep a slice up to the end of the last column's cell.
+    size_t end = 0;
+    size_t found = 0;
+    while (found < columns) {
+        size_t next = cellsText.view().find(Delimiter, end);
+        ++found;
+        if (next == std::string_view::npos) {
+            end = cellsText.size();
+            break;
+        }
+        if (found == columns) {
+            end = next;
+            break;
+        }
+        end = next + 1;
+    }
+    if (found == columns) return cellsText.substr(0, end);
+
+    std::vector<std::string_view> cells = SplitCells(cellsText);
+    if (previous) {
+        std::vector<std::string_view> old = SplitCells(previous->text);
+        for (size_t i = cells.size(); i < old.size(); ++i) cells.push_back(old[i]);
+    }
+    cells.resize(columns);
+    return JoinCells(cells);
+}
+
+int TStringTableRows::AddOrReplace(const Bytes& rowString, int index, bool replace) {
+    if (replace && (index < 0 || index >= Count())) return -1;
+    // The row string is read as if one Delimiter were appended, so the last cell is
+    // terminated: "a" holds one cell, "a\t" two, and with a colour prefix "0#0" holds none.
+    Row row;
+    Bytes cellsText = rowString;
+    bool hasCells = true;
+    if (ColorPrefix) {
+        std::string_view text = rowString;
+        size_t prefixEnd = text.find(Delimiter);
+        std::string_view prefix = text.substr(0, prefixEnd);
+        size_t split = prefix.find(ColorDelimiter);
+        int32_t t = StrToInteger(prefix.substr(0, split));
+        int32_t b = split == std::string_view::npos ? 0 : StrToInteger(prefix.substr(split + 1));
+        row.item = (static_cast<uint32_t>(t) << 24) + static_cast<uint32_t>(b);
+        hasCells = prefixEnd != std::string_view::npos;
+        cellsText = hasCells ? rowString.substr(prefixEnd + 1) : Bytes();
+    }
+    if (replace) {
+        Row& existing = rows_[index];
+        row.text = hasCells ? Normalize(cellsText, &existing) : existing.text;
+        existing = row;
+        if (observer_ && index < published_) observer_->RowChanged(index);
+        return index;
+    }
+    row.text = Normalize(cellsText, nullptr);  // no cells at all: every cell empty
+
+    if (index < 0 || index >= Count()) {
+        rows_.push_back(std::move(row));
+        if (observer_ && Count() - 1 == published_) observer_->AppendsPending();
+        return Count() - 1;
+    }
+    PublishFirst();
+    if (observer_) observer_->BeginInsertRow(index);
+    rows_.insert(rows_.begin() + index, std::move(row));
+    published_ = Count();
+    if (observer_) observer_->EndInsertRow();
+    return index;
+}
+
+void TStringTableRows::Delete(int index) {
+    if (index < 0 || index >= Count()) return;
+    PublishFirst();
+    if (observer_) observer_->BeginRemoveRow(index);
+    rows_.erase(rows_.begin() + index);
+    published_ = Count();
+    if (observer_) observer_->EndRemoveRow();
+}
+
+void TStringTableRows::Clear() {
+    if (observer_) observer_->BeginReset();
+    rows_.clear();
+    rows_.shrink_to_fit();
+    published_ = 0;
+    if (observer_) observer_->EndReset();
+}
+
+void TStringTableRows::PublishFirst() {
+    if (observer_ && published_ < Count()) observer_->PublishPending();
+    published_ = Count();
+}
+
+Bytes TStringTableRows::RowString(int index) const {
+    if (index < 0 || index >= Count()) return Bytes();
+    return rows_[index].text;
+}
+
+Bytes TStringTableRows::Cell(int row, int column) const {
+    if (row < 0 || row >= Count() || column < 0 || column >= ColumnCount()) return Bytes();
+    const Bytes& text = rows_[row].text;
+    size_t start = 0;
+    for (int c = 0; c < column; ++c) {
+        size_t next = text.view().find(Delimiter, start);
+        if (next == std::string_view::npos) return Bytes();
+        start = next + 1;
+    }
+    size_t end = text.view().find(Delimiter, start);
+    return text.substr(start, end == std::string_view::npos ? Bytes::npos : end - start);
+}
+
+void TStringTableRows::SetCell(int row, int column, std::string_view text) {
+    if (row < 0 || row >= Count() || column < 0 || column >= ColumnCount()) return;
+    Bytes old = rows_[row].text;  // keeps the cells' bytes alive while they are joined again
+    std::vector<std::string_view> cells = SplitCells(old);
+    cells.resize(columns_.size());
+    cells[column] = text;
+    rows_[row].text = JoinCells(cells);
+    if (observer_ && row < published_) observer_->RowChanged(row);
+}
+
+TArrayIntf* TStringTableRows::Array() { return array_.get(); }
+
+bool TStringTableRows::ArrayGetItem(void* self, TData& index, TData& item) {
+    auto* rows = static_cast<TStringTableRows*>(self);
+    int i = ToIndex(index);
+    if (i < 0 || i >= rows->Count()) return false;
+    SetString(item, rows->rows_[i].text);
+    return true;
+}
+
+void TStringTableRows::ArraySetItem(void* self, TData& index, TData& item) {
+    auto* rows = static_cast<TStringTableRows*>(self);
+    rows->AddOrReplace(ToString(item), ToIndex(index), true);
+}
+
+int32_t TStringTableRows::ArrayCountItems(void* self) { return static_cast<TStringTableRows*>(self)->Count(); }
+
+void TStringTableRows::ArrayAddItem(void* self, TData& item) {
+    static_cast<TStringTableRows*>(self)->AddOrReplace(ToString(item), -1, false);
+}

@@ -1,0 +1,103 @@
+// TStringTableRows: the rows of a string table as plain data, without any window.
+//
+// A row enters as a row string of cells separated by `Delimiter`; with `ColorPrefix` on, its
+// first cell "t#b" becomes the row's 32-bit item value (t << 24) + b and is not kept as a
+// cell. A row keeps exactly one cell per column, stored as its cells joined by `Delimiter`:
+// that is also what `RowString` answers, so the common case stores a slice of the incoming
+// row string and copies no bytes.
+//
+// A window shows this store through a model. Rows appended one by one are not announced one
+// by one: they stay pending until the observer publishes them in one batch. Every other
+// change publishes what is pending first and is then announced on its own.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "runtime/Data.h"
+
+class TStringTableRows {
+public:
+    // What a view of the rows is told. Calls come in Begin/End pairs around each change.
+    class Observer {
+    public:
+        virtual ~Observer() = default;
+        // Rows were appended beyond the published count while none were pending.
+        virtual void AppendsPending() = 0;
+        // Publish the pending rows now (a change other than an append is about to happen).
+        virtual void PublishPending() = 0;
+        virtual void BeginInsertRow(int index) = 0;
+        virtual void EndInsertRow() = 0;
+        virtual void BeginRemoveRow(int index) = 0;
+        virtual void EndRemoveRow() = 0;
+        virtual void BeginReset() = 0;
+        virtual void EndReset() = 0;
+        virtual void RowChanged(int index) = 0;
+    };
+
+    TStringTableRows();
+    TStringTableRows(const TStringTableRows&) = delete;
+    TStringTableRows& operator=(const TStringTableRows&) = delete;
+
+    char Delimiter = ' ';
+    char ColorDelimiter = '#';
+    bool ColorPrefix = false;
+
+    void SetObserver(Observer* observer) { observer_ = observer; }
+
+    // ---- Columns -------------------------------------------------------------------------
+    int ColumnCount() const { return static_cast<int>(columns_.size()); }
+    const Bytes& ColumnCaption(int column) const { return columns_[column]; }
+    // Adding or removing columns reshapes every row: new cells are empty, removed ones gone.
+    void AddColumn(const Bytes& caption);
+    void ClearColumns();
+
+    // ---- Rows ----------------------------------------------------------------------------
+    int Count() const { return static_cast<int>(rows_.size()); }
+    // Rows a view has been told about; the rest are pending.
+    int PublishedCount() const { return published_; }
+    void MarkPublished() { published_ = Count(); }
+
+    // The one routine behind add, insert, set and load. Index -1 appends; otherwise the row
+    // is inserted at index (0..Count), or with `replace` the existing row there is rewritten
+    // (cells beyond those given keep their text). Answers the row's index, or -1 when the
+    // index is out of range.
+    int AddOrReplace(const Bytes& rowString, int index, bool replace);
+    void Delete(int index);  // out of range: nothing
+    void Clear();
+
+    // The row's cells joined by Delimiter, without colour prefix; empty when out of range.
+    Bytes RowString(int index) const;
+    Bytes Cell(int row, int column) const;
+    void SetCell(int row, int column, std::string_view text);
+    uint32_t ItemValue(int row) const { return rows_[row].item; }
+
+    // The rows as an array interface (get/set/count/add); the same object on every request.
+    TArrayIntf* Array();
+
+private:
+    struct Row {
+        Bytes text;  // exactly ColumnCount() cells joined by Delimiter
+        uint32_t item = 0;
+    };
+
+    // Splits text at Delimiter into at most ColumnCount() cells, after dropping extra ones.
+    std::vector<std::string_view> SplitCells(std::string_view text) const;
+    Bytes JoinCells(const std::vector<std::string_view>& cells) const;
+    Bytes Normalize(const Bytes& cellsText, const Row* previous) const;
+    void Reshape();
+    void PublishFirst();
+
+    static bool ArrayGetItem(void* self, TData& index, TData& item);
+    static void ArraySetItem(void* self, TData& index, TData& item);
+    static int32_t ArrayCountItems(void* self);
+    static void ArrayAddItem(void* self, TData& item);
+
+    std::vector<Bytes> columns_;
+    std::vector<Row> rows_;
+    int published_ = 0;
+    Observer* observer_ = nullptr;
+    std::unique_ptr<TArrayIntf> array_;
+};

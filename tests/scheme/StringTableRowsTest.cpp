@@ -1,0 +1,153 @@
+// The row store behind the string tables: parsing row strings, row strings back, the array
+// interface and the batched announcements a view relies on.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "components/window/StringTableRows.h"
+
+namespace {
+
+void ConfigureMain(TStringTableRows& rows) {
+    rows.Delimiter = '\t';
+    rows.ColorPrefix = true;
+    for (const char* caption : {"type", "parameter", "value", "comment"}) rows.AddColumn(caption);
+}
+
+TEST(StringTableRowsTest, RowStringsBecomeCellsAndItemValues) {
+    struct Case {
+        const char* input;
+        const char* row;
+        uint32_t item;
+    } cases[] = {
+        {"0#0\tkey\tx\t5\t", "key\tx\t5\t", 0},
+        {"0#16707055\tsec\t[s]\t\tnote", "sec\t[s]\t\tnote", 16707055},
+        {"3#15466238\tcom\t\t\tc", "com\t\t\tc", (3u << 24) + 15466238},
+        {"0#0\tkey\tk\tv\tc\textra\tmore", "key\tk\tv\tc", 0},  // cells beyond the columns are dropped
+        {"0#0\tkey", "key\t\t\t", 0},                           // missing cells are empty
+        {"0#0", "\t\t\t", 0},                                   // prefix only: no cells
+        {"", "\t\t\t", 0},
+        {"x#y\tnor\ta", "nor\ta\t\t", 0},  // a non-numeric prefix gives default colours
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.input);
+        TStringTableRows rows;
+        ConfigureMain(rows);
+        ASSERT_EQ(rows.AddOrReplace(c.input, -1, false), 0);
+        EXPECT_EQ(rows.RowString(0), c.row);
+        EXPECT_EQ(rows.ItemValue(0), c.item);
+    }
+}
+
+TEST(StringTableRowsTest, AppendedRowsShareTheBytesOfTheirRowString) {
+    TStringTableRows rows;
+    ConfigureMain(rows);
+    Bytes input("0#0\tkey\tk\tv\tc");
+    rows.AddOrReplace(input, -1, false);
+    EXPECT_EQ(rows.RowString(0).data(), input.data() + 4);
+}
+
+TEST(StringTableRowsTest, ContentsEntriesKeepTwoCells) {
+    TStringTableRows rows;
+    rows.Delimiter = '+';
+    rows.AddColumn("index");
+    rows.AddColumn("section");
+    rows.AddOrReplace("12+a+b", -1, false);
+    EXPECT_EQ(rows.RowString(0), "12+a");
+    EXPECT_EQ(rows.Cell(0, 1), "a");
+    EXPECT_EQ(rows.Cell(0, 2), "");
+}
+
+TEST(StringTableRowsTest, InsertDeleteReplaceAndCells) {
+    TStringTableRows rows;
+    ConfigureMain(rows);
+    rows.AddOrReplace("0#0\tkey\ta\t1\t", -1, false);
+    rows.AddOrReplace("0#0\tkey\tb\t2\t", -1, false);
+    EXPECT_EQ(rows.AddOrReplace("0#15466238\tcom\t\t\tnew", 1, false), 1);
+    EXPECT_EQ(rows.RowString(1), "com\t\t\tnew");
+    EXPECT_EQ(rows.RowString(2), "key\tb\t2\t");
+    EXPECT_EQ(rows.AddOrReplace("0#0\tkey", 7, false), 3);  // beyond the end: appended
+
+    // Rewriting keeps the cells it is not given.
+    EXPECT_EQ(rows.AddOrReplace("5#1\tnor\tz", 0, true), 0);
+    EXPECT_EQ(rows.RowString(0), "nor\tz\t1\t");
+    EXPECT_EQ(rows.ItemValue(0), (5u << 24) + 1);
+    EXPECT_EQ(rows.AddOrReplace("0#0\tx", 9, true), -1);
+
+    rows.SetCell(0, 3, "edited");
+    EXPECT_EQ(rows.RowString(0), "nor\tz\t1\tedited");
+    EXPECT_EQ(rows.ItemValue(0), (5u << 24) + 1);  // editing keeps the colours
+
+    rows.Delete(1);
+    rows.Delete(42);
+    EXPECT_EQ(rows.Count(), 3);
+    EXPECT_EQ(rows.RowString(1), "key\tb\t2\t");
+    EXPECT_EQ(rows.RowString(-1), "");
+    rows.Clear();
+    EXPECT_EQ(rows.Count(), 0);
+}
+
+TEST(StringTableRowsTest, ArrayInterfaceWorksOnRows) {
+    TStringTableRows rows;
+    ConfigureMain(rows);
+    TArrayIntf* array = rows.Array();
+    EXPECT_EQ(rows.Array(), array);
+    TData item, index;
+    SetString(item, "0#0\tkey\tk\tv\tc");
+    ArrayAdd(*array, item);
+    EXPECT_EQ(ArrayCount(*array), 1);
+
+    SetInteger(index, 0);
+    TData got;
+    ASSERT_TRUE(ArrayGet(*array, index, got));
+    EXPECT_EQ(got.StrValue, "key\tk\tv\tc");
+    SetInteger(index, 1);
+    EXPECT_FALSE(ArrayGet(*array, index, got));
+
+    // A string without the colour prefix loses its first cell to the prefix.
+    SetInteger(index, 0);
+    SetString(item, "key\tq\tw\te");
+    ArraySet(*array, index, item);
+    EXPECT_EQ(rows.RowString(0), "q\tw\te\tc");
+}
+
+struct Journal : TStringTableRows::Observer {
+    TStringTableRows* rows = nullptr;
+    std::vector<std::string> log;
+    void AppendsPending() override { log.push_back("pending"); }
+    void PublishPending() override {
+        log.push_back("publish " + std::to_string(rows->PublishedCount()) + ".." + std::to_string(rows->Count()));
+        rows->MarkPublished();
+    }
+    void BeginInsertRow(int index) override { log.push_back("insert " + std::to_string(index)); }
+    void EndInsertRow() override {}
+    void BeginRemoveRow(int index) override { log.push_back("remove " + std::to_string(index)); }
+    void EndRemoveRow() override {}
+    void BeginReset() override { log.push_back("reset"); }
+    void EndReset() override {}
+    void RowChanged(int index) override { log.push_back("changed " + std::to_string(index)); }
+};
+
+TEST(StringTableRowsTest, AppendsAreAnnouncedInBatches) {
+    TStringTableRows rows;
+    ConfigureMain(rows);
+    Journal journal;
+    journal.rows = &rows;
+    rows.SetObserver(&journal);
+    for (int i = 0; i < 1000; ++i) rows.AddOrReplace("0#0\tkey\tk\tv\tc", -1, false);
+    EXPECT_EQ(journal.log, (std::vector<std::string>{"pending"}));
+    EXPECT_EQ(rows.PublishedCount(), 0);
+
+    rows.SetCell(5, 1, "x");  // a pending row: nothing to announce
+    rows.Delete(3);
+    rows.AddOrReplace("0#0\tkey", -1, false);
+    rows.SetCell(0, 1, "y");
+    EXPECT_EQ(journal.log, (std::vector<std::string>{"pending", "publish 0..1000", "remove 3", "pending",
+                                                     "changed 0"}));
+    rows.Clear();
+    EXPECT_EQ(journal.log.back(), "reset");
+    EXPECT_EQ(rows.PublishedCount(), 0);
+}
+
+}  // namespace
