@@ -1,0 +1,32 @@
+#include "runtime/CompareValues.h"
+
+namespace {
+
+template <class T>
+bool Holds(const T& x, const T& y, uint8_t kind) {
+    switch (kind) {
+    case Compare::Equal: return x == y;
+    case Compare::Less: return x < y;
+    case Compare::Greater: return x > y;
+    case Compare::LessOrEqual: return x <= y;
+    case Compare::GreaterOrEqual: return x >= y;
+    case Compare::NotEqual: return x != y;
+    default: return false;
+    }
+}
+
+bool CompareStrings(const Bytes& x, const Bytes& y, uint8_t kind) {
+    if (kind == Compare::Equal || kind == Compare::NotEqual) return Holds(x.view(), y.view(), kind);
+    return Holds(x.size(), y.size(), kind);
+}
+
+}  // namespace
+
+bool CompareValues(const TData& a, const TData& b, uint8_t kind) {
+    switch (a.Tag()) {
+    case Tag::Integer: return Holds(a.IntValue, ToInteger(b), kind);
+    case Tag::String: return CompareStrings(a.StrValue, ToString(b), kind);
+    case Tag::Real: return Holds(a.RealValue, ToReal(b), kind);
+    default: return false;
+    }
+}
