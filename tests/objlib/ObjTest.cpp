@@ -12,10 +12,12 @@ namespace {
 // Records its destruction steps into a log that outlives it.
 class Logged : public TObj {
 public:
-    explicit Logged(std::vector<std::string>& log) : log_(log) {
-        OnDestroy = [this](TObj* sender) { log_.push_back(sender == this ? "destroy" : "destroy?"); };
-        AddCleanup(&Note, new Entry{&log_, "cleanup 1"});
-        AddCleanup(&Note, new Entry{&log_, "cleanup 2"});
+    explicit Logged(std::vector<std::string>& log) {
+        // The handler runs from ~TObj: it may compare the pointer, not use Logged's members.
+        TObj* self = this;
+        OnDestroy = [&log, self](TObj* sender) { log.push_back(sender == self ? "destroy" : "destroy?"); };
+        AddCleanup(&Note, new Entry{&log, "cleanup 1"});
+        AddCleanup(&Note, new Entry{&log, "cleanup 2"});
     }
 
 private:
@@ -28,7 +30,6 @@ private:
         entry->log->push_back(entry->text);
         delete entry;
     }
-    std::vector<std::string>& log_;
 };
 
 const std::vector<std::string> kDestroyed = {"destroy", "cleanup 1", "cleanup 2"};
