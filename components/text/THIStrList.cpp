@@ -1,0 +1,50 @@
+#include "components/text/THIStrList.h"
+
+#include "objlib/FileSystem.h"
+
+void THIStrList::doAdd(TData& d, uint16_t) {
+    lines_.Add(ReadString(d, Str));
+    RaiseNull(onChange);
+}
+
+void THIStrList::doClear(TData&, uint16_t) {
+    lines_.Clear();
+    RaiseNull(onChange);
+}
+
+void THIStrList::doDelete(TData& d, uint16_t) {
+    int32_t index = ToIndex(d);
+    if (index < 0 || index >= lines_.Count()) return;
+    lines_.Delete(index);
+    RaiseNull(onChange);
+}
+
+void THIStrList::doLoad(TData& d, uint16_t) {
+    Bytes content;
+    if (!ReadWholeFile(ReadString(d, FileNamePoint, FileName), content)) return;
+    lines_.SetText(content, false);
+    RaiseNull(onChange);
+}
+
+void THIStrList::doSave(TData& d, uint16_t) { lines_.SaveToFile(ReadString(d, FileNamePoint, FileName)); }
+
+void THIStrList::Array(TData& d, uint16_t) {
+    if (!array_) array_ = CreateArray(this, &ArraySetLine, &ArrayGetLine, &ArrayLineCount, &ArrayAddLine);
+    SetArray(d, array_.get());
+}
+
+void THIStrList::ArraySetLine(void* self, TData& index, TData& item) {
+    static_cast<THIStrList*>(self)->lines_.Put(ToIndex(index), ToString(item));
+}
+
+bool THIStrList::ArrayGetLine(void* self, TData& index, TData& item) {
+    const TStrList& lines = static_cast<THIStrList*>(self)->lines_;
+    int32_t i = ToIndex(index);
+    if (i < 0 || i >= lines.Count()) return false;
+    SetString(item, lines.Get(i));
+    return true;
+}
+
+int32_t THIStrList::ArrayLineCount(void* self) { return static_cast<THIStrList*>(self)->lines_.Count(); }
+
+void THIStrList::ArrayAddLine(void* self, TData& item) { static_cast<THIStrList*>(self)->lines_.Add(ToString(item)); }

@@ -1,0 +1,58 @@
+// TStrList: a list of text lines that can be read and written as one CR LF text and as a file.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "objlib/TObj.h"
+#include "runtime/Bytes.h"
+
+// Lines are cp1251 byte strings and end at their first NUL byte: a line given with a NUL inside
+// is kept up to it. Lines set as one text (SetText, LoadFromFile) are slices of that text's
+// block, so loading a file costs one block plus one slot per line; the slot array is sized
+// once to the final count. Every index operation is guarded: out of range, Insert, Put and
+// Delete do nothing and Get answers the empty string.
+//
+// The one-text form: a line ends at CR, at LF, or at CR LF (one end); a final line end adds no
+// empty line; the text ends at its first NUL byte. Text() writes CR LF after every line, the
+// last one too, so Text() then SetText() restores the lines (as long as none holds CR or LF).
+class TStrList : public TObj {
+public:
+    int Count() const { return static_cast<int>(lines_.size()); }
+    // Appends; returns the new line's index.
+    int Add(const Bytes& s);
+    // Inserts at index 0..Count.
+    void Insert(int index, const Bytes& s);
+    // The line, or the empty string when the index is out of range.
+    Bytes Get(int index) const;
+    // Replaces the line at an index in range.
+    void Put(int index, const Bytes& s);
+    void Delete(int index);
+    void Clear();
+
+    // Every line followed by CR LF; the empty string for an empty list.
+    Bytes Text() const;
+    // Replaces the lines by the text's lines, or appends them when `append` is true. An empty
+    // text with append false empties the list.
+    void SetText(const Bytes& s, bool append);
+
+    // Replaces the lines by the file's lines; a file that cannot be read (missing, a folder,
+    // no access) leaves the list as it was. The path is cp1251 text.
+    void LoadFromFile(const Bytes& path);
+    // Saves Text() over the file in one step (see WriteWholeFile): on any failure the old file
+    // stays as it was. Nothing is reported.
+    void SaveToFile(const Bytes& path);
+
+    // The index of the first line equal to s byte for byte, or -1.
+    int IndexOf(std::string_view s) const;
+
+protected:
+    // Told after `count` lines were inserted at `index`, after the line at `index` went, and
+    // after the list was emptied; a derived list keeps parallel data in step with them.
+    virtual void LinesInserted(int /*index*/, int /*count*/) {}
+    virtual void LineDeleted(int /*index*/) {}
+    virtual void LinesCleared() {}
+
+private:
+    std::vector<Bytes> lines_;
+};
