@@ -8,7 +8,7 @@
 // 0 or less shortens the count by the bytes before position 1 and starts at 1. CopyStr of the
 // input, a slice of its bytes, leaves through onCopy on return.
 //
-// Points: method doCopy; data points Str, PositionPoint and CountPoint (the design's data
+// Points: method doCopy; data points Str, PositionPoint and CountPoint (the data
 // points `Position` and `Count`, suffixed because the properties have those names); event
 // onCopy.
 class THICopy {

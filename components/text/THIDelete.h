@@ -7,7 +7,7 @@
 // (PositionPoint, default Position) and the count (CountPoint, default Count) and raises
 // DeleteStr of the input through onDelete at once; a position of 0 or less deletes nothing.
 //
-// Points: method doDelete; data points Str, PositionPoint and CountPoint (the design's data
+// Points: method doDelete; data points Str, PositionPoint and CountPoint (the data
 // points `Position` and `Count`, suffixed because the properties have those names); event
 // onDelete.
 class THIDelete {

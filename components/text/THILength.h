@@ -6,7 +6,7 @@
 // doLength stores the length of Str in Result and raises it through onLength at once.
 //
 // Points: method doLength; data point Str; event onLength; value point ResultPoint (the
-// design's value point `Result`, suffixed because the stored field has that name).
+// value point `Result`, suffixed because the stored field has that name).
 class THILength {
 public:
     void doLength(TData& d, uint16_t index);

@@ -10,7 +10,7 @@
 // SkipNotFound is set. Position keeps where the next search starts: behind the match, or 0
 // after a miss, so the next call starts from StartPos again.
 //
-// Points: method doSearch; data points Str, SubStrPoint and StartPosPoint (the design's data
+// Points: method doSearch; data points Str, SubStrPoint and StartPosPoint (the data
 // points `SubStr` and `StartPos`, suffixed because the properties have those names); event
 // onSearch.
 class THIPosition {

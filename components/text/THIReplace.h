@@ -12,7 +12,7 @@
 // empty substring replaces nothing. The result leaves through onReplace on return, also when
 // empty; without a replacement it is the input itself, otherwise built in one block.
 //
-// Points: method doReplace; data points Str, Skip, SubStrPoint and DestStrPoint (the design's
+// Points: method doReplace; data points Str, Skip, SubStrPoint and DestStrPoint (the
 // data points `SubStr` and `DestStr`, suffixed because the properties have those names);
 // event onReplace.
 class THIReplace {

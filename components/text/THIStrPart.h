@@ -10,7 +10,7 @@
 // onNotFound on return; with an empty Char nothing is raised.
 //
 // Points: method doSplit; data point Str; events onSplit, onPart, onNotFound; value point
-// LeftPoint (the design's value point `Left`, suffixed because the stored field has that name).
+// LeftPoint (the value point `Left`, suffixed because the stored field has that name).
 class THIStrPart {
 public:
     void doSplit(TData& d, uint16_t index);
