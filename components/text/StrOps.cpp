@@ -1,0 +1,34 @@
+#include "components/text/StrOps.h"
+
+#include <algorithm>
+
+int32_t Pos(std::string_view sub, std::string_view s) { return PosFrom(sub, s, 1); }
+
+int32_t PosFrom(std::string_view sub, std::string_view s, int32_t from) {
+    if (sub.empty()) return 0;
+    size_t start = from < 1 ? 0 : static_cast<size_t>(from) - 1;
+    if (start >= s.size()) return 0;
+    size_t found = s.find(sub, start);
+    return found == std::string_view::npos ? 0 : static_cast<int32_t>(found + 1);
+}
+
+Bytes CopyStr(const Bytes& s, int32_t index, int32_t count) {
+    if (count <= 0) return Bytes();
+    size_t start = index < 1 ? 0 : static_cast<size_t>(index) - 1;
+    return s.substr(start, static_cast<size_t>(count));
+}
+
+Bytes DeleteStr(const Bytes& s, int32_t index, int32_t count) {
+    if (index < 1 || count <= 0 || static_cast<size_t>(index) > s.size()) return s;
+    size_t start = static_cast<size_t>(index) - 1;
+    size_t end = start + std::min(static_cast<size_t>(count), s.size() - start);
+    if (start == 0) return s.substr(end);
+    if (end == s.size()) return s.substr(0, start);
+    return Bytes::Concat({s.view().substr(0, start), s.view().substr(end)});
+}
+
+Bytes InsertStr(std::string_view t, const Bytes& s, int32_t index) {
+    if (t.empty()) return s;
+    size_t at = index < 1 ? 0 : std::min(static_cast<size_t>(index) - 1, s.size());
+    return Bytes::Concat({s.view().substr(0, at), t, s.view().substr(at)});
+}

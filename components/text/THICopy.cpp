@@ -1,0 +1,18 @@
+#include "components/text/THICopy.h"
+
+#include <algorithm>
+
+#include "components/text/StrOps.h"
+
+void THICopy::doCopy(TData& d, uint16_t) {
+    Bytes s = ReadString(d, Str);
+    if (s.empty()) return;
+    int32_t pos = ReadInteger(d, PositionPoint, Position);
+    int32_t count = ReadInteger(d, CountPoint, Count);
+    if (pos <= 0) {
+        // Widened: a very negative count and position must not wrap round to a large count.
+        count = static_cast<int32_t>(std::max<int64_t>(int64_t{count} + pos - 1, 0));
+        pos = 1;
+    }
+    ForwardString(d, onCopy, CopyStr(s, pos, count));
+}

@@ -1,0 +1,119 @@
+#include "components/text/THIFormatStr.h"
+
+#include <cstring>
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Reads the decimal digits of text from i on into a 16-bit number, leaving i behind them.
+uint16_t ReadPlaceholderNumber(std::string_view text, size_t& i) {
+    uint16_t n = 0;
+    for (; i < text.size() && IsDigit(text[i]); ++i) n = static_cast<uint16_t>(n * 10 + (text[i] - '0'));
+    return n;
+}
+
+}  // namespace
+
+void THIFormatStr::SetDataCount(int32_t n) {
+    DataCount = n;
+    Str.resize(n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+const THI_Event& THIFormatStr::Point(uint16_t n) const {
+    static const THI_Event unconnected;
+    return n <= Str.size() ? Str[n - 1] : unconnected;
+}
+
+void THIFormatStr::doString(TData& d, uint16_t) {
+    Bytes mask = Mask;  // a doMask reached through a read must not change the text being filled
+    // Only a % before the last byte is ever examined; without one the mask is the result.
+    bool examined = mask.size() > 1 && std::memchr(mask.data(), '%', mask.size() - 1) != nullptr;
+    if (DataCount <= 0 || !examined) {
+        RaiseString(onFString, mask);
+        return;
+    }
+    // Taken out for the call: a read that comes back into this component finds it empty and
+    // fills a buffer of its own.
+    std::string text = std::move(buffer_);
+    if (SkipInserted) {
+        FillOnce(mask, d, text);
+    } else {
+        text.assign(mask.view());
+        FillRescanning(text, d);
+    }
+    Bytes result(text);
+    buffer_ = std::move(text);
+    RaiseString(onFString, result);
+}
+
+// Inserted text is never scanned, so the mask is read once and the result appended piece by
+// piece. "Below the length of the text" for the text being filled means before the last byte
+// of the mask, since everything behind the scan position is still the mask's own text.
+void THIFormatStr::FillOnce(std::string_view mask, TData& d, std::string& out) {
+    out.clear();
+    size_t i = 0;
+    while (i + 1 < mask.size()) {
+        size_t percent = mask.find('%', i);
+        if (percent == std::string_view::npos || percent + 1 >= mask.size()) break;
+        out.append(mask, i, percent - i);
+        i = percent + 1;
+        if (mask[i] == '%') {
+            out += '%';
+            ++i;
+            continue;
+        }
+        uint16_t n = ReadPlaceholderNumber(mask, i);
+        if (n == 0 || n > DataCount) {
+            out.append(mask, percent, i - percent);
+            continue;
+        }
+        out.append(ReadString(d, Point(n)).view());
+    }
+    out.append(mask, i);
+}
+
+// Edits the text in place and scans inserted text again. Each expansion opens a span over its
+// inserted text; spans nest, and a placeholder met inside the span of the same number is left
+// as it is, which bounds the nesting by DataCount.
+void THIFormatStr::FillRescanning(std::string& text, TData& d) {
+    struct Span {
+        size_t end;
+        uint16_t n;
+    };
+    std::vector<Span> open;  // innermost last
+    size_t i = 0;
+    while (i + 1 < text.size()) {
+        while (!open.empty() && i >= open.back().end) open.pop_back();
+        if (text[i] != '%') {
+            ++i;
+            continue;
+        }
+        size_t start = i++;
+        if (text[i] == '%') {
+            text.erase(start, 1);  // i now points behind the remaining %
+            for (Span& span : open) --span.end;
+            continue;
+        }
+        uint16_t n = ReadPlaceholderNumber(text, i);
+        bool ownSpan = false;
+        for (const Span& span : open) ownSpan = ownSpan || span.n == n;
+        if (n == 0 || n > DataCount || ownSpan) continue;
+        Bytes value = ReadString(d, Point(n));
+        text.replace(start, i - start, value.view());
+        // The byte behind a span is never a digit (digits are read up to the first other byte),
+        // so the placeholder lies wholly inside every open span and each moves by the same amount.
+        for (Span& span : open) span.end = span.end - (i - start) + value.size();
+        open.push_back({start + value.size(), n});
+        i = start;
+    }
+}
+
+void THIFormatStr::doMask(TData& d, uint16_t) { Mask = ToString(d); }
+
+void THIFormatStr::doMethod(TData& d, uint16_t index) {
+    if (index == 0)
+        doString(d, index);
+    else
+        doMask(d, index);
+}

@@ -1,0 +1,44 @@
+// THIFormatStr: fills the placeholders %1 to %N of a mask with the values of its data points.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "runtime/Dispatch.h"
+
+// doString scans Mask from left to right: a doubled % becomes one %; %n with 1 <= n <=
+// DataCount (n read as decimal digits, held in 16 bits) is replaced by the value read from
+// Str[n - 1] at the moment the placeholder is met, so unconnected points take the successive
+// values of the incoming chain; other % signs and a % in the last position stay as they are.
+// With SkipInserted set the inserted text is not scanned again; with it clear scanning resumes
+// at the start of the inserted text, except that a placeholder is never expanded inside the
+// text inserted for that same placeholder (a value naming its own placeholder would otherwise
+// expand forever). DataCount 0 or less raises the mask untouched. The result is raised through
+// onFString at once. doMask stores the incoming value, converted to a string, as Mask.
+//
+// Method points: doString (index 0), doMask (index 1), and doMethod, which takes either by
+// index for a scheme that connects one method point with two indexes. Data points: Str, sized
+// by SetDataCount; Str[0] fills %1. Event: onFString.
+class THIFormatStr {
+public:
+    void doString(TData& d, uint16_t index);
+    void doMask(TData& d, uint16_t index);
+    void doMethod(TData& d, uint16_t index);
+
+    // Sets DataCount and sizes Str to it; called before the points are connected.
+    void SetDataCount(int32_t n);
+
+    int32_t DataCount = 0;
+    std::vector<THI_Event> Str;
+    Bytes Mask;
+    uint8_t SkipInserted = 0;
+    THI_Event onFString;
+
+private:
+    const THI_Event& Point(uint16_t n) const;
+    void FillOnce(std::string_view mask, TData& d, std::string& out);
+    void FillRescanning(std::string& text, TData& d);
+
+    // Kept between calls so that filling a mask allocates only for the result.
+    std::string buffer_;
+};

@@ -1,0 +1,57 @@
+#include "components/text/THIReplace.h"
+
+#include <cstddef>
+#include <cstring>
+
+namespace {
+
+// The input with dst in place of the subSize bytes at each offset: `size` bytes in one block.
+Bytes Assemble(std::string_view input, const std::vector<size_t>& offsets, size_t subSize, std::string_view dst,
+               size_t size) {
+    char* out = nullptr;
+    Bytes built = Bytes::Uninitialized(size, out);
+    size_t copied = 0;
+    for (size_t offset : offsets) {
+        std::memcpy(out, input.data() + copied, offset - copied);
+        out += offset - copied;
+        if (!dst.empty()) std::memcpy(out, dst.data(), dst.size());
+        out += dst.size();
+        copied = offset + subSize;
+    }
+    std::memcpy(out, input.data() + copied, input.size() - copied);
+    return built;
+}
+
+}  // namespace
+
+void THIReplace::doReplace(TData& d, uint16_t) {
+    // Locals rather than Result: a Skip read may come back into this component.
+    Bytes text = ReadString(d, Str);
+    Bytes sub = ReadString(d, SubStrPoint, SubStr);
+    Bytes dst = ReadString(d, DestStrPoint, DestStr);
+    Bytes result = text;
+    if (!text.empty() && !sub.empty()) {
+        // Behind a replacement or a kept occurrence the text is still the input's own, so the
+        // occurrences are found in the input and the result is assembled afterwards.
+        std::vector<size_t> offsets = std::move(replaced_);  // a re-entering call finds it empty
+        offsets.clear();
+        std::string_view input = text.view();
+        ptrdiff_t shift = 0;  // how far the text being built has moved behind the replacements
+        size_t found = input.find(sub.view());
+        while (found != std::string_view::npos) {
+            Position = static_cast<int32_t>(static_cast<ptrdiff_t>(found) + shift + 1);
+            size_t next = found + 1;
+            if (PullInteger(Skip) == 0) {
+                offsets.push_back(found);
+                shift += static_cast<ptrdiff_t>(dst.size()) - static_cast<ptrdiff_t>(sub.size());
+                next = found + sub.size();
+            }
+            found = next < input.size() ? input.find(sub.view(), next) : std::string_view::npos;
+        }
+        size_t size = static_cast<size_t>(static_cast<ptrdiff_t>(input.size()) + shift);
+        if (!offsets.empty()) result = size == 0 ? Bytes() : Assemble(input, offsets, sub.size(), dst, size);
+        replaced_ = std::move(offsets);
+    }
+    Result = result;
+    ForwardString(d, onReplace, result);
+}

@@ -1,0 +1,683 @@
+// The nine string components wired to small recording probes, as the schemes wire them.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "components/text/THIBlockFind.h"
+#include "components/text/THICopy.h"
+#include "components/text/THIDelete.h"
+#include "components/text/THIFormatStr.h"
+#include "components/text/THILength.h"
+#include "components/text/THIPosition.h"
+#include "components/text/THIReplace.h"
+#include "components/text/THIStrPart.h"
+#include "components/text/THITrim.h"
+
+namespace {
+
+// Writes every value it receives into a shared log as "label:text", so that the order of
+// calls across several probes can be checked; answers the last value as a value point.
+struct Probe {
+    std::vector<std::string>* log;
+    std::string label;
+    TData last;
+
+    void doEvent(TData& d, uint16_t) {
+        last = d;
+        log->push_back(label + ":" + ToString(d).str());
+    }
+    void Value(TData& d, uint16_t) { CopyValue(d, last); }
+};
+
+// Passes what it receives on by forwarding, like the routing components do.
+struct Relay {
+    THI_Event onEvent;
+    void doEvent(TData& d, uint16_t) { ForwardData(d, onEvent); }
+};
+
+// A value point whose answer the test decides.
+struct Answer {
+    std::function<void(TData&)> answer;
+    void Value(TData& d, uint16_t) { answer(d); }
+};
+
+Answer Text(const char* s) {
+    return Answer{[text = Bytes(s)](TData& d) { SetString(d, text); }};
+}
+
+// Answers the given integers one after the other.
+Answer Integers(std::vector<int32_t> values) {
+    return Answer{[values, next = size_t{0}](TData& d) mutable { SetInteger(d, values.at(next++)); }};
+}
+
+TData StrValue(const char* s) {
+    TData d;
+    SetString(d, s);
+    return d;
+}
+
+class StringComponentsTest : public ::testing::Test {
+protected:
+    void SetUp() override { ActivateHooks(); }
+    void TearDown() override { DeactivateHooks(); }
+
+    THI_Event To(Probe& probe) { return Point<&Probe::doEvent>(probe); }
+    Probe MakeProbe(const char* label) { return Probe{&log, label, {}}; }
+
+    // Calls a method point through the dispatcher as a connection would; returns the caller's
+    // record afterwards, which holds what a method passed on on return.
+    template <auto Method, class C>
+    TData Call(C& component, TData d) {
+        CallEvent(Point<Method>(component), d);
+        return d;
+    }
+
+    std::vector<std::string> log;
+};
+
+using Log = std::vector<std::string>;
+
+// ---- THIStrPart --------------------------------------------------------------------------
+
+TEST_F(StringComponentsTest, StrPartSplitsAtTheFirstSeparator) {
+    struct Case {
+        const char* separator;
+        const char* input;
+        Log expected;
+    };
+    const Case cases[] = {
+        {";", "a=1;c", {"split:a=1", "part:c"}},
+        {";", "a;", {"split:a", "part:"}},
+        {";", ";x", {"split:", "part:x"}},
+        {";", "a;b;c", {"split:a", "part:b;c"}},
+        {";", "abc", {"none:abc"}},
+        {";", "", {"none:"}},
+        {"\t", "key\tname\tvalue", {"split:key", "part:name\tvalue"}},
+        {"=>", "a=b", {"none:a=b"}},  // the whole separator must occur
+        {"=>", "a=>b", {"split:a", "part:>b"}},  // but only its first character splits
+        {"", "a;b", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "'" << c.input << "' at '" << c.separator << "'");
+        log.clear();
+        Probe split = MakeProbe("split"), part = MakeProbe("part"), none = MakeProbe("none");
+        THIStrPart cut;
+        cut.Char = c.separator;
+        cut.onSplit = To(split);
+        cut.onPart = To(part);
+        cut.onNotFound = To(none);
+        TData after = Call<&THIStrPart::doSplit>(cut, StrValue(c.input));
+        EXPECT_EQ(log, c.expected);
+        // onPart and onNotFound are passed on through the caller's record, not raised from inside.
+        if (!c.expected.empty() && !c.expected.back().starts_with("split:")) {
+            EXPECT_EQ(after.Tag(), Tag::String);
+            EXPECT_EQ(after.StrValue.str(), c.expected.back().substr(5));
+        }
+        if (!c.expected.empty() && c.expected[0].starts_with("split:")) {
+            TData left;
+            cut.LeftPoint(left, 0);
+            EXPECT_EQ("split:" + left.StrValue.str(), c.expected[0]);
+        }
+    }
+}
+
+TEST_F(StringComponentsTest, StrPartRunsEverythingBehindOnSplitBeforeOnPart) {
+    // The key-row builder's pattern: the key is stored from onSplit, and the row is formatted
+    // from onPart with the stored key, so the store must have happened by then.
+    Probe keyMemory = MakeProbe("key");
+    Relay relay{To(keyMemory)};
+    Probe row = MakeProbe("row");
+    THIFormatStr format;
+    format.Mask = "%1|%2";
+    format.SetDataCount(2);
+    format.SkipInserted = 1;
+    format.Str[0] = Point<&Probe::Value>(keyMemory);
+    format.onFString = To(row);
+    THIStrPart cut;
+    cut.Char = "=";
+    cut.onSplit = Point<&Relay::doEvent>(relay);
+    cut.onPart = Point<&THIFormatStr::doString>(format);
+
+    Call<&THIStrPart::doSplit>(cut, StrValue("key=value"));
+    EXPECT_EQ(log, (Log{"key:key", "row:key|value"}));
+}
+
+TEST_F(StringComponentsTest, StrPartPartsShareTheInputBytes) {
+    Probe part = MakeProbe("part");
+    THIStrPart cut;
+    cut.Char = ";";
+    cut.onPart = To(part);
+    Bytes line("name ;comment");
+    TData d;
+    SetString(d, line);
+    Call<&THIStrPart::doSplit>(cut, d);
+    EXPECT_EQ(cut.Left.data(), line.data());
+    EXPECT_EQ(part.last.StrValue.data(), line.data() + 6);
+}
+
+// ---- THIFormatStr ------------------------------------------------------------------------
+
+TEST_F(StringComponentsTest, FormatStrFillsPlaceholdersAndLeavesTheRest) {
+    struct Case {
+        const char* mask;
+        int32_t dataCount;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"0#0\tkey\t%1\t%2\t%3", 3, "0#0\tkey\tk\tv\tx"},
+        {"100%% %4", 3, "100% %4"},  // beyond DataCount: left as it is
+        {"%1%2%3", 3, "kvx"},
+        {"%3", 2, "%3"},
+        {"%12", 3, "%12"},            // all digits belong to the number
+        {"%01", 3, "k"},
+        {"%65537", 3, "k"},           // the number is held in 16 bits
+        {"%0 %a %", 3, "%0 %a %"},
+        {"50%", 3, "50%"},            // a % in the last position is never examined
+        {"a%%", 3, "a%"},
+        {"%%1", 3, "%1"},             // the doubled % is behind the scan
+        {"%%%1", 3, "%k"},
+        {"", 3, ""},
+        {"%1 %%", 0, "%1 %%"},        // no data points: the mask as it is
+        {"%1", -1, "%1"},
+    };
+    Answer k = Text("k"), v = Text("v"), x = Text("x");
+    const THI_Event values[] = {Point<&Answer::Value>(k), Point<&Answer::Value>(v), Point<&Answer::Value>(x)};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "mask '" << c.mask << "' DataCount " << c.dataCount);
+        Probe out = MakeProbe("out");
+        THIFormatStr format;
+        format.Mask = c.mask;
+        format.SetDataCount(c.dataCount);
+        format.SkipInserted = 1;
+        for (size_t i = 0; i < format.Str.size(); ++i) format.Str[i] = values[i];
+        format.onFString = To(out);
+        Call<&THIFormatStr::doString>(format, TData());
+        EXPECT_EQ(out.last.StrValue, c.expected);
+    }
+}
+
+TEST_F(StringComponentsTest, FormatStrScansInsertedTextOnlyWhenAskedTo) {
+    struct Case {
+        const char* mask;
+        const char* first;
+        const char* second;
+        uint8_t skipInserted;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"<%1|%2>", "%1%2", "v", 1, "<%1%2|v>"},  // a line's own text is never expanded
+        {"%1", "x%2", "y", 0, "xy"},
+        {"%1", "x%2", "y", 1, "x%2"},
+        {"%1", "%%2", "y", 0, "%2"},              // the doubled % of the value becomes one
+        // A value naming its own placeholder, directly or through another one, stays as it
+        // is instead of being expanded forever.
+        {"<%1>", "(%1)", "y", 0, "<(%1)>"},
+        {"%1", "a%2", "b%1", 0, "ab%1"},
+        {"%1-%1", "a%2", "b", 0, "ab-ab"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "mask '" << c.mask << "' values '" << c.first << "', '" << c.second
+                                          << "' SkipInserted " << int(c.skipInserted));
+        Probe out = MakeProbe("out");
+        Answer first = Text(c.first), second = Text(c.second);
+        THIFormatStr format;
+        format.Mask = c.mask;
+        format.SetDataCount(2);
+        format.SkipInserted = c.skipInserted;
+        format.Str[0] = Point<&Answer::Value>(first);
+        format.Str[1] = Point<&Answer::Value>(second);
+        format.onFString = To(out);
+        Call<&THIFormatStr::doString>(format, TData());
+        EXPECT_EQ(out.last.StrValue, c.expected);
+    }
+}
+
+TEST_F(StringComponentsTest, FormatStrUnconnectedPointsTakeChainValuesInTheOrderMet) {
+    struct Case {
+        const char* mask;
+        uint8_t skipInserted;
+        const char* expected;
+    };
+    // The chain a, b, c arrives with the call; the second point answers V.
+    const Case cases[] = {
+        {"%3-%1-%4", 1, "a-b-c"},
+        {"%1+%1", 1, "a+b"},     // each placeholder met is read again
+        {"%1 %2 %3", 1, "a V b"},
+        {"%1%3", 0, "ab"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "mask '" << c.mask << "'");
+        Probe out = MakeProbe("out");
+        Answer fixed = Text("V");
+        THIFormatStr format;
+        format.Mask = c.mask;
+        format.SetDataCount(4);
+        format.SkipInserted = c.skipInserted;
+        format.Str[1] = Point<&Answer::Value>(fixed);
+        format.onFString = To(out);
+        TData third = StrValue("c"), second = StrValue("b"), first = StrValue("a");
+        second.Next = &third;
+        first.Next = &second;
+        Call<&THIFormatStr::doString>(format, first);
+        EXPECT_EQ(out.last.StrValue, c.expected);
+    }
+}
+
+TEST_F(StringComponentsTest, FormatStrTakesItsMaskFromDoMask) {
+    // The writer's pattern: the mask is chosen for each row, then the row is formatted.
+    Probe out = MakeProbe("out");
+    Answer name = Text("name"), value = Text("1"), comment = Text("");
+    THIFormatStr format;
+    format.Mask = "%1-%2-%3";
+    format.SetDataCount(3);
+    format.SkipInserted = 1;
+    format.Str = {Point<&Answer::Value>(name), Point<&Answer::Value>(value), Point<&Answer::Value>(comment)};
+    format.onFString = To(out);
+
+    Call<&THIFormatStr::doMask>(format, StrValue("\t%1 = %2\t;%3"));
+    EXPECT_TRUE(log.empty());
+    Call<&THIFormatStr::doString>(format, TData());
+    EXPECT_EQ(out.last.StrValue, "\tname = 1\t;");
+
+    // The same through one method point with two indexes.
+    TData seven;
+    SetInteger(seven, 7);
+    CallEvent(Point<&THIFormatStr::doMethod>(format, 1), seven);
+    TData nothing;
+    CallEvent(Point<&THIFormatStr::doMethod>(format, 0), nothing);
+    EXPECT_EQ(out.last.StrValue, "7");
+}
+
+TEST_F(StringComponentsTest, FormatStrRaisesAMaskWithoutPlaceholdersAsItIs) {
+    Probe out = MakeProbe("out");
+    THIFormatStr format;
+    format.Mask = "no placeholders here%";
+    format.SetDataCount(1);
+    format.onFString = To(out);
+    Call<&THIFormatStr::doString>(format, TData());
+    EXPECT_EQ(out.last.StrValue.data(), format.Mask.data());
+}
+
+// ---- THIReplace --------------------------------------------------------------------------
+
+TEST_F(StringComponentsTest, ReplaceReplacesEveryOccurrenceWithoutSearchingInsertedText) {
+    struct Case {
+        const char* sub;
+        const char* dst;
+        const char* input;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"\t", "", "a\tb\t\tc\t", "abc"},
+        {" ", "", " k e y ", "key"},
+        {"", "x", "abc", "abc"},   // an empty substring replaces nothing
+        {"\t", "", "\t\t", ""},
+        {"-", "--", "a-b-", "a--b--"},
+        {"x", "xx", "xx", "xxxx"},
+        {"aa", "b", "aaaa", "bb"},
+        {"aa", "b", "aaa", "ba"},
+        {"abc", "", "ab", "ab"},
+        {"q", "z", "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "'" << c.sub << "' -> '" << c.dst << "' in '" << c.input << "'");
+        Probe out = MakeProbe("out");
+        THIReplace replace;
+        replace.SubStr = c.sub;
+        replace.DestStr = c.dst;
+        replace.onReplace = To(out);
+        TData after = Call<&THIReplace::doReplace>(replace, StrValue(c.input));
+        EXPECT_EQ(log, (Log{std::string("out:") + c.expected}));
+        EXPECT_EQ(replace.Result, c.expected);
+        EXPECT_EQ(after.StrValue, c.expected);  // passed on on return
+        log.clear();
+    }
+}
+
+TEST_F(StringComponentsTest, ReplaceWithoutAnOccurrencePassesTheInputItself) {
+    THIReplace replace;
+    replace.SubStr = "\t";
+    Bytes line("key = value");
+    TData d;
+    SetString(d, line);
+    EXPECT_EQ(Call<&THIReplace::doReplace>(replace, d).StrValue.data(), line.data());
+    replace.SubStr = "";
+    EXPECT_EQ(Call<&THIReplace::doReplace>(replace, d).StrValue.data(), line.data());
+}
+
+TEST_F(StringComponentsTest, ReplaceAsksSkipAtEachOccurrenceOfTheTextBeingBuilt) {
+    struct Case {
+        const char* sub;
+        const char* dst;
+        const char* input;
+        std::vector<int32_t> skips;
+        std::vector<int32_t> positions;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {".", "XY", "a..b", {0, 0}, {2, 4}, "aXYXYb"},
+        {".", "", "a.b.c", {1, 0}, {2, 4}, "a.bc"},
+        // A kept occurrence moves the search on by one byte only, so an overlapping one is found.
+        {"aa", "b", "aaa", {1, 0}, {1, 2}, "ab"},
+        {"aa", "b", "aaa", {0}, {1}, "ba"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "'" << c.sub << "' -> '" << c.dst << "' in '" << c.input << "'");
+        THIReplace replace;
+        std::vector<int32_t> positions;
+        Answer skips = Integers(c.skips);
+        Answer skip{[&](TData& d) {
+            positions.push_back(replace.Position);
+            skips.answer(d);
+        }};
+        replace.SubStr = c.sub;
+        replace.DestStr = c.dst;
+        replace.Skip = Point<&Answer::Value>(skip);
+        TData after = Call<&THIReplace::doReplace>(replace, StrValue(c.input));
+        EXPECT_EQ(positions, c.positions);
+        EXPECT_EQ(after.StrValue, c.expected);
+    }
+}
+
+TEST_F(StringComponentsTest, ReplaceReadsTextSubstringAndReplacementInThatOrder) {
+    // All three points unconnected, no properties: they take the chain's values in turn.
+    THIReplace replace;
+    TData replacement = StrValue("+"), sub = StrValue("-"), text = StrValue("a-b");
+    sub.Next = &replacement;
+    text.Next = &sub;
+    EXPECT_EQ(Call<&THIReplace::doReplace>(replace, text).StrValue, "a+b");
+
+    // Connected points win over the properties.
+    Answer subPoint = Text("b"), destPoint = Text("B");
+    replace.SubStr = "a";
+    replace.DestStr = "A";
+    replace.SubStrPoint = Point<&Answer::Value>(subPoint);
+    replace.DestStrPoint = Point<&Answer::Value>(destPoint);
+    EXPECT_EQ(Call<&THIReplace::doReplace>(replace, StrValue("abc")).StrValue, "aBc");
+}
+
+// ---- THITrim -----------------------------------------------------------------------------
+
+TEST_F(StringComponentsTest, TrimStripsOnlyItsOneCharacter) {
+    struct Case {
+        const char* ch;
+        const char* input;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {" ", "  a b  ", "a b"},
+        {" ", "\ta ", "\ta"},  // a TAB is not a trimmed character
+        {" ", "   ", ""},
+        {" ", "", ""},
+        {"", " x ", "x"},      // no character given means a space
+        {";", ";;a;b;", "a;b"},
+        {"ab", "abba", "bb"},  // only the first character counts
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "'" << c.input << "' by '" << c.ch << "'");
+        Probe out = MakeProbe("out");
+        THITrim trim;
+        trim.Char = c.ch;
+        trim.onTrim = To(out);
+        Call<&THITrim::doTrim>(trim, StrValue(c.input));
+        EXPECT_EQ(log, (Log{std::string("out:") + c.expected}));
+        log.clear();
+    }
+}
+
+TEST_F(StringComponentsTest, TrimGivesASliceOfTheInput) {
+    Probe out = MakeProbe("out");
+    THITrim trim;
+    trim.Char = " ";
+    trim.onTrim = To(out);
+    Bytes line("  comment ");
+    TData d;
+    SetString(d, line);
+    Call<&THITrim::doTrim>(trim, d);
+    EXPECT_EQ(out.last.StrValue.data(), line.data() + 2);
+}
+
+// ---- THIPosition -------------------------------------------------------------------------
+
+TEST_F(StringComponentsTest, PositionFindsTheSubstring) {
+    struct Case {
+        const char* input;
+        int32_t startPos;
+        Log expected;
+    };
+    // The equals search of the line parser: SubStr "=", ResetPos 1, SkipNotFound 0.
+    const Case cases[] = {
+        {"a = b", 0, {"pos:3"}},
+        {"abc", 0, {"pos:0"}},
+        {"", 0, {"pos:0"}},
+        {"==", 0, {"pos:1"}},
+        {"=a=", 2, {"pos:3"}},
+        {"=a", 3, {"pos:0"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "'" << c.input << "' from " << c.startPos);
+        Probe out = MakeProbe("pos");
+        THIPosition search;
+        search.SubStr = "=";
+        search.StartPos = c.startPos;
+        search.ResetPos = 1;
+        search.onSearch = To(out);
+        Call<&THIPosition::doSearch>(search, StrValue(c.input));
+        Call<&THIPosition::doSearch>(search, StrValue(c.input));  // ResetPos: the same again
+        Log twice = c.expected;
+        twice.insert(twice.end(), c.expected.begin(), c.expected.end());
+        EXPECT_EQ(log, twice);
+        log.clear();
+    }
+}
+
+TEST_F(StringComponentsTest, PositionContinuesBehindTheMatchWithoutResetPos) {
+    struct Case {
+        const char* sub;
+        uint8_t skipNotFound;
+        Log expected;
+    };
+    const Case cases[] = {
+        {"=", 0, {"pos:3", "pos:5", "pos:0", "pos:3"}},  // after a miss it starts again
+        {"=", 1, {"pos:3", "pos:5", "pos:3"}},
+        {"b=", 0, {"pos:2", "pos:0", "pos:2", "pos:0"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "'" << c.sub << "' SkipNotFound " << int(c.skipNotFound));
+        Probe out = MakeProbe("pos");
+        THIPosition search;
+        search.SubStr = c.sub;
+        search.StartPos = 1;
+        search.SkipNotFound = c.skipNotFound;
+        search.onSearch = To(out);
+        for (int i = 0; i < 4; ++i) Call<&THIPosition::doSearch>(search, StrValue("ab=c=d"));
+        EXPECT_EQ(log, c.expected);
+        log.clear();
+    }
+}
+
+TEST_F(StringComponentsTest, PositionReadsItsSubstringFromItsPoint) {
+    // The search panel's line search: the substring comes from the search box; a miss and an
+    // empty substring raise nothing.
+    Probe out = MakeProbe("pos");
+    Answer box = Text("name");
+    THIPosition search;
+    search.StartPos = 1;
+    search.SkipNotFound = 1;
+    search.ResetPos = 1;
+    search.SubStrPoint = Point<&Answer::Value>(box);
+    search.onSearch = To(out);
+    Call<&THIPosition::doSearch>(search, StrValue("0#0\tkey\tname\t1\t"));
+    Call<&THIPosition::doSearch>(search, StrValue("0#0\tkey\tother\t1\t"));
+    box = Text("");
+    Call<&THIPosition::doSearch>(search, StrValue("0#0\tkey\tname\t1\t"));
+    EXPECT_EQ(log, (Log{"pos:9"}));
+}
+
+// ---- THICopy and THIDelete ---------------------------------------------------------------
+
+struct RangeCase {
+    int32_t position;
+    int32_t count;
+    const char* input;
+    Log expected;
+};
+
+TEST_F(StringComponentsTest, CopyTakesTheClampedRangeAndNothingFromEmptyInput) {
+    const RangeCase cases[] = {
+        {1, 1, "xyz", {"out:x"}},
+        {1, 1, "", {}},
+        {2, 9, "xyz", {"out:yz"}},
+        {4, 1, "xyz", {"out:"}},
+        // A position of 0 or less shortens the count by the bytes before position 1.
+        {0, 3, "abcdef", {"out:ab"}},
+        {-2, 5, "abcdef", {"out:ab"}},
+        {-5, 3, "abcdef", {"out:"}},
+        {INT32_MIN, INT32_MIN, "abc", {"out:"}},
+    };
+    for (const RangeCase& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "'" << c.input << "' at " << c.position << " count " << c.count);
+        Probe out = MakeProbe("out");
+        THICopy copy;
+        copy.Position = c.position;
+        copy.Count = c.count;
+        copy.onCopy = To(out);
+        Call<&THICopy::doCopy>(copy, StrValue(c.input));
+        EXPECT_EQ(log, c.expected);
+        log.clear();
+    }
+}
+
+TEST_F(StringComponentsTest, CopyTakesItsCountFromALength) {
+    // The search panel's name prefix: the first bytes of the name, as many as were typed.
+    THILength typed;
+    Call<&THILength::doLength>(typed, StrValue("na"));
+    Answer row = Text("0#0\tkey\tname\t1\t");
+    THICopy prefix;
+    prefix.Position = 9;
+    prefix.Str = Point<&Answer::Value>(row);
+    prefix.CountPoint = Point<&THILength::ResultPoint>(typed);
+    TData after = Call<&THICopy::doCopy>(prefix, TData());
+    EXPECT_EQ(after.StrValue, "na");
+}
+
+TEST_F(StringComponentsTest, DeleteCutsTheClampedRangeAndNothingFromEmptyInput) {
+    const RangeCase cases[] = {
+        {1, 1, ";c", {"out:c"}},
+        {1, 1, "", {}},
+        {2, 9, "abc", {"out:a"}},
+        {4, 1, "abc", {"out:abc"}},
+        {0, 1, "abc", {"out:abc"}},  // no adjustment here: nothing is deleted
+        {2, 0, "abc", {"out:abc"}},
+    };
+    for (const RangeCase& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "'" << c.input << "' at " << c.position << " count " << c.count);
+        Probe out = MakeProbe("out");
+        THIDelete cut;
+        cut.Position = c.position;
+        cut.Count = c.count;
+        cut.onDelete = To(out);
+        Call<&THIDelete::doDelete>(cut, StrValue(c.input));
+        EXPECT_EQ(log, c.expected);
+        log.clear();
+    }
+}
+
+// ---- THILength ---------------------------------------------------------------------------
+
+TEST_F(StringComponentsTest, LengthRaisesAndKeepsTheByteCount) {
+    Probe out = MakeProbe("len");
+    THILength length;
+    length.onLength = To(out);
+    Call<&THILength::doLength>(length, StrValue("\xEA\xEB\xFE\xF7"));  // four cp1251 letters
+    Call<&THILength::doLength>(length, StrValue(""));
+    EXPECT_EQ(log, (Log{"len:4", "len:0"}));
+    TData answer;
+    length.ResultPoint(answer, 0);
+    EXPECT_EQ(answer.Tag(), Tag::Integer);
+    EXPECT_EQ(answer.IntValue, 0);
+}
+
+// ---- THIBlockFind ------------------------------------------------------------------------
+
+TEST_F(StringComponentsTest, BlockFindRaisesEachBlockThenTheString) {
+    struct Case {
+        const char* start;
+        const char* end;
+        const char* input;
+        Log expected;
+    };
+    const Case cases[] = {
+        {"[", "]", "[a]b[c", {"find:a", "result:[a]b[c"}},
+        {"[", "]", "[base]:[a]", {"find:base", "find:a", "result:[base]:[a]"}},
+        {"[", "]", "[base", {"result:[base"}},
+        {"[", "]", "[]", {"find:", "result:[]"}},
+        {"[", "]", "]a[", {"result:]a["}},
+        {"[", "]", "[a[b]c]", {"find:a[b", "result:[a[b]c]"}},
+        {"<<", ">>", "<<x>>y<<>>", {"find:x", "find:", "result:<<x>>y<<>>"}},
+        {"", "]", "a]", {"result:a]"}},
+        {"[", "", "[a", {"result:[a"}},
+        {"[", "]", "", {"result:"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "'" << c.input << "' between '" << c.start << "' and '" << c.end << "'");
+        Probe find = MakeProbe("find"), result = MakeProbe("result");
+        THIBlockFind blocks;
+        blocks.StartBlock = c.start;
+        blocks.EndBlock = c.end;
+        blocks.onFind = To(find);
+        blocks.onResult = To(result);
+        Call<&THIBlockFind::doFind>(blocks, StrValue(c.input));
+        EXPECT_EQ(log, c.expected);
+        log.clear();
+    }
+}
+
+TEST_F(StringComponentsTest, BlockFindCutsBlocksWhenAskedTo) {
+    struct Case {
+        uint8_t withBounds;
+        uint8_t cutBlocks;
+        uint8_t useCheck;
+        const char* replaceStr;
+        std::vector<int32_t> checks;
+        const char* input;
+        Log expected;
+    };
+    const Case cases[] = {
+        {1, 0, 0, "", {}, "[a]b", {"find:[a]", "result:[a]b"}},
+        {0, 1, 0, "#", {}, "[a]b[c]", {"find:a", "find:c", "result:[#]b[#]"}},
+        {1, 1, 0, "", {}, "x[a]y[b]z", {"find:[a]", "find:[b]", "result:xyz"}},
+        // The replacement is not searched again, though it holds delimiters.
+        {1, 1, 0, "[z]", {}, "[a][b]", {"find:[a]", "find:[b]", "result:[z][z]"}},
+        {0, 1, 0, "[z]", {}, "[a][b]", {"find:a", "find:b", "result:[[z]][[z]]"}},
+        // Check 0 keeps the block; the search goes on at its end delimiter.
+        {1, 1, 1, "", {0, 1}, "[a][b]", {"find:[a]", "find:[b]", "result:[a]"}},
+        {0, 1, 1, "", {0}, "[a]]", {"find:a", "result:[a]]"}},
+        // Without CutBlocks, Check is never asked.
+        {0, 0, 1, "", {}, "[a]", {"find:a", "result:[a]"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "'" << c.input << "' WithBounds " << int(c.withBounds) << " CutBlocks "
+                                          << int(c.cutBlocks) << " UseCheck " << int(c.useCheck) << " ReplaceStr '"
+                                          << c.replaceStr << "'");
+        Probe find = MakeProbe("find"), result = MakeProbe("result");
+        Answer check = Integers(c.checks);
+        THIBlockFind blocks;
+        blocks.StartBlock = "[";
+        blocks.EndBlock = "]";
+        blocks.WithBounds = c.withBounds;
+        blocks.CutBlocks = c.cutBlocks;
+        blocks.UseCheck = c.useCheck;
+        blocks.ReplaceStr = c.replaceStr;
+        blocks.Check = Point<&Answer::Value>(check);
+        blocks.onFind = To(find);
+        blocks.onResult = To(result);
+        Call<&THIBlockFind::doFind>(blocks, StrValue(c.input));
+        EXPECT_EQ(log, c.expected);
+        log.clear();
+    }
+}
+
+}  // namespace
