@@ -1,0 +1,8 @@
+// Deterministic synthetic LTX text for benchmarks: sections with parent lists, keys with and
+// without comments, comment lines, cp1251 text, includes, blank lines and tabs, CR LF ends.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+std::string SyntheticLtx(size_t lines);

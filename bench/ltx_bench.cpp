@@ -1,0 +1,119 @@
+// Benchmarks of the LTX path without a window. For synthetic files of several sizes it prints
+// the median time of: reading and splitting the file alone (the floor); a straightforward
+// single-pass C++ reader and writer of the same rules (direct); parsing through the schemes
+// into the row store (parse); writing through the writer scheme (write); and one whole
+// `morvane-ltx save` process with its peak memory. Ratios are to the floor and to direct.
+//
+//   ltx_bench [LINES...]     default: 10000 100000 200000 1000000
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "DirectLtx.h"
+#include "SyntheticLtx.h"
+#include "objlib/FileSystem.h"
+#include "objlib/TStrList.h"
+#include "tools/LtxDocument.h"
+
+namespace {
+
+double MedianSeconds(int runs, const std::function<void()>& work) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        auto start = std::chrono::steady_clock::now();
+        work();
+        times.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+struct ProcessFigures {
+    double seconds = 0;
+    long peakKiB = 0;
+};
+
+// Runs `morvane-ltx save input --to output` and measures its wall time and peak memory.
+ProcessFigures RunSaveProcess(const std::string& input, const std::string& output) {
+    auto start = std::chrono::steady_clock::now();
+    pid_t pid = fork();
+    if (pid == 0) {
+        execl(MORVANE_LTX_PATH, "morvane-ltx", "save", input.c_str(), "--to", output.c_str(), (char*)nullptr);
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    ProcessFigures figures;
+    figures.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    figures.peakKiB = usage.ru_maxrss;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) std::fprintf(stderr, "morvane-ltx save failed\n");
+    return figures;
+}
+
+void Measure(size_t lines, const std::string& dir) {
+    const std::string input = dir + "/synthetic_" + std::to_string(lines) + ".ltx";
+    const std::string output = dir + "/saved_" + std::to_string(lines) + ".ltx";
+    std::string text = SyntheticLtx(lines);
+    WriteWholeFile(input, text);
+    const int runs = lines >= 1000000 ? 3 : 7;
+
+    double floor = MedianSeconds(runs, [&] {
+        TStrList list;
+        list.LoadFromFile(Bytes(input));
+    });
+    double direct = MedianSeconds(runs, [&] {
+        Bytes content;
+        ReadWholeFile(input, content);
+        std::vector<std::string> rows = DirectParse(content.str());
+        WriteWholeFile(output, DirectWrite(rows));
+    });
+
+    ActivateHooks();
+    LtxDocument document;
+    double parse = MedianSeconds(runs, [&] { document.Open(Bytes(input)); });
+    double write = MedianSeconds(runs, [&] { document.SaveTo(Bytes(output)); });
+    int rows = document.MainRows.Count();
+    DeactivateHooks();
+
+    std::vector<ProcessFigures> processes;
+    for (int i = 0; i < runs; ++i) processes.push_back(RunSaveProcess(input, output));
+    std::sort(processes.begin(), processes.end(),
+              [](const ProcessFigures& a, const ProcessFigures& b) { return a.seconds < b.seconds; });
+    ProcessFigures process = processes[processes.size() / 2];
+    long peak = 0;
+    for (const auto& p : processes) peak = std::max(peak, p.peakKiB);
+
+    double mb = text.size() / 1e6;
+    std::printf("%8zu lines %7.2f MB %8d rows | floor %7.1f ms | direct %7.1f ms | parse %7.1f ms (%5.1fx floor)"
+                " | write %7.1f ms (%5.1fx floor) | parse+write %4.2fx direct | morvane-ltx save %7.1f ms"
+                " (%4.2fx direct), peak %6.1f MB = %4.1fx file\n",
+                lines, mb, rows, floor * 1e3, direct * 1e3, parse * 1e3, parse / floor, write * 1e3, write / floor,
+                (parse + write) / direct, process.seconds * 1e3, process.seconds / direct, peak / 1024.0,
+                peak * 1024.0 / text.size());
+    std::fflush(stdout);
+    std::remove(input.c_str());
+    std::remove(output.c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<size_t> sizes;
+    for (int i = 1; i < argc; ++i) sizes.push_back(std::strtoull(argv[i], nullptr, 10));
+    if (sizes.empty()) sizes = {10000, 100000, 200000, 1000000};
+    char dirTemplate[] = "/tmp/morvane-bench-XXXXXX";
+    const char* dir = mkdtemp(dirTemplate);
+    if (!dir) return 1;
+    for (size_t lines : sizes) Measure(lines, dir);
+    rmdir(dir);
+    return 0;
+}

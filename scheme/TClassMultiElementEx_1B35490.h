@@ -1,0 +1,47 @@
+// The writer: turns the main table's rows back into LTX lines and saves them.
+//
+// Container points: method #0 doWrite (build the lines from the rows read through data point
+// #0 and save them to the stored path), method #1 doFileName (store the path). Each row is
+// "kind TAB name TAB value TAB comment"; the line is formed by the kind:
+//   com  ";comment"
+//   sec  CR "name" TAB ";comment"      (the lone CR reads back as one blank line)
+//   nor  "name" TAB ";comment"
+//   else TAB "name = value" TAB ";comment"
+#pragma once
+
+#include "components/text/THIArrayEnum.h"
+#include "components/text/THIFormatStr.h"
+#include "components/text/THIStrList.h"
+#include "components/text/THIStrPart.h"
+#include "runtime/MultiElement.h"
+#include "runtime/THIDoData.h"
+#include "runtime/THIHub.h"
+#include "runtime/THIIf_else.h"
+#include "runtime/THIMemory.h"
+
+class TClassMultiElementEx_1B35490 : public TScheme {
+public:
+    explicit TClassMultiElementEx_1B35490(TControl* parent);
+
+    THIEditMultiEx View;
+    THIHub EntryHub;        // clear the output, then enumerate the rows
+    THIArrayEnum RowEnum;
+    THIHub RowHub;          // split, choose the mask, format
+    THIStrPart KindCut;
+    THIStrPart NameCut;
+    THIStrPart ValueCut;
+    THIMemory CommentMemory;
+    THIDoData KindReader;
+    THIIf_else ComTest;
+    THIIf_else SecTest;
+    THIIf_else NorTest;
+    THIDoData ComMask;
+    THIDoData SecMask;
+    THIDoData NorMask;
+    THIDoData KeyMask;
+    THIDoData PathSource;   // gives the stored path to the save
+    THIHub MaskCollector;   // four inputs, one output to the formatter's mask
+    THIFormatStr Formatter;
+    THIMemory PathMemory;
+    THIStrList Output;
+};

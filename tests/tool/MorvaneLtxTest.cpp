@@ -1,0 +1,142 @@
+// morvane-ltx as its users call it: output bytes, exit codes, --to, refusing bad files.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Result {
+    int exitCode = -1;
+    std::string out, err;
+};
+
+class MorvaneLtxTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/morvane-tool-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir = pattern;
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    std::string File(const std::string& name) const { return dir + "/" + name; }
+
+    static std::string Read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    static void Write(const std::string& path, const std::string& content) {
+        std::ofstream(path, std::ios::binary) << content;
+    }
+
+    Result Run(const std::vector<std::string>& args) {
+        std::string outPath = File(".stdout"), errPath = File(".stderr");
+        pid_t pid = fork();
+        if (pid == 0) {
+            freopen(outPath.c_str(), "wb", stdout);
+            freopen(errPath.c_str(), "wb", stderr);
+            std::vector<char*> argv{const_cast<char*>("morvane-ltx")};
+            for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+            argv.push_back(nullptr);
+            execv(MORVANE_LTX_PATH, argv.data());
+            _exit(127);
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        Result result;
+        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.out = Read(outPath);
+        result.err = Read(errPath);
+        std::filesystem::remove(outPath);
+        std::filesystem::remove(errPath);
+        return result;
+    }
+
+    std::string dir;
+};
+
+const std::string kSample = "; head\r\n[one]:base ; c\r\nkey = some value\r\n\r\n#include \"x.ltx\"\r\n";
+
+TEST_F(MorvaneLtxTest, RowsAndContentsPrintWhatTheTablesReceive) {
+    Write(File("a.ltx"), kSample);
+    Result rows = Run({"rows", File("a.ltx")});
+    EXPECT_EQ(rows.exitCode, 0);
+    EXPECT_EQ(rows.out,
+              "0#15466238\tcom\t\t\t head\n"
+              "0#16707055\tsec\t[one]:base\t\t c\n"
+              "0#0\tkey\tkey\tsome value\t\n"
+              "0#15532017\tnor\t#include \"x.ltx\"\t\t\n");
+    Result contents = Run({"contents", File("a.ltx")});
+    EXPECT_EQ(contents.exitCode, 0);
+    EXPECT_EQ(contents.out, "1+one\n");
+}
+
+TEST_F(MorvaneLtxTest, SaveWritesOverTheFileOrToAnother) {
+    const std::string saved = "; head\r\n\r[one]:base\t; c\r\n\tkey = some value\t;\r\n#include \"x.ltx\"\t;\r\n";
+    Write(File("a.ltx"), kSample);
+    Result to = Run({"save", File("a.ltx"), "--to", File("b.ltx")});
+    EXPECT_EQ(to.exitCode, 0) << to.err;
+    EXPECT_EQ(Read(File("b.ltx")), saved);
+    EXPECT_EQ(Read(File("a.ltx")), kSample);
+
+    Result over = Run({"save", File("a.ltx")});
+    EXPECT_EQ(over.exitCode, 0) << over.err;
+    EXPECT_EQ(Read(File("a.ltx")), saved);
+}
+
+TEST_F(MorvaneLtxTest, CyrillicFileNamesWork) {
+    std::string name = File("\xD0\xBE\xD1\x80\xD1\x83\xD0\xB6\xD0\xB8\xD0\xB5.ltx");  // "оружие" in UTF-8
+    Write(name, "k = v\n");
+    Result rows = Run({"rows", name});
+    EXPECT_EQ(rows.exitCode, 0) << rows.err;
+    EXPECT_EQ(rows.out, "0#0\tkey\tk\tv\t\n");
+}
+
+TEST_F(MorvaneLtxTest, UsageErrorsExitTwo) {
+    std::vector<std::vector<std::string>> calls = {
+        {}, {"print", "x"}, {"rows"}, {"save", "x", "--to"}, {"rows", "a", "b"}, {"rows", "--to", "x", "y"},
+    };
+    for (const auto& call : calls) {
+        SCOPED_TRACE(testing::PrintToString(call));
+        Result result = Run(call);
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_NE(result.err.find("usage"), std::string::npos);
+    }
+    Result help = Run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find("morvane-ltx save FILE [--to OUT]"), std::string::npos);
+}
+
+TEST_F(MorvaneLtxTest, BadFilesExitOneAndWriteNothing) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string named;
+    } cases[] = {
+        {{"rows", File("missing.ltx")}, "missing.ltx"},
+        {{"save", File("missing.ltx"), "--to", File("out.ltx")}, "missing.ltx"},
+        {{"contents", dir}, dir},
+        {{"save", File("\xE6\x97\xA5.ltx")}, "\xE6\x97\xA5.ltx"},  // not writable in cp1251
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        Result result = Run(c.args);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_NE(result.err.find(c.named), std::string::npos) << result.err;
+        EXPECT_TRUE(result.out.empty());
+    }
+    EXPECT_FALSE(std::filesystem::exists(File("out.ltx")));
+
+    Write(File("a.ltx"), kSample);
+    Result unwritable = Run({"save", File("a.ltx"), "--to", File("no-such-dir/out.ltx")});
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_NE(unwritable.err.find("cannot be written"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,86 @@
+#include "tools/LtxDocument.h"
+
+#include "scheme/TClassMultiElementEx_12D3344.h"
+#include "scheme/TClassMultiElementEx_1B35490.h"
+
+namespace {
+
+void ConfigureMainRows(TStringTableRows& rows) {
+    rows.Delimiter = '\t';
+    rows.ColorDelimiter = '#';
+    rows.ColorPrefix = true;
+    for (const char* caption : {"\xF2\xE8\xEF", "\xEF\xE0\xF0\xE0\xEC\xE5\xF2\xF0", "\xE7\xED\xE0\xF7\xE5\xED\xE8\xE5",
+                                "\xEA\xEE\xEC\xE5\xED\xF2\xE0\xF0\xE8\xE9"})
+        rows.AddColumn(caption);
+}
+
+void ConfigureContentsRows(TStringTableRows& rows) {
+    rows.Delimiter = '+';
+    rows.ColorDelimiter = '#';
+    rows.ColorPrefix = false;
+    rows.AddColumn("\xE8\xED\xE4\xE5\xEA\xF1");
+    rows.AddColumn("\xF1\xE5\xEA\xF6\xE8\xFF");
+}
+
+}  // namespace
+
+LtxDocument::LtxDocument() : parser_(nullptr), writer_(nullptr) {
+    ConfigureMainRows(MainRows);
+    ConfigureContentsRows(ContentsRows);
+
+    contentsEntry_.Mask = "%1+%2";
+    contentsEntry_.SetDataCount(2);
+    contentsEntry_.SkipInserted = 1;
+    contentsEntry_.Str[0] = Point<&LtxDocument::MainCount>(*this);
+    contentsEntry_.onFString = Point<&LtxDocument::doAddContents>(*this);
+
+    writer_.SetFactory(&MakeScheme<TClassMultiElementEx_1B35490>);
+    writer_.SetDataCount(1);
+    writer_.DataPoints[0] = Point<&LtxDocument::MainArray>(*this);
+
+    parser_.SetFactory(&MakeScheme<TClassMultiElementEx_12D3344>);
+    parser_.SetEventCount(3);
+    parser_.EventPoints[0] = Point<&THIFormatStr::doString>(contentsEntry_);
+    parser_.EventPoints[1] = Point<&LtxDocument::doAddRow>(*this);
+    parser_.EventPoints[2] = Point<&LtxDocument::doLoaded>(*this);
+}
+
+void LtxDocument::Open(const Bytes& path) {
+    TData d;
+    SetString(d, path);
+    parser_.doWork(d, 0);
+}
+
+void LtxDocument::Save() {
+    TData d;
+    writer_.doWork(d, 0);
+}
+
+void LtxDocument::SaveTo(const Bytes& path) {
+    TData d;
+    SetString(d, path);
+    writer_.doWork(d, 1);
+    Save();
+}
+
+void LtxDocument::doAddRow(TData& d, uint16_t) {
+    Bytes row = ToString(d);
+    if (listener_) listener_->Row(row);
+    MainRows.AddOrReplace(row, -1, false);
+}
+
+void LtxDocument::doAddContents(TData& d, uint16_t) {
+    Bytes entry = ToString(d);
+    if (listener_) listener_->ContentsEntry(entry);
+    ContentsRows.AddOrReplace(entry, -1, false);
+}
+
+void LtxDocument::doLoaded(TData& d, uint16_t) {
+    MainRows.Clear();
+    ContentsRows.Clear();
+    writer_.doWork(d, 1);
+}
+
+void LtxDocument::MainCount(TData& d, uint16_t) { SetInteger(d, MainRows.Count()); }
+
+void LtxDocument::MainArray(TData& d, uint16_t) { SetArray(d, MainRows.Array()); }

@@ -1,0 +1,51 @@
+// LtxDocument: an LTX file opened without a window, the way the editor opens it.
+//
+// The line parser scheme feeds a row store configured like the editor's main table and a
+// contents store configured like its table of contents ("row index+section name"); the
+// writer scheme reads the main rows back through their array interface and saves them.
+#pragma once
+
+#include "components/text/THIFormatStr.h"
+#include "components/window/StringTableRows.h"
+#include "runtime/MultiElement.h"
+#include "runtime/THIHub.h"
+
+class LtxDocument {
+public:
+    // Told, in order, about every row string the parser sends to the main table and every
+    // entry the table of contents receives.
+    class Listener {
+    public:
+        virtual ~Listener() = default;
+        virtual void Row(const Bytes& rowString) = 0;
+        virtual void ContentsEntry(const Bytes& entry) = 0;
+    };
+
+    LtxDocument();
+    LtxDocument(const LtxDocument&) = delete;
+    LtxDocument& operator=(const LtxDocument&) = delete;
+
+    void SetListener(Listener* listener) { listener_ = listener; }
+
+    // Parses the file into the stores and remembers its path as the target of Save.
+    void Open(const Bytes& path);
+    // Writes the main rows to the remembered path (or the one given to SaveTo).
+    void Save();
+    void SaveTo(const Bytes& path);
+
+    TStringTableRows MainRows;
+    TStringTableRows ContentsRows;
+
+private:
+    // Points of the two stores, as the tables panel connects them.
+    void doAddRow(TData& d, uint16_t index);
+    void doAddContents(TData& d, uint16_t index);
+    void doLoaded(TData& d, uint16_t index);
+    void MainCount(TData& d, uint16_t index);
+    void MainArray(TData& d, uint16_t index);
+
+    THIMultiElementEx parser_;
+    THIMultiElementEx writer_;
+    THIFormatStr contentsEntry_;  // "%1+%2": the main table's row count, "+", the name
+    Listener* listener_ = nullptr;
+};

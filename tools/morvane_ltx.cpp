@@ -1,0 +1,167 @@
+// morvane-ltx: the editor's LTX reading and writing for scripts and batch work.
+//
+//   morvane-ltx rows FILE              the row strings sent to the main table, one per line
+//   morvane-ltx contents FILE          the table-of-contents entries, one per line
+//   morvane-ltx save FILE [--to OUT]   write what "save file" writes right after opening
+//
+// Unlike the editor, which reports nothing, the tool tells its user: a usage error exits 2,
+// a file that cannot be read or written exits 1, each with one line on standard error.
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "objlib/Cp1251.h"
+#include "objlib/FileSystem.h"
+#include "tools/LtxDocument.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: morvane-ltx rows FILE\n"
+    "       morvane-ltx contents FILE\n"
+    "       morvane-ltx save FILE [--to OUT]\n"
+    "\n"
+    "  rows      print every row string the editor's main table receives, each followed by LF\n"
+    "  contents  print every table-of-contents entry (row index+section name), each followed by LF\n"
+    "  save      open FILE as the editor does and write what \"save file\" writes right after\n"
+    "            opening: over FILE itself, or to OUT with --to\n";
+
+int UsageError(const std::string& message) {
+    std::fprintf(stderr, "morvane-ltx: %s\n%s", message.c_str(), kUsage);
+    return 2;
+}
+
+int Failure(const std::string& message) {
+    std::fprintf(stderr, "morvane-ltx: %s\n", message.c_str());
+    return 1;
+}
+
+// Writes each row string or contents entry to standard output as it arrives.
+class Printer : public LtxDocument::Listener {
+public:
+    explicit Printer(bool rows) : rows_(rows) {}
+    void Row(const Bytes& row) override {
+        if (rows_) Print(row);
+    }
+    void ContentsEntry(const Bytes& entry) override {
+        if (!rows_) Print(entry);
+    }
+
+private:
+    static void Print(const Bytes& text) {
+        std::fwrite(text.data(), 1, text.size(), stdout);
+        std::fputc('\n', stdout);
+    }
+    bool rows_;
+};
+
+// The path as the system names it (code page 1251), or an error message.
+bool SystemPath(const std::string& native, Bytes& path, std::string& error) {
+    std::string cp1251;
+    if (!Utf8ToCp1251(native, cp1251)) {
+        error = "'" + native + "': the name cannot be written in code page 1251";
+        return false;
+    }
+    path = Bytes(cp1251);
+    return true;
+}
+
+bool CheckReadable(const std::string& native, const Bytes& path, std::string& error) {
+    if (!PathExists(path)) {
+        error = "'" + native + "': no such file";
+        return false;
+    }
+    if (IsDirectory(path)) {
+        error = "'" + native + "': is a directory";
+        return false;
+    }
+    Bytes content;
+    if (!ReadWholeFile(path, content)) {
+        error = "'" + native + "': cannot be read";
+        return false;
+    }
+    return true;
+}
+
+// A save replaces the target in one step, so a successful one leaves a different file there.
+struct FileIdentity {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    timespec modified{};
+};
+
+FileIdentity Identify(const Bytes& path) {
+    FileIdentity id;
+    struct stat st {};
+    if (::stat(NativePath(path).c_str(), &st) == 0) {
+        id.exists = true;
+        id.device = st.st_dev;
+        id.inode = st.st_ino;
+        id.modified = st.st_mtim;
+    }
+    return id;
+}
+
+bool Replaced(const FileIdentity& before, const FileIdentity& after) {
+    if (!after.exists) return false;
+    if (!before.exists) return true;
+    return before.device != after.device || before.inode != after.inode ||
+           before.modified.tv_sec != after.modified.tv_sec || before.modified.tv_nsec != after.modified.tv_nsec;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) return UsageError("no command given");
+    if (args[0] == "--help" || args[0] == "-h") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    const std::string& command = args[0];
+    if (command != "rows" && command != "contents" && command != "save")
+        return UsageError("unknown command '" + command + "'");
+
+    std::string file, out;
+    bool haveOut = false;
+    for (size_t i = 1; i < args.size(); ++i) {
+        if (command == "save" && args[i] == "--to") {
+            if (i + 1 >= args.size()) return UsageError("--to needs a file name");
+            if (haveOut) return UsageError("--to given twice");
+            out = args[++i];
+            haveOut = true;
+        } else if (file.empty() && !args[i].empty() && args[i][0] != '-') {
+            file = args[i];
+        } else {
+            return UsageError("unexpected argument '" + args[i] + "'");
+        }
+    }
+    if (file.empty()) return UsageError("no FILE given");
+
+    std::string error;
+    Bytes path;
+    if (!SystemPath(file, path, error) || !CheckReadable(file, path, error)) return Failure(error);
+
+    ActivateHooks();
+    LtxDocument document;
+    if (command != "save") {
+        Printer printer(command == "rows");
+        document.SetListener(&printer);
+        document.Open(path);
+        std::fflush(stdout);
+        return std::ferror(stdout) ? Failure("cannot write to standard output") : 0;
+    }
+
+    Bytes target = path;
+    if (haveOut && !SystemPath(out, target, error)) return Failure(error);
+    if (IsDirectory(target)) return Failure("'" + (haveOut ? out : file) + "': is a directory");
+    document.Open(path);
+    FileIdentity before = Identify(target);
+    document.SaveTo(target);
+    if (!Replaced(before, Identify(target))) return Failure("'" + (haveOut ? out : file) + "': cannot be written");
+    return 0;
+}
