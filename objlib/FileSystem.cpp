@@ -105,21 +105,64 @@ bool TakeOverAttributes(int fd, const struct stat& old) {
     return ::fchmod(fd, old.st_mode & 07777) == 0;
 }
 
-// Writes, flushes and closes the temporary file; false on any failure.
-bool FillTemporary(int fd, std::string_view content, const struct stat* old) {
-    FileDescriptor file(fd);
-    if (old && !TakeOverAttributes(fd, *old)) return false;
-    if (!WriteAll(fd, content)) return false;
-    if (::fsync(fd) != 0) return false;
-    return file.Close();
-}
-
 // Makes the rename itself durable; a failure here cannot undo it, so it is not reported.
 void SyncDirectory(const std::string& directory) {
     int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     ::fsync(fd);
     ::close(fd);
+}
+
+// Writes lines, each followed by `lineEnd`, through one buffer: the whole text is never
+// built in memory.
+bool WriteLines(int fd, const std::vector<Bytes>& lines, std::string_view lineEnd) {
+    std::string buffer;
+    buffer.reserve(1 << 16);
+    for (const Bytes& line : lines) {
+        if (buffer.size() + line.size() + lineEnd.size() > buffer.capacity()) {
+            if (!WriteAll(fd, buffer)) return false;
+            buffer.clear();
+        }
+        if (line.size() >= buffer.capacity()) {
+            if (!WriteAll(fd, line.view())) return false;
+        } else {
+            buffer.append(line.view());
+        }
+        buffer.append(lineEnd);
+    }
+    return WriteAll(fd, buffer);
+}
+
+// Gives the temporary file its content and attributes, flushes and closes it; false on any
+// failure.
+template <class Fill>
+bool FillTemporary(int fd, Fill fill, const struct stat* old) {
+    FileDescriptor file(fd);
+    if (old && !TakeOverAttributes(fd, *old)) return false;
+    if (!fill(fd)) return false;
+    if (::fsync(fd) != 0) return false;
+    return file.Close();
+}
+
+// Replaces the file at `path` with what `fill` writes to a descriptor.
+template <class Fill>
+bool ReplaceFile(std::string_view path, Fill fill) {
+    if (path.empty()) return false;
+    std::string target = NativePath(path);
+    if (!ResolveLinks(target)) return false;
+    struct stat old;
+    const bool exists = StatNative(target, old);
+    if (exists && !S_ISREG(old.st_mode)) return false;
+
+    std::string temporary;
+    int fd = CreateTemporary(target, temporary);
+    if (fd < 0) return false;
+    if (!FillTemporary(fd, fill, exists ? &old : nullptr) || ::rename(temporary.c_str(), target.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    SyncDirectory(DirectoryOf(target));
+    return true;
 }
 
 }  // namespace
@@ -167,20 +210,9 @@ bool ReadWholeFile(std::string_view path, Bytes& content) {
 }
 
 bool WriteWholeFile(std::string_view path, std::string_view content) {
-    if (path.empty()) return false;
-    std::string target = NativePath(path);
-    if (!ResolveLinks(target)) return false;
-    struct stat old;
-    const bool exists = StatNative(target, old);
-    if (exists && !S_ISREG(old.st_mode)) return false;
+    return ReplaceFile(path, [content](int fd) { return WriteAll(fd, content); });
+}
 
-    std::string temporary;
-    int fd = CreateTemporary(target, temporary);
-    if (fd < 0) return false;
-    if (!FillTemporary(fd, content, exists ? &old : nullptr) || ::rename(temporary.c_str(), target.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    SyncDirectory(DirectoryOf(target));
-    return true;
+bool WriteWholeLines(std::string_view path, const std::vector<Bytes>& lines, std::string_view lineEnd) {
+    return ReplaceFile(path, [&](int fd) { return WriteLines(fd, lines, lineEnd); });
 }

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "runtime/Bytes.h"
 
@@ -28,3 +29,5 @@ bool ReadWholeFile(std::string_view path, Bytes& content);
 // size limit, a target that is not a regular file) the old file stays exactly as it was, no
 // temporary file is left behind, and the answer is false.
 bool WriteWholeFile(std::string_view path, std::string_view content);
+// The same for a text given as lines, each followed by `lineEnd`, written as they come.
+bool WriteWholeLines(std::string_view path, const std::vector<Bytes>& lines, std::string_view lineEnd);

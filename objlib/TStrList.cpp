@@ -95,7 +95,7 @@ void TStrList::LoadFromFile(const Bytes& path) {
     if (ReadWholeFile(path, content)) SetText(content, false);
 }
 
-void TStrList::SaveToFile(const Bytes& path) { WriteWholeFile(path, Text()); }
+void TStrList::SaveToFile(const Bytes& path) { WriteWholeLines(path, lines_, "\r\n"); }
 
 int TStrList::IndexOf(std::string_view s) const {
     for (size_t i = 0; i < lines_.size(); ++i)

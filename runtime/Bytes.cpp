@@ -4,24 +4,27 @@
 #include <cstring>
 #include <new>
 #include <ostream>
+#include <stdexcept>
 
 Bytes::Block* Bytes::Allocate(size_t size, char*& out) {
-    void* raw = std::malloc(sizeof(Block) + size + 1);
+    if (size > UINT32_MAX) throw std::length_error("Bytes: a block holds at most 4 GiB");
+    void* raw = std::malloc(sizeof(Block) + size);
     if (!raw) throw std::bad_alloc();
     Block* block = static_cast<Block*>(raw);
     block->refs = 1;
+    block->reserved = 0;
     out = reinterpret_cast<char*>(block + 1);
-    out[size] = '\0';  // handy for debugging; never relied upon
     return block;
 }
+
+void Bytes::Free(Block* block) noexcept { std::free(block); }
 
 Bytes::Bytes(std::string_view text) {
     if (text.empty()) return;
     char* out = nullptr;
     block_ = Allocate(text.size(), out);
     std::memcpy(out, text.data(), text.size());
-    ptr_ = out;
-    len_ = text.size();
+    length_ = static_cast<uint32_t>(text.size());
 }
 
 Bytes Bytes::Uninitialized(size_t size, char*& out) {
@@ -31,8 +34,7 @@ Bytes Bytes::Uninitialized(size_t size, char*& out) {
         return result;
     }
     result.block_ = Allocate(size, out);
-    result.ptr_ = out;
-    result.len_ = size;
+    result.length_ = static_cast<uint32_t>(size);
     return result;
 }
 
@@ -49,52 +51,14 @@ Bytes Bytes::Concat(std::initializer_list<std::string_view> pieces) {
     return result;
 }
 
-Bytes::Bytes(const Bytes& other) noexcept : block_(other.block_), ptr_(other.ptr_), len_(other.len_) {
-    Retain();
-}
-
-Bytes::Bytes(Bytes&& other) noexcept : block_(other.block_), ptr_(other.ptr_), len_(other.len_) {
-    other.block_ = nullptr;
-    other.ptr_ = "";
-    other.len_ = 0;
-}
-
-Bytes& Bytes::operator=(const Bytes& other) noexcept {
-    other.Retain();  // before Release: other may share our block
-    Release();
-    block_ = other.block_;
-    ptr_ = other.ptr_;
-    len_ = other.len_;
-    return *this;
-}
-
-Bytes& Bytes::operator=(Bytes&& other) noexcept {
-    if (this == &other) return *this;
-    Release();
-    block_ = other.block_;
-    ptr_ = other.ptr_;
-    len_ = other.len_;
-    other.block_ = nullptr;
-    other.ptr_ = "";
-    other.len_ = 0;
-    return *this;
-}
-
-Bytes::~Bytes() { Release(); }
-
-void Bytes::Release() noexcept {
-    if (block_ && --block_->refs == 0) std::free(block_);
-    block_ = nullptr;
-}
-
 Bytes Bytes::substr(size_t pos, size_t count) const {
-    if (pos >= len_) return Bytes();
-    if (count > len_ - pos) count = len_ - pos;
+    if (pos >= length_) return Bytes();
+    if (count > length_ - pos) count = length_ - pos;
     if (count == 0) return Bytes();
     Bytes result;
     result.block_ = block_;
-    result.ptr_ = ptr_ + pos;
-    result.len_ = count;
+    result.offset_ = offset_ + static_cast<uint32_t>(pos);
+    result.length_ = static_cast<uint32_t>(count);
     Retain();
     return result;
 }

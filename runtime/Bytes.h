@@ -18,27 +18,51 @@ public:
     static constexpr size_t npos = static_cast<size_t>(-1);
 
     Bytes() noexcept = default;
-    Bytes(std::string_view text);            // copies text into a new block
+    Bytes(std::string_view text);  // copies text into a new block
     Bytes(const char* text) : Bytes(std::string_view(text)) {}
     Bytes(const std::string& text) : Bytes(std::string_view(text)) {}
-    Bytes(const Bytes& other) noexcept;
-    Bytes(Bytes&& other) noexcept;
-    Bytes& operator=(const Bytes& other) noexcept;
-    Bytes& operator=(Bytes&& other) noexcept;
-    ~Bytes();
+    Bytes(const Bytes& other) noexcept : block_(other.block_), offset_(other.offset_), length_(other.length_) {
+        Retain();
+    }
+    Bytes(Bytes&& other) noexcept : block_(other.block_), offset_(other.offset_), length_(other.length_) {
+        other.block_ = nullptr;
+        other.offset_ = other.length_ = 0;
+    }
+    Bytes& operator=(const Bytes& other) noexcept {
+        other.Retain();  // before Release: other may share our block
+        Release();
+        block_ = other.block_;
+        offset_ = other.offset_;
+        length_ = other.length_;
+        return *this;
+    }
+    Bytes& operator=(Bytes&& other) noexcept {
+        if (this != &other) {
+            Release();
+            block_ = other.block_;
+            offset_ = other.offset_;
+            length_ = other.length_;
+            other.block_ = nullptr;
+            other.offset_ = other.length_ = 0;
+        }
+        return *this;
+    }
+    ~Bytes() { Release(); }
 
     // A block of `size` uninitialised bytes for the caller to fill through `out`.
     static Bytes Uninitialized(size_t size, char*& out);
     // The concatenation of the given pieces, in one new block.
     static Bytes Concat(std::initializer_list<std::string_view> pieces);
 
-    const char* data() const noexcept { return ptr_; }
-    size_t size() const noexcept { return len_; }
-    bool empty() const noexcept { return len_ == 0; }
-    char operator[](size_t i) const noexcept { return ptr_[i]; }
-    std::string_view view() const noexcept { return {ptr_, len_}; }
+    const char* data() const noexcept {
+        return block_ ? reinterpret_cast<const char*>(block_ + 1) + offset_ : "";
+    }
+    size_t size() const noexcept { return length_; }
+    bool empty() const noexcept { return length_ == 0; }
+    char operator[](size_t i) const noexcept { return data()[i]; }
+    std::string_view view() const noexcept { return {data(), length_}; }
     operator std::string_view() const noexcept { return view(); }
-    std::string str() const { return std::string(ptr_, len_); }
+    std::string str() const { return std::string(data(), length_); }
 
     // Bytes [pos, pos + count) clamped to the string; shares this block.
     Bytes substr(size_t pos, size_t count = npos) const;
@@ -49,16 +73,22 @@ public:
     friend std::ostream& operator<<(std::ostream& out, const Bytes& b);
 
 private:
+    // The block header; the bytes follow it. One block holds at most 4 GiB.
     struct Block {
         uint32_t refs;
+        uint32_t reserved;
     };
     static Block* Allocate(size_t size, char*& out);
+    static void Free(Block* block) noexcept;
     void Retain() const noexcept {
         if (block_) ++block_->refs;
     }
-    void Release() noexcept;
+    void Release() noexcept {
+        if (block_ && --block_->refs == 0) Free(block_);
+        block_ = nullptr;
+    }
 
     Block* block_ = nullptr;
-    const char* ptr_ = "";
-    size_t len_ = 0;
+    uint32_t offset_ = 0;
+    uint32_t length_ = 0;
 };
