@@ -10,7 +10,21 @@
 #include <vector>
 
 #include "components/window/THIMainForm.h"
+#include "objlib/Cp1251.h"
 #include "runtime/Dispatch.h"
+
+// The cp1251 bytes of a UTF-8 literal (the tests are written in UTF-8, the system speaks cp1251).
+inline Bytes Cp(const char* utf8) {
+    std::string out;
+    EXPECT_TRUE(Utf8ToCp1251(utf8, out)) << utf8;
+    return Bytes(out);
+}
+
+inline TData StringData(const Bytes& s) {
+    TData d;
+    SetString(d, s);
+    return d;
+}
 
 // Records every call it receives: the point's index (to tell sources apart) and the value.
 struct Recorder {
