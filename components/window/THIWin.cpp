@@ -5,7 +5,10 @@ THIWin::THIWin(TControl* parent) : ParentControl(parent) {
 }
 
 THIWin::~THIWin() {
-    if (Control) Control->SetEvents(nullptr);
+    if (!Control) return;
+    Control->SetEvents(nullptr);
+    // The derived component is gone already: no signal of the dying widget may reach it.
+    if (QWidget* widget = Control->Widget()) QObject::disconnect(widget, nullptr, nullptr, nullptr);
 }
 
 void THIWin::Init() {

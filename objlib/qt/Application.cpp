@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
+#include <QThread>
 #include <cstdlib>
 
 #include "objlib/qt/QtText.h"
@@ -39,7 +40,11 @@ std::unique_ptr<QApplication> CreateApplication(int& argc, char** argv) {
 
 void RunMessageLoop() { QApplication::exec(); }
 
-void EndMessageLoop() { QCoreApplication::exit(0); }
+void EndMessageLoop() {
+    // Outside any loop exit() would leave Qt's quit flag set, and the next modal loop would
+    // end the moment it starts.
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
+}
 
 void ShowInfoBox(std::string_view cp1251Title, std::string_view cp1251Text) {
     QMessageBox box(QMessageBox::Information, ToQString(cp1251Title), ToQString(cp1251Text), QMessageBox::Ok);

@@ -24,7 +24,8 @@ std::unique_ptr<QApplication> CreateApplication(int& argc, char** argv);
 // Runs the message loop until EndMessageLoop is called from inside it (the main form's close
 // request: nothing closes the main form before the loop runs, as it is shown only just before).
 void RunMessageLoop();
-// Ends the running message loop and every modal loop inside it.
+// Ends the running message loop and every modal loop inside it; outside any loop it does
+// nothing.
 void EndMessageLoop();
 
 // A message box with an OK button and no owner window; returns when it is closed.
