@@ -228,11 +228,17 @@ void TControl::SetColor(uint32_t color) {
 void TControl::SetFont(const TFontRec& font) {
     if (!widget_) return;
     QString family = ToQString(font.Name);
-    if (family == QLatin1String("MS Sans Serif"))
+    int stretch = QFont::Unstretched;
+    if (family == QLatin1String("MS Sans Serif")) {
         family = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+        // The windows were laid out for that narrow bitmap font; the platform's sans-serif is
+        // about a tenth wider and would cut off the captions of fixed-width check boxes.
+        stretch = 90;
+    }
     QFont f = widget_->font();
     f.setFamilies({family});
     f.setStyleHint(QFont::SansSerif);
+    f.setStretch(stretch);
     f.setPixelSize(std::max((font.Size * 96 + 36) / 72, 1));
     f.setBold(font.Style & FontStyle::Bold);
     f.setItalic(font.Style & FontStyle::Italic);

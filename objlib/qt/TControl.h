@@ -73,6 +73,7 @@ public:
     void SetColor(uint32_t color);
     uint32_t Color() const { return color_; }
     // Pixel height (Size * 96 + 36) / 72: Qt's pixels are already 96-per-inch device-independent.
+    // "MS Sans Serif" becomes the platform's sans-serif font, narrowed to 90%.
     void SetFont(const TFontRec& font);
     void CopyFont(const TControl& from);
     void SetTextColor(uint32_t color);
