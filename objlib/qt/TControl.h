@@ -60,7 +60,6 @@ public:
     // ---- Placement: pixels, relative to the parent's client area -------------------------------
     void SetBounds(int left, int top, int width, int height);
     void SetAlign(uint8_t align);
-    uint8_t GetAlign() const { return align_; }
     // A bar of splitter.Width pixels on the inner edge of this docked window; dragging it
     // resizes this window within the two minimums.
     void SetSplitter(const TSplitterRec& splitter);

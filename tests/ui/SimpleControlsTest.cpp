@@ -128,4 +128,18 @@ TEST_F(SimpleControlsTest, HintShowsOverTheControlAndItsItems) {
     }
 }
 
+TEST_F(SimpleControlsTest, ControlWhoseWindowWentWithItsParentIsDestroyedSafely) {
+    auto inner = std::make_unique<THIPanel>(panel.Control.get());
+    inner->Align = Align::Client;
+    inner->Init();
+    auto button = std::make_unique<THIButton>(inner->Control.get());
+    button->onClick = log.At(2);
+    button->Init();
+    ASSERT_TRUE(form.Start());
+    inner.reset();  // takes the button's window with it
+    EXPECT_FALSE(button->Control->Exists());
+    button.reset();
+    EXPECT_EQ(log.Count(), 0u);
+}
+
 }  // namespace
