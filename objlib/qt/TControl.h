@@ -5,6 +5,12 @@
 // parent's client area, docking in creation order with an optional splitter bar, colours and
 // fonts given as component properties, and one set of event hooks (TControlEvents) fed from
 // the widget's Qt events. Schemes pass TControl* around as the opaque parent of their windows.
+//
+// Event rules, as on the platform: a scrolling view (QAbstractScrollArea: list, table, memo)
+// reports the mouse events of its viewport; a mouse event a control ignores does not travel
+// on to its parent; a key is reported by the control that receives it, which then delivers
+// it to its widget and stops it (parents hear of keys only through KeyToParent); no control
+// takes dropped files or text (the form that asks for drops gets them).
 #pragma once
 
 #include <QPointer>
