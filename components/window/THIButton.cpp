@@ -1,0 +1,12 @@
+#include "components/window/THIButton.h"
+
+#include <QPushButton>
+
+#include "objlib/qt/QtText.h"
+
+void THIButton::Init() {
+    auto* button = new QPushButton(ToQString(Caption));
+    Control = std::make_unique<TControl>(ParentControl, button);
+    QObject::connect(button, &QPushButton::clicked, button, [this] { RaiseEvent(onClick, Data); });
+    THIWin::Init();
+}

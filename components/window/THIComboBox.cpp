@@ -1,0 +1,72 @@
+#include "components/window/THIComboBox.h"
+
+#include <QComboBox>
+#include <QScopedValueRollback>
+
+#include "objlib/qt/QtText.h"
+
+QComboBox* THIComboBox::Combo() const { return Control ? Control->As<QComboBox>() : nullptr; }
+
+void THIComboBox::Init() {
+    auto* combo = new QComboBox;
+    combo->setEditable(Editable);
+    Control = std::make_unique<TControl>(ParentControl, combo);
+    THIWin::Init();
+    if (Editable) combo->setEditText(ToQString(Text));
+    QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [this](int index) { CurrentChanged(index); });
+    FillStrings(Strings);
+}
+
+void THIComboBox::Index(TData& d, uint16_t) {
+    QComboBox* combo = Combo();
+    SetInteger(d, combo ? combo->currentIndex() : -1);
+}
+
+void THIComboBox::doSelectString(TData& d, uint16_t) {
+    QComboBox* combo = Combo();
+    if (!combo) return;
+    const int found = combo->findText(ToQString(ToString(d)), Qt::MatchStartsWith);
+    if (found < 0) return;
+    QScopedValueRollback<bool> guard(programmatic_, true);
+    combo->setCurrentIndex(found);
+}
+
+int THIComboBox::AddItem(const Bytes& text) {
+    QScopedValueRollback<bool> guard(programmatic_, true);
+    QComboBox* combo = Combo();
+    const QString shown = ToQString(text);
+    const int row = Sort ? SortedPosition(combo->count(), [combo](int i) { return combo->itemText(i); }, shown)
+                         : combo->count();
+    // Qt makes the first item of an empty box current; the platform's box stays without one.
+    const bool hadCurrent = combo->currentIndex() >= 0;
+    const QString editText = combo->currentText();
+    combo->insertItem(row, shown, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    if (!hadCurrent) {
+        combo->setCurrentIndex(-1);
+        if (Editable) combo->setEditText(editText);
+    }
+    return row;
+}
+
+void THIComboBox::ClearItems() {
+    QScopedValueRollback<bool> guard(programmatic_, true);
+    QComboBox* combo = Combo();
+    const QString editText = combo->currentText();
+    combo->clear();
+    if (Editable) combo->setEditText(editText);
+}
+
+void THIComboBox::SelectItem(int index) {
+    QScopedValueRollback<bool> guard(programmatic_, true);
+    Combo()->setCurrentIndex(index);
+}
+
+void THIComboBox::CurrentChanged(int index) {
+    if (programmatic_) return;
+    if (SelectMode != 1) {
+        RaiseInteger(onClick, index);
+        return;
+    }
+    const QByteArray text = index >= 0 ? Combo()->itemData(index).toByteArray() : QByteArray();
+    RaiseString(onClick, Bytes(std::string_view(text.constData(), static_cast<size_t>(text.size()))));
+}

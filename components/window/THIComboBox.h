@@ -1,0 +1,42 @@
+// THIComboBox: a drop-down list, or with Editable a drop-down combo box with an edit field.
+// onClick reports a choice made by the user, never one made by the scheme's calls
+// (doSelectString, filling).
+#pragma once
+
+#include "components/window/THIWinList.h"
+
+class QComboBox;
+
+class THIComboBox : public THIWinList {
+public:
+    using THIWinList::THIWinList;
+
+    // Creates the box with Editable, the base's Init, sets Text, then fills it with Strings.
+    void Init() override;
+
+    // Value point: the current item's index as an Integer, -1 when no item is current.
+    void Index(TData& d, uint16_t index);
+    // Method point: makes current the first item, from the top, whose text begins with the
+    // incoming string, regardless of case (the empty string matches the first item); with no
+    // such item the selection stays. Raises nothing.
+    void doSelectString(TData& d, uint16_t index);
+
+    Bytes Text;              // initial text of the edit field (Editable only)
+    Bytes Strings;           // initial items, one per line
+    uint8_t SelectMode = 0;  // 1: onClick carries the item's text; otherwise its index
+    bool Editable = false;
+    bool Sort = false;
+
+    THI_Event onClick;
+
+protected:
+    int AddItem(const Bytes& text) override;
+    void ClearItems() override;
+    void SelectItem(int index) override;
+
+private:
+    QComboBox* Combo() const;
+    void CurrentChanged(int index);
+
+    bool programmatic_ = false;  // set while the component itself changes the items
+};

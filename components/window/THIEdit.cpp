@@ -1,0 +1,88 @@
+#include "components/window/THIEdit.h"
+
+#include <QLineEdit>
+#include <algorithm>
+
+#include "objlib/qt/QtText.h"
+
+namespace {
+
+constexpr int kEnterKey = 13;
+
+Qt::Alignment HorizontalAlignment(uint8_t alignment) {
+    switch (alignment) {
+    case 1: return Qt::AlignRight;
+    case 2: return Qt::AlignHCenter;
+    default: return Qt::AlignLeft;
+    }
+}
+
+}  // namespace
+
+bool THIEdit::StringReader(THIEdit& edit, TData& value) {
+    QLineEdit* box = edit.Edit();
+    std::string text;
+    if (!box || !FromQString(box->text(), text)) return false;
+    SetString(value, Bytes(text));
+    return true;
+}
+
+QLineEdit* THIEdit::Edit() const { return Control ? Control->As<QLineEdit>() : nullptr; }
+
+void THIEdit::Init() {
+    auto* box = new QLineEdit;
+    box->setEchoMode(Password ? QLineEdit::Password : QLineEdit::Normal);
+    box->setReadOnly(ReadOnly);
+    box->setAlignment(HorizontalAlignment(Alignment) | Qt::AlignVCenter);
+    Control = std::make_unique<TControl>(ParentControl, box);
+    THIWin::Init();
+    QObject::connect(box, &QLineEdit::textChanged, box, [this] { TextChanged(); });
+    box->setText(ToQString(Text));
+    // Qt reports no change when the initial text equals the empty one; either way every
+    // change from now on is reported.
+    ReportChanges = true;
+}
+
+void THIEdit::TextChanged() {
+    if (ReportChanges) {
+        TData value;
+        if (ValueReader(*this, value)) CallEvent(onChange, value);
+    }
+    ReportChanges = true;
+}
+
+void THIEdit::doText(TData& d, uint16_t) {
+    ClearAfterEnter = false;
+    const Bytes text = ReadString(d, Str);
+    QLineEdit* box = Edit();
+    if (!box) return;
+    const int caret = box->cursorPosition();
+    const QString shown = ToQString(text);
+    // Setting the text always counts as a change, even when it is the same text.
+    if (shown == box->text())
+        TextChanged();
+    else
+        box->setText(shown);
+    box->setCursorPosition(std::min<int>(caret, static_cast<int>(shown.size())));
+}
+
+void THIEdit::TextValue(TData& d, uint16_t) {
+    if (!ValueReader(*this, d)) SetNull(d);
+}
+
+void THIEdit::KeyDown(int& key) {
+    if (key != kEnterKey || !onEnter.Connected()) {
+        THIWin::KeyDown(key);
+        return;
+    }
+    key = 0;
+    TData value;
+    if (!ValueReader(*this, value)) return;
+    ClearAfterEnter = true;
+    CallEvent(onEnter, value);
+    if (ClearAfterEnter && Edit()) {
+        ReportChanges = false;
+        Edit()->clear();
+        ReportChanges = true;
+    }
+}

@@ -1,0 +1,51 @@
+// THIEdit: a single-line edit box.
+//
+// onChange reports every change of the text except the initial text set by Init and the
+// emptying after Enter. With onEnter connected, Enter raises onEnter with the text and then
+// empties the box, unless the receiver set a text with doText meanwhile; the Enter key itself
+// goes no further (no default button). The value point is TextValue (the property is Text).
+#pragma once
+
+#include "components/window/THIWin.h"
+
+class QLineEdit;
+
+class THIEdit : public THIWin {
+public:
+    // Produces the value of the box; false when there is none (the box is not created yet, or
+    // its text holds a character code page 1251 cannot write).
+    using TValueReader = bool (*)(THIEdit& edit, TData& value);
+    // The current text as a String.
+    static bool StringReader(THIEdit& edit, TData& value);
+
+    using THIWin::THIWin;
+
+    // Creates the box with Password, ReadOnly and Alignment, the base's Init, then sets Text.
+    void Init() override;
+
+    // Method point: the Str value (the incoming string when unconnected) becomes the text; the
+    // caret stays where it was (at most at the end). onChange follows.
+    void doText(TData& d, uint16_t index);
+    // Value point: the value produced by ValueReader, NULL when it fails.
+    void TextValue(TData& d, uint16_t index);
+
+    Bytes Text;
+    uint8_t Alignment = 0;  // 0 left, 1 right, 2 centre
+    bool Password = false;
+    bool ReadOnly = false;
+    TValueReader ValueReader = &StringReader;
+
+    THI_Event Str;       // data point for doText
+    THI_Event onChange;  // the value, on a change of the text
+    THI_Event onEnter;   // the value, on Enter
+
+protected:
+    void KeyDown(int& key) override;
+
+private:
+    QLineEdit* Edit() const;
+    void TextChanged();
+
+    bool ReportChanges = false;
+    bool ClearAfterEnter = false;
+};

@@ -1,0 +1,54 @@
+#include "components/window/THILabel.h"
+
+#include <QLabel>
+
+#include "objlib/qt/QtText.h"
+
+namespace {
+
+Qt::Alignment HorizontalAlignment(uint8_t alignment) {
+    switch (alignment) {
+    case 1: return Qt::AlignRight;
+    case 2: return Qt::AlignHCenter;
+    default: return Qt::AlignLeft;
+    }
+}
+
+}  // namespace
+
+THILabel::THILabel(TControl* parent) : THIWin(parent) {
+    auto* label = new QLabel;
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(false);
+    Control = std::make_unique<TControl>(parent, label);
+}
+
+void THILabel::Init() {
+    auto* label = Control->As<QLabel>();
+    label->setAlignment(HorizontalAlignment(Alignment) | Qt::AlignTop);
+    THIWin::Init();
+    label->setText(ToQString(Caption));
+    if (AutoSize) label->adjustSize();
+}
+
+void THILabel::SetUnderline(bool on) {
+    QWidget* label = Control->Widget();
+    QFont font = label->font();
+    font.setUnderline(on);
+    label->setFont(font);
+    if (AutoSize) label->adjustSize();
+}
+
+void THILabel::MouseEnter() {
+    if (HoverColor != 0) Control->SetTextColor(HoverColor);
+    if (HoverCursor != 0) Control->SetCursor(HoverCursor);
+    if (HoverUnderline) SetUnderline(true);
+}
+
+void THILabel::MouseLeave() {
+    if (HoverColor != 0) Control->SetTextColor(Font.Color);
+    if (HoverCursor != 0) Control->SetCursor(Cursor);
+    if (HoverUnderline) SetUnderline(Font.Style & FontStyle::Underline);
+}
+
+void THILabel::Click() { RaiseNull(onClick); }

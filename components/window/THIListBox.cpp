@@ -1,0 +1,64 @@
+#include "components/window/THIListBox.h"
+
+#include <QListWidget>
+#include <QScopedValueRollback>
+
+#include "objlib/qt/QtText.h"
+
+QListWidget* THIListBox::List() const { return Control ? Control->As<QListWidget>() : nullptr; }
+
+void THIListBox::Init() {
+    auto* list = new QListWidget;
+    list->setSelectionMode(MultiSelect ? QAbstractItemView::MultiSelection : QAbstractItemView::SingleSelection);
+    Control = std::make_unique<TControl>(ParentControl, list);
+    Control->SetFrame(1);
+    QObject::connect(list, &QListWidget::itemSelectionChanged, list, [this] { SelectionChanged(); });
+    THIWin::Init();
+    FillStrings(Strings);
+}
+
+int THIListBox::CurrentIndex() const {
+    QListWidget* list = List();
+    if (!list) return -1;
+    if (MultiSelect) return list->currentRow();
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.first());
+}
+
+void THIListBox::Index(TData& d, uint16_t) { SetInteger(d, CurrentIndex()); }
+
+int THIListBox::AddItem(const Bytes& text) {
+    QScopedValueRollback<bool> guard(programmatic_, true);
+    QListWidget* list = List();
+    auto* item = new QListWidgetItem(ToQString(text));
+    // The item keeps its own bytes, so onClick hands back exactly what was added.
+    item->setData(Qt::UserRole, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    const int row = Sort ? SortedPosition(list->count(), [list](int i) { return list->item(i)->text(); }, item->text())
+                         : list->count();
+    list->insertItem(row, item);
+    return row;
+}
+
+void THIListBox::ClearItems() {
+    QScopedValueRollback<bool> guard(programmatic_, true);
+    List()->clear();
+}
+
+void THIListBox::SelectItem(int index) {
+    QScopedValueRollback<bool> guard(programmatic_, true);
+    QListWidget* list = List();
+    list->setCurrentRow(index);
+    list->scrollToItem(list->item(index));
+}
+
+void THIListBox::SelectionChanged() {
+    if (programmatic_) return;
+    const int index = CurrentIndex();
+    if (SelectMode != 1) {
+        RaiseInteger(onClick, index);
+        return;
+    }
+    const QListWidgetItem* item = index >= 0 ? List()->item(index) : nullptr;
+    const QByteArray text = item ? item->data(Qt::UserRole).toByteArray() : QByteArray();
+    RaiseString(onClick, Bytes(std::string_view(text.constData(), static_cast<size_t>(text.size()))));
+}

@@ -1,0 +1,37 @@
+// THIListBox: a list box. onClick reports a change of the current item made by the user
+// (clicks, keys), never one made by the scheme's calls.
+#pragma once
+
+#include "components/window/THIWinList.h"
+
+class QListWidget;
+
+class THIListBox : public THIWinList {
+public:
+    using THIWinList::THIWinList;
+
+    // Creates the box with Sort and MultiSelect, the base's Init, then fills it with Strings.
+    void Init() override;
+
+    // Value point: the current item's index as an Integer, -1 when no item is current.
+    void Index(TData& d, uint16_t index);
+
+    Bytes Strings;           // initial items, one per line
+    uint8_t SelectMode = 0;  // 1: onClick carries the item's text; otherwise its index
+    bool Sort = false;
+    bool MultiSelect = false;
+
+    THI_Event onClick;
+
+protected:
+    int AddItem(const Bytes& text) override;
+    void ClearItems() override;
+    void SelectItem(int index) override;
+
+private:
+    QListWidget* List() const;
+    int CurrentIndex() const;
+    void SelectionChanged();
+
+    bool programmatic_ = false;  // set while the component itself changes the items
+};

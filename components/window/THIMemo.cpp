@@ -1,0 +1,59 @@
+#include "components/window/THIMemo.h"
+
+#include <QPlainTextEdit>
+#include <QScopedValueRollback>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include "objlib/qt/QtText.h"
+
+QPlainTextEdit* THIMemo::Memo() const { return Control ? Control->As<QPlainTextEdit>() : nullptr; }
+
+void THIMemo::Init() {
+    auto* memo = new QPlainTextEdit;
+    const bool horizontal = ScrollBars == 1 || ScrollBars == 3;
+    const bool vertical = ScrollBars == 2 || ScrollBars == 3;
+    memo->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    memo->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    memo->setLineWrapMode(horizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+    if (ReadOnly == 0) {
+        memo->setReadOnly(true);
+        // Read-only still lets the caret move and the text be selected and copied.
+        memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    }
+    Control = std::make_unique<TControl>(ParentControl, memo);
+    Control->SetFrame(1);
+    QObject::connect(memo, &QPlainTextEdit::textChanged, memo, [this] { UserChanged(); });
+    THIWin::Init();
+    QScopedValueRollback<bool> guard(programmatic_, true);
+    memo->setPlainText(ToQString(Text));
+}
+
+void THIMemo::UserChanged() {
+    if (programmatic_) return;
+    QString text = Memo()->toPlainText();
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    std::string cp1251;
+    if (FromQString(text, cp1251)) RaiseString(onChange, Bytes(cp1251));
+}
+
+int THIMemo::AddItem(const Bytes& text) {
+    QScopedValueRollback<bool> guard(programmatic_, true);
+    QPlainTextEdit* memo = Memo();
+    QTextCursor cursor(memo->document());
+    cursor.movePosition(QTextCursor::End);
+    if (!cursor.block().text().isEmpty()) cursor.insertBlock();
+    cursor.insertText(ToQString(text));
+    return memo->document()->blockCount() - 1;
+}
+
+void THIMemo::ClearItems() {
+    QScopedValueRollback<bool> guard(programmatic_, true);
+    Memo()->clear();
+}
+
+void THIMemo::SelectItem(int) {
+    QPlainTextEdit* memo = Memo();
+    memo->moveCursor(QTextCursor::End);
+    memo->ensureCursorVisible();
+}

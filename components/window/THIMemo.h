@@ -1,0 +1,37 @@
+// THIMemo: a multi-line edit box. Its text travels as cp1251 with CR LF line ends.
+#pragma once
+
+#include <string>
+
+#include "components/window/THIWinList.h"
+
+class QPlainTextEdit;
+
+class THIMemo : public THIWinList {
+public:
+    using THIWinList::THIWinList;
+
+    // Creates the box with ScrollBars and ReadOnly, the base's Init, then sets Text.
+    void Init() override;
+
+    Bytes Text;              // initial text
+    uint8_t ScrollBars = 3;  // 0 none, 1 horizontal, 2 vertical, 3 both; without a horizontal
+                             // bar long lines wrap at the right edge
+    uint8_t ReadOnly = 1;    // an index: 0 read-only, anything else editable
+
+    // onChange (of the base) also carries the whole text, CR LF line ends, whenever the user
+    // changes it.
+
+protected:
+    // Appends as a new line: a line end first when the last line is not empty.
+    int AddItem(const Bytes& text) override;
+    void ClearItems() override;
+    // Puts the caret at the end and scrolls it into view.
+    void SelectItem(int index) override;
+
+private:
+    QPlainTextEdit* Memo() const;
+    void UserChanged();
+
+    bool programmatic_ = false;  // set while the component itself changes the text
+};

@@ -1,0 +1,24 @@
+#include "components/window/THIWinList.h"
+
+#include "objlib/TStrList.h"
+
+void THIWinList::doAdd(TData& d, uint16_t) {
+    const Bytes text = ReadString(d, Str);
+    if (!Control) return;
+    const int index = AddItem(text);
+    if (SelectAdded) SelectItem(index);
+    RaiseNull(onChange);
+}
+
+void THIWinList::doClear(TData&, uint16_t) {
+    if (!Control) return;
+    ClearItems();
+    RaiseNull(onChange);
+}
+
+void THIWinList::FillStrings(const Bytes& strings) {
+    ClearItems();
+    TStrList lines;
+    lines.SetText(strings, false);
+    for (int i = 0; i < lines.Count(); ++i) AddItem(lines.Get(i));
+}

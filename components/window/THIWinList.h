@@ -1,0 +1,49 @@
+// THIWinList: the base of the controls that hold a list of text items (list box, combo box,
+// memo): adding one item, clearing, and filling from a multi-line text.
+#pragma once
+
+#include <QString>
+
+#include "components/window/THIWin.h"
+
+class THIWinList : public THIWin {
+public:
+    using THIWin::THIWin;
+
+    // Method point: appends the Str value (the incoming string when unconnected) as an item;
+    // with SelectAdded that item becomes current and is scrolled into view; then onChange
+    // with nothing.
+    void doAdd(TData& d, uint16_t index);
+    // Method point: removes every item, then onChange with nothing.
+    void doClear(TData& d, uint16_t index);
+
+    bool SelectAdded = false;
+
+    THI_Event Str;       // data point for doAdd
+    THI_Event onChange;  // NULL after doAdd and doClear
+
+protected:
+    // Appends (or, in a sorted control, inserts) one item; returns where it landed.
+    virtual int AddItem(const Bytes& text) = 0;
+    virtual void ClearItems() = 0;
+    virtual void SelectItem(int index) = 0;
+
+    // Replaces every item by the lines of `strings` (lines as TStrList::SetText splits them);
+    // an empty text leaves the control empty.
+    void FillStrings(const Bytes& strings);
+
+    // Where `text` goes among `count` sorted items: after the last item not greater than it,
+    // compared without regard to case as the platform's sorted lists do.
+    template <class TextAt>
+    static int SortedPosition(int count, TextAt textAt, const QString& text) {
+        int low = 0, high = count;
+        while (low < high) {
+            const int middle = (low + high) / 2;
+            if (QString::compare(textAt(middle), text, Qt::CaseInsensitive) <= 0)
+                low = middle + 1;
+            else
+                high = middle;
+        }
+        return low;
+    }
+};
