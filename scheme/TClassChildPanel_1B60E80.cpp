@@ -1,0 +1,220 @@
+#include "scheme/TClassChildPanel_1B60E80.h"
+
+namespace {
+
+TData Integer(int32_t i) {
+    TData d;
+    SetInteger(d, i);
+    return d;
+}
+
+}  // namespace
+
+TClassChildPanel_1B60E80::TClassChildPanel_1B60E80(TControl* parent)
+    : PanelBox(parent),
+      SearchBox(PanelBox.Control.get()),
+      UpRadio(PanelBox.Control.get()),
+      DownRadio(PanelBox.Control.get()),
+      QuickSearchBox(PanelBox.Control.get()),
+      SearchButton(PanelBox.Control.get()),
+      WholeLineBox(PanelBox.Control.get()) {
+    PanelBox.Left = 1;
+    PanelBox.Top = 1;
+    PanelBox.Width = 650;
+    PanelBox.Height = 40;
+    PanelBox.Align = Align::Top;
+    PanelBox.Color = 0xFF00000F;
+    PanelBox.Caption = "";
+    PanelBox.BevelOuter = 0;
+    PanelBox.BevelInner = 0;
+    PanelBox.BevelWidth = 1;
+    PanelBox.BorderStyle = 0;
+    PanelBox.Init();
+
+    SelectFound.DataPoint = Point<&THIMemory::Value>(RowIndex);
+    SelectFound.onEventData = Point<&THIEditMultiBase::doEvent>(View, 0);
+
+    FoundHub.SetOutCount(3);
+    FoundHub.onEvent[0] = Point<&THIDoData::doData>(SelectFound);
+    FoundHub.onEvent[1] = Point<&THIFor::doStop>(DownLoop);
+    FoundHub.onEvent[2] = Point<&THIFor::doStop>(UpLoop);
+
+    LineSearch.SubStr = "";
+    LineSearch.StartPos = 1;
+    LineSearch.SkipNotFound = 1;
+    LineSearch.ResetPos = 1;
+    LineSearch.SubStrPoint = Point<&THIEdit::TextValue>(SearchBox);
+    LineSearch.Str = Point<&THIArrayRW::Item>(RowReader);
+    LineSearch.onSearch = Point<&THIHub::doEvent>(FoundHub, 1);
+
+    PrefixTest.Type = 0;
+    PrefixTest.Op2Point = Point<&THIEdit::TextValue>(SearchBox);
+    PrefixTest.onTrue = Point<&THIHub::doEvent>(FoundHub, 0);
+
+    NamePrefix.Position = 5;  // behind "key" and its TAB
+    NamePrefix.Count = 1;
+    NamePrefix.CountPoint = Point<&THILength::ResultPoint>(TextLength);
+    NamePrefix.Str = Point<&THIArrayRW::Item>(RowReader);
+    NamePrefix.onCopy = Point<&THIIf_else::doCompare>(PrefixTest);
+
+    WholeLineTest.Type = 0;
+    WholeLineTest.Op1Point = Point<&THICheckBox::CheckedValue>(WholeLineBox);
+    WholeLineTest.Op2 = Integer(0);
+    WholeLineTest.onTrue = Point<&THICopy::doCopy>(NamePrefix);
+    WholeLineTest.onFalse = Point<&THIPosition::doSearch>(LineSearch);
+
+    KeyFilter.SubStr = "key\t";
+    KeyFilter.StartPos = 1;
+    KeyFilter.SkipNotFound = 1;
+    KeyFilter.ResetPos = 1;
+    KeyFilter.onSearch = Point<&THIIf_else::doCompare>(WholeLineTest);
+
+    RowReader.Array = Point<&THIEditMultiBase::Data>(View, 0);
+    RowReader.onRead = Point<&THIPosition::doSearch>(KeyFilter);
+
+    IndexHub.SetOutCount(1);
+    IndexHub.onEvent[0] = Point<&THIMemory::doValue>(RowIndex);
+
+    UpHub.SetOutCount(2);
+    UpHub.onEvent[0] = Point<&THIHub::doEvent>(IndexHub, 1);
+    UpHub.onEvent[1] = Point<&THIArrayRW::doRead>(RowReader);
+
+    DownHub.SetOutCount(2);
+    DownHub.onEvent[0] = Point<&THIHub::doEvent>(IndexHub, 0);
+    DownHub.onEvent[1] = Point<&THIArrayRW::doRead>(RowReader);
+
+    UpIndex.ResultType = 0;
+    UpIndex.Op2 = 1.0;
+    UpIndex.Op2Point = Point<&THIMemory::Value>(Offset);
+    UpIndex.onResult = Point<&THIHub::doEvent>(UpHub);
+
+    DownIndex.ResultType = 0;
+    DownIndex.Op2 = 1.0;
+    DownIndex.Op2Point = Point<&THIMemory::Value>(Offset);
+    DownIndex.onResult = Point<&THIHub::doEvent>(DownHub);
+
+    UpLoop.End = 1;
+    UpLoop.Step = -1;
+    UpLoop.IncludeEnd = true;
+    UpLoop.InData = false;
+    UpLoop.BreakEvent = false;
+    UpLoop.StartPoint = Point<&THIEditMultiBase::Data>(View, 1);
+    UpLoop.onEvent = Point<&THIMath::doSubtract>(UpIndex);
+
+    DownLoop.Step = 1;
+    DownLoop.IncludeEnd = true;
+    DownLoop.InData = false;
+    DownLoop.BreakEvent = false;
+    DownLoop.StartPoint = Point<&THIEditMultiBase::Data>(View, 1);
+    DownLoop.EndPoint = Point<&THIEditMultiBase::Data>(View, 2);
+    DownLoop.onEvent = Point<&THIMath::doAdd>(DownIndex);
+
+    DirectionTest.Type = 0;
+    DirectionTest.Op1Point = Point<&THIRadioButton::CheckedValue>(DownRadio);
+    DirectionTest.Op2 = Integer(1);
+    DirectionTest.onTrue = Point<&THIFor::doFor>(DownLoop);
+    DirectionTest.onFalse = Point<&THIFor::doFor>(UpLoop);
+
+    DirectionHub.SetOutCount(1);
+    DirectionHub.onEvent[0] = Point<&THIIf_else::doCompare>(DirectionTest);
+
+    ButtonHub.SetOutCount(2);
+    ButtonHub.onEvent[0] = Point<&THIMemory::doClear>(Offset);
+    ButtonHub.onEvent[1] = Point<&THIHub::doEvent>(DirectionHub, 1);
+
+    Offset.SetDefault(Integer(1));
+
+    ZeroOffset.Data = Integer(0);
+    ZeroOffset.onEventData = Point<&THIMemory::doValue>(Offset);
+
+    ModeTest.Type = 0;
+    ModeTest.Op1Point = Point<&THICheckBox::CheckedValue>(QuickSearchBox);
+    ModeTest.Op2 = Integer(1);
+    ModeTest.onTrue = Point<&THIDoData::doData>(ZeroOffset);
+    ModeTest.onFalse = Point<&THIMemory::doClear>(Offset);
+
+    TypeHub.SetOutCount(2);
+    TypeHub.onEvent[0] = Point<&THIIf_else::doCompare>(ModeTest);
+    TypeHub.onEvent[1] = Point<&THIHub::doEvent>(DirectionHub, 0);
+
+    TextLength.onLength = Point<&THIHub::doEvent>(TypeHub);
+
+    WholeLineBox.Left = 110;
+    WholeLineBox.Top = 0;
+    WholeLineBox.Width = 110;
+    WholeLineBox.Height = 20;
+    WholeLineBox.Caption = "\xCF\xEE \xE2\xF1\xE5\xE9 \xF1\xF2\xF0\xEE\xEA\xE5";  // По всей строке
+    // вкл - искать по все строке, выкл - искать с первого символа
+    WholeLineBox.Hint =
+        "\xE2\xEA\xEB - \xE8\xF1\xEA\xE0\xF2\xFC \xEF\xEE \xE2\xF1\xE5 \xF1\xF2\xF0\xEE\xEA\xE5, \xE2\xFB\xEA\xEB - "
+        "\xE8\xF1\xEA\xE0\xF2\xFC \xF1 \xEF\xE5\xF0\xE2\xEE\xE3\xEE \xF1\xE8\xEC\xE2\xEE\xEB\xE0";
+    WholeLineBox.Flat = true;
+    WholeLineBox.Checked = 1;
+    WholeLineBox.Init();
+
+    SearchButton.Left = 170;
+    SearchButton.Top = 20;
+    SearchButton.Width = 40;
+    SearchButton.Height = 20;
+    SearchButton.Caption = "\xCF\xEE\xE8\xF1\xEA";  // Поиск
+    SearchButton.Hint = "\xC8\xF1\xEA\xE0\xF2\xFC!!!";  // Искать!!!
+    SearchButton.Flat = true;
+    SearchButton.Init();
+    SearchButton.onClick = Point<&THIHub::doEvent>(ButtonHub);
+
+    QuickSearchBox.Left = 0;
+    QuickSearchBox.Top = 0;
+    QuickSearchBox.Width = 105;
+    QuickSearchBox.Height = 20;
+    QuickSearchBox.Caption = "\xC1\xFB\xF1\xF2\xF0\xFB\xE9 \xEF\xEE\xE8\xF1\xEA";  // Быстрый поиск
+    // вкл - поиск по первым набранным буквам,  выкл - поиск по нажатию кнопки
+    QuickSearchBox.Hint =
+        "\xE2\xEA\xEB - \xEF\xEE\xE8\xF1\xEA \xEF\xEE \xEF\xE5\xF0\xE2\xFB\xEC \xED\xE0\xE1\xF0\xE0\xED\xED\xFB\xEC "
+        "\xE1\xF3\xEA\xE2\xE0\xEC,  \xE2\xFB\xEA\xEB - \xEF\xEE\xE8\xF1\xEA \xEF\xEE \xED\xE0\xE6\xE0\xF2\xE8\xFE "
+        "\xEA\xED\xEE\xEF\xEA\xE8";
+    QuickSearchBox.Flat = true;
+    QuickSearchBox.Checked = 0;
+    QuickSearchBox.Init();
+
+    const Bytes directionHint =  // направление поиска от курсора
+        "\xED\xE0\xEF\xF0\xE0\xE2\xEB\xE5\xED\xE8\xE5 \xEF\xEE\xE8\xF1\xEA\xE0 \xEE\xF2 \xEA\xF3\xF0\xF1\xEE\xF0\xE0";
+    DownRadio.Left = 220;
+    DownRadio.Top = 20;
+    DownRadio.Width = 55;
+    DownRadio.Height = 20;
+    DownRadio.Caption = "\xC2\xED\xE8\xE7";  // Вниз
+    DownRadio.Hint = directionHint;
+    DownRadio.Flat = true;
+    DownRadio.Checked = 0;
+    DownRadio.Init();
+
+    UpRadio.Left = 220;
+    UpRadio.Top = 0;
+    UpRadio.Width = 55;
+    UpRadio.Height = 20;
+    UpRadio.Caption = "\xC2\xE2\xE5\xF0\xF5";  // Вверх
+    UpRadio.Hint = directionHint;
+    UpRadio.Flat = true;
+    UpRadio.Checked = 1;
+    UpRadio.Init();
+
+    SearchBox.Left = 0;
+    SearchBox.Top = 20;
+    SearchBox.Width = 170;
+    SearchBox.Height = 20;
+    SearchBox.Color = 0xFF000005;
+    SearchBox.Ctl3D = 1;
+    // поиск работает только для строк с параметрами
+    SearchBox.Hint =
+        "\xEF\xEE\xE8\xF1\xEA \xF0\xE0\xE1\xEE\xF2\xE0\xE5\xF2 \xF2\xEE\xEB\xFC\xEA\xEE \xE4\xEB\xFF \xF1\xF2\xF0\xEE\xEA "
+        "\xF1 \xEF\xE0\xF0\xE0\xEC\xE5\xF2\xF0\xE0\xEC\xE8";
+    SearchBox.Text = "";
+    SearchBox.Alignment = 0;
+    SearchBox.Password = false;
+    SearchBox.ReadOnly = false;
+    SearchBox.Init();
+    SearchBox.onChange = Point<&THILength::doLength>(TextLength);
+
+    View.SetWorkCount(0);
+    View.Scheme = this;
+}
