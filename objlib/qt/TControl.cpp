@@ -155,41 +155,45 @@ void TControl::Realign() {
     auto place = [](TControl* c, int cx, int cy, int cw, int ch) {
         c->widget_->setGeometry(cx, cy, std::max(cw, 0), std::max(ch, 0));
     };
-    for (TControl* c : children_) {
-        if (!c->widget_ || c->align_ == Align::None || c->align_ == Align::Client) continue;
-        if (c->widget_->isHidden()) {
-            if (c->splitterBar_) c->splitterBar_->hide();
-            continue;
-        }
-        const int bar = c->splitterBar_ ? c->splitter_.Width : 0;
-        const int cw = c->widget_->width(), ch = c->widget_->height();
-        switch (c->align_) {
-        case Align::Left:
-            c->dockRoom_ = w;
-            place(c, x, y, cw, h);
-            c->PlaceSplitterBar(x + cw, y, bar, h);
-            x += cw + bar;
-            w -= cw + bar;
-            break;
-        case Align::Top:
-            c->dockRoom_ = h;
-            place(c, x, y, w, ch);
-            c->PlaceSplitterBar(x, y + ch, w, bar);
-            y += ch + bar;
-            h -= ch + bar;
-            break;
-        case Align::Right:
-            c->dockRoom_ = w;
-            place(c, x + w - cw, y, cw, h);
-            c->PlaceSplitterBar(x + w - cw - bar, y, bar, h);
-            w -= cw + bar;
-            break;
-        case Align::Bottom:
-            c->dockRoom_ = h;
-            place(c, x, y + h - ch, w, ch);
-            c->PlaceSplitterBar(x, y + h - ch - bar, w, bar);
-            h -= ch + bar;
-            break;
+    // Sides take their room in this order, each side's windows in creation order, so a strip
+    // docked to the top or bottom spans the whole width and left/right windows fit between.
+    for (uint8_t side : {Align::Top, Align::Bottom, Align::Left, Align::Right}) {
+        for (TControl* c : children_) {
+            if (!c->widget_ || c->align_ != side) continue;
+            if (c->widget_->isHidden()) {
+                if (c->splitterBar_) c->splitterBar_->hide();
+                continue;
+            }
+            const int bar = c->splitterBar_ ? c->splitter_.Width : 0;
+            const int cw = c->widget_->width(), ch = c->widget_->height();
+            switch (side) {
+            case Align::Left:
+                c->dockRoom_ = w;
+                place(c, x, y, cw, h);
+                c->PlaceSplitterBar(x + cw, y, bar, h);
+                x += cw + bar;
+                w -= cw + bar;
+                break;
+            case Align::Top:
+                c->dockRoom_ = h;
+                place(c, x, y, w, ch);
+                c->PlaceSplitterBar(x, y + ch, w, bar);
+                y += ch + bar;
+                h -= ch + bar;
+                break;
+            case Align::Right:
+                c->dockRoom_ = w;
+                place(c, x + w - cw, y, cw, h);
+                c->PlaceSplitterBar(x + w - cw - bar, y, bar, h);
+                w -= cw + bar;
+                break;
+            case Align::Bottom:
+                c->dockRoom_ = h;
+                place(c, x, y + h - ch, w, ch);
+                c->PlaceSplitterBar(x, y + h - ch - bar, w, bar);
+                h -= ch + bar;
+                break;
+            }
         }
     }
     for (TControl* c : children_)

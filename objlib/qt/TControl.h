@@ -70,7 +70,8 @@ public:
     // resizes this window within the two minimums.
     void SetSplitter(const TSplitterRec& splitter);
     // Lays the docked children out again (on every resize of this window, and after a
-    // docked child changed); non-client children in creation order, then the client ones.
+    // docked child changed): the top, bottom, left and right windows, each side in creation
+    // order, then the client ones in what is left.
     void Realign();
 
     // ---- Look ----------------------------------------------------------------------------------
