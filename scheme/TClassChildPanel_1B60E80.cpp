@@ -12,25 +12,13 @@ TData Integer(int32_t i) {
 
 TClassChildPanel_1B60E80::TClassChildPanel_1B60E80(TControl* parent)
     : PanelBox(parent),
-      SearchBox(PanelBox.Control.get()),
-      UpRadio(PanelBox.Control.get()),
-      DownRadio(PanelBox.Control.get()),
-      QuickSearchBox(PanelBox.Control.get()),
-      SearchButton(PanelBox.Control.get()),
-      WholeLineBox(PanelBox.Control.get()) {
-    PanelBox.Left = 1;
-    PanelBox.Top = 1;
-    PanelBox.Width = 650;
-    PanelBox.Height = 40;
-    PanelBox.Align = Align::Top;
-    PanelBox.Color = 0xFF00000F;
-    PanelBox.Caption = "";
-    PanelBox.BevelOuter = 0;
-    PanelBox.BevelInner = 0;
-    PanelBox.BevelWidth = 1;
-    PanelBox.BorderStyle = 0;
-    PanelBox.Init();
-
+      PanelWindow(CreatePanel()),
+      SearchBox(PanelWindow),
+      UpRadio(PanelWindow),
+      DownRadio(PanelWindow),
+      QuickSearchBox(PanelWindow),
+      SearchButton(PanelWindow),
+      WholeLineBox(PanelWindow) {
     SelectFound.DataPoint = Point<&THIMemory::Value>(RowIndex);
     SelectFound.onEventData = Point<&THIEditMultiBase::doEvent>(View, 0);
 
@@ -217,4 +205,20 @@ TClassChildPanel_1B60E80::TClassChildPanel_1B60E80(TControl* parent)
 
     View.SetWorkCount(0);
     View.Scheme = this;
+}
+
+TControl* TClassChildPanel_1B60E80::CreatePanel() {
+    PanelBox.Left = 1;
+    PanelBox.Top = 1;
+    PanelBox.Width = 650;
+    PanelBox.Height = 40;
+    PanelBox.Align = Align::Top;
+    PanelBox.Color = 0xFF00000F;
+    PanelBox.Caption = "";
+    PanelBox.BevelOuter = 0;
+    PanelBox.BevelInner = 0;
+    PanelBox.BevelWidth = 1;
+    PanelBox.BorderStyle = 0;
+    PanelBox.Init();
+    return PanelBox.Control.get();
 }

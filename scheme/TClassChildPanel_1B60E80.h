@@ -29,6 +29,7 @@ public:
     explicit TClassChildPanel_1B60E80(TControl* parent);
 
     THIPanel PanelBox;
+    TControl* const PanelWindow;  // PanelBox's window, the parent of the controls below
     THIEditMulti View;
     THIEdit SearchBox;
     THIRadioButton UpRadio;
@@ -60,4 +61,8 @@ public:
     THIPosition LineSearch;
     THIHub FoundHub;        // select, then stop both walks
     THIDoData SelectFound;
+
+private:
+    // Sets PanelBox up and initialises it: its window exists before the controls are created.
+    TControl* CreatePanel();
 };
