@@ -54,3 +54,11 @@ void ShowInfoBox(std::string_view cp1251Title, std::string_view cp1251Text) {
 QIcon LoadIcon(const QString& resourcePath) {
     return QFile::exists(resourcePath) ? QIcon(resourcePath) : QIcon();
 }
+
+Bytes LoadTextResource(const QString& resourcePath) {
+    QFile file(resourcePath);
+    if (!file.open(QIODevice::ReadOnly)) return Bytes();
+    const QByteArray data = file.readAll();
+    const qsizetype end = data.indexOf('\0');
+    return Bytes(std::string_view(data.constData(), static_cast<size_t>(end < 0 ? data.size() : end)));
+}

@@ -1,11 +1,13 @@
 // The application: the display check, the one QApplication, the message loop, the
-// information box and icons from the resources.
+// information box, and icons and texts from the resources.
 #pragma once
 
 #include <QIcon>
 #include <memory>
 #include <string>
 #include <string_view>
+
+#include "runtime/Bytes.h"
 
 class QApplication;
 
@@ -33,3 +35,7 @@ void ShowInfoBox(std::string_view cp1251Title, std::string_view cp1251Text);
 
 // The icon at a resource path (":/..."); an empty icon when there is none.
 QIcon LoadIcon(const QString& resourcePath);
+
+// The text at a resource path, taken as a zero-terminated byte string: the bytes up to the
+// first zero byte, or all of them without one. Empty when there is no such resource.
+Bytes LoadTextResource(const QString& resourcePath);

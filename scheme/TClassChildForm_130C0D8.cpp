@@ -1,0 +1,36 @@
+#include "scheme/TClassChildForm_130C0D8.h"
+
+#include "objlib/qt/Application.h"
+
+TClassChildForm_130C0D8::TClassChildForm_130C0D8(TControl* parent)
+    : AboutForm(parent), AboutText(InitForm()) {
+    AboutText.Left = 10;
+    AboutText.Top = 10;
+    AboutText.Width = 370;
+    AboutText.Height = 205;
+    AboutText.Ctl3D = 1;
+    AboutText.Color = 0xFF000005;
+    AboutText.ScrollBars = 0;  // no scroll bars: long lines wrap
+    AboutText.ReadOnly = 0;    // read-only
+    AboutText.Text = LoadTextResource(QStringLiteral(":/Str1"));
+    AboutText.Init();
+
+    View.SetWorkCount(1);
+    View.WorkPoints[0] = Point<&THIMainForm::doShowModal>(AboutForm);
+    View.Scheme = this;
+}
+
+TControl* TClassChildForm_130C0D8::InitForm() {
+    AboutForm.Left = 35;  // overridden: the form is centred when it is initialised
+    AboutForm.Top = 105;
+    AboutForm.Width = 400;
+    AboutForm.Height = 300;
+    AboutForm.Color = 0xFF00000F;
+    AboutForm.Caption = "\xCE \xEF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE5";  // О программе
+    AboutForm.BorderStyle = 3;
+    AboutForm.Icon = LoadIcon(QStringLiteral(":/ICON1"));
+    AboutForm.AlphaBlend = 255;
+    AboutForm.Visible = true;
+    AboutForm.Init();
+    return AboutForm.Control.get();
+}

@@ -1,0 +1,146 @@
+#include "scheme/TClassChildPanelEx_12B76E4.h"
+
+namespace {
+
+constexpr uint32_t kButtonFace = 0xFF00000F;
+constexpr uint32_t kWindowColor = 0xFF000005;
+
+void Place(THIWin& control, int32_t left, int32_t top, int32_t width, int32_t height) {
+    control.Left = left;
+    control.Top = top;
+    control.Width = width;
+    control.Height = height;
+}
+
+}  // namespace
+
+TClassChildPanelEx_12B76E4::TClassChildPanelEx_12B76E4(TControl* parent)
+    : PanelBox(parent),
+      RemoveButton(InitPanel()),
+      LoadListButton(PanelBox.Control.get()),
+      SaveListButton(PanelBox.Control.get()),
+      ClearButton(PanelBox.Control.get()),
+      FileList(PanelBox.Control.get()),
+      CursorCombo(PanelBox.Control.get()),
+      CursorLabel(PanelBox.Control.get()),
+      SaveFileButton(PanelBox.Control.get()),
+      AboutButton(PanelBox.Control.get()),
+      SaveAsButton(PanelBox.Control.get()) {
+    FileIndexVar.SetName("FileIndex");
+
+    StoreIndex.DataPoint = Point<&THIListBox::Index>(FileList);
+    StoreIndex.onEventData = Point<&THIGlobalVar::doValue>(FileIndexVar);
+
+    OpenHub.SetOutCount(2);
+    OpenHub.onEvent[0] = Point<&THIDoData::doData>(StoreIndex);
+    OpenHub.onEvent[1] = Point<&THIEditMultiBase::doEvent>(View, 4);
+
+    SetString(CursorDefault.Data, "\xE2 \xF6\xE5\xED\xF2\xF0\xE5");  // в центре
+    CursorDefault.onEventData = Point<&THIComboBox::doSelectString>(CursorCombo);
+
+    Place(SaveAsButton, 5, 505, 130, 30);
+    SaveAsButton.Caption = "\xD1\xEE\xF5\xF0\xE0\xED\xE8\xF2\xFC \xEA\xE0\xEA...";  // Сохранить как...
+    SaveAsButton.Flat = true;
+    SaveAsButton.Enabled = false;
+    SaveAsButton.Init();
+
+    Place(AboutButton, 5, 430, 130, 15);
+    AboutButton.Caption = "\xCE \xEF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE5";  // О программе
+    AboutButton.Flat = true;
+    AboutButton.Init();
+    AboutButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 7);
+
+    Place(SaveFileButton, 5, 540, 130, 30);
+    SaveFileButton.Caption = "\xD1\xEE\xF5\xF0\xE0\xED\xE8\xF2\xFC \xF4\xE0\xE9\xEB";  // Сохранить файл
+    SaveFileButton.Hint = "\xC7\xE0\xEF\xE8\xF1\xE0\xF2\xFC \xE8\xE7\xEC\xE5\xED\xE5\xED\xE8\xFF.";  // Записать изменения.
+    SaveFileButton.Flat = true;
+    SaveFileButton.Init();
+    SaveFileButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 6);
+
+    Place(CursorLabel, 15, 310, 106, 17);
+    CursorLabel.Color = kButtonFace;
+    CursorLabel.Caption = "\xCF\xEE\xEB\xEE\xE6\xE5\xED\xE8\xE5 \xEA\xF3\xF0\xF1\xEE\xF0\xE0";  // Положение курсора
+    CursorLabel.AutoSize = true;
+    CursorLabel.Alignment = 0;
+    CursorLabel.Init();
+
+    Place(CursorCombo, 5, 325, 130, 21);
+    CursorCombo.Color = kWindowColor;
+    CursorCombo.Ctl3D = 1;
+    // Где будет подсвеченная строка при переходе из оглавления
+    CursorCombo.Hint =
+        "\xC3\xE4\xE5 \xE1\xF3\xE4\xE5\xF2 \xEF\xEE\xE4\xF1\xE2\xE5\xF7\xE5\xED\xED\xE0\xFF \xF1\xF2\xF0\xEE\xEA\xE0 "
+        "\xEF\xF0\xE8 \xEF\xE5\xF0\xE5\xF5\xEE\xE4\xE5 \xE8\xE7 \xEE\xE3\xEB\xE0\xE2\xEB\xE5\xED\xE8\xFF";
+    CursorCombo.Editable = false;
+    CursorCombo.Sort = false;
+    CursorCombo.SelectMode = 0;
+    CursorCombo.Text = "ComboBox";
+    // стандарт, сверху, в центре, внизу
+    CursorCombo.Strings =
+        "\xF1\xF2\xE0\xED\xE4\xE0\xF0\xF2\r\n\xF1\xE2\xE5\xF0\xF5\xF3\r\n\xE2 \xF6\xE5\xED\xF2\xF0\xE5\r\n"
+        "\xE2\xED\xE8\xE7\xF3";
+    CursorCombo.Init();
+    CursorCombo.onClick = Point<&THIEditMultiBase::doEvent>(View, 5);
+
+    Place(FileList, 5, 1, 130, 250);
+    FileList.Color = kWindowColor;
+    FileList.Ctl3D = 1;
+    // Бросьте сюда нужные файлы.
+    FileList.Hint = "\xC1\xF0\xEE\xF1\xFC\xF2\xE5 \xF1\xFE\xE4\xE0 \xED\xF3\xE6\xED\xFB\xE5 \xF4\xE0\xE9\xEB\xFB.";
+    FileList.Strings = "";
+    FileList.Sort = false;
+    FileList.MultiSelect = false;
+    FileList.SelectMode = 0;
+    FileList.SelectAdded = false;
+    FileList.Init();
+    FileList.onDblClick = Point<&THIHub::doEvent>(OpenHub);
+
+    Place(ClearButton, 75, 260, 60, 20);
+    ClearButton.Caption = "\xCE\xF7\xE8\xF1\xF2\xE8\xF2\xFC";           // Очистить
+    ClearButton.Hint = "\xCE\xF7\xE8\xF1\xF2\xE8\xF2\xFC \xF1\xEF\xE8\xF1\xEE\xEA.";  // Очистить список.
+    ClearButton.Flat = true;
+    ClearButton.Init();
+    ClearButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 3);
+
+    Place(SaveListButton, 5, 285, 60, 20);
+    SaveListButton.Caption = "\xD1\xEE\xF5\xF0\xE0\xED\xE8\xF2\xFC";  // Сохранить
+    SaveListButton.Hint = "\xD1\xEE\xF5\xF0\xE0\xED\xE8\xF2\xFC \xF1\xEF\xE8\xF1\xEE\xEA.";  // Сохранить список.
+    SaveListButton.Flat = true;
+    SaveListButton.Init();
+    SaveListButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 0);
+
+    Place(LoadListButton, 75, 285, 60, 20);
+    LoadListButton.Caption = "\xC7\xE0\xE3\xF0\xF3\xE7\xE8\xF2\xFC";  // Загрузить
+    LoadListButton.Hint = "\xC7\xE0\xE3\xF0\xF3\xE7\xE8\xF2\xFC \xF1\xEF\xE8\xF1\xEE\xEA.";  // Загрузить список.
+    LoadListButton.Flat = true;
+    LoadListButton.Init();
+    LoadListButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 1);
+
+    Place(RemoveButton, 5, 260, 60, 20);
+    RemoveButton.Caption = "\xD3\xE4\xE0\xEB\xE8\xF2\xFC";  // Удалить
+    // Удалить текущий файл из списка.
+    RemoveButton.Hint = "\xD3\xE4\xE0\xEB\xE8\xF2\xFC \xF2\xE5\xEA\xF3\xF9\xE8\xE9 \xF4\xE0\xE9\xEB \xE8\xE7 \xF1\xEF\xE8\xF1\xEA\xE0.";
+    RemoveButton.Flat = true;
+    RemoveButton.Init();
+    RemoveButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 2);
+
+    View.SetWorkCount(3);
+    View.WorkPoints[0] = Point<&THIWinList::doAdd>(FileList);
+    View.WorkPoints[1] = Point<&THIWinList::doClear>(FileList);
+    View.WorkPoints[2] = Point<&THIDoData::doData>(CursorDefault);
+    View.Scheme = this;
+}
+
+TControl* TClassChildPanelEx_12B76E4::InitPanel() {
+    Place(PanelBox, 0, 0, 140, 573);
+    PanelBox.Align = Align::Left;
+    PanelBox.Color = kButtonFace;
+    PanelBox.Caption = "";
+    PanelBox.Alignment = 2;
+    PanelBox.BevelOuter = 0;
+    PanelBox.BevelInner = 0;
+    PanelBox.BevelWidth = 1;
+    PanelBox.BorderStyle = 0;
+    PanelBox.Init();
+    return PanelBox.Control.get();
+}

@@ -1,0 +1,82 @@
+#include "scheme/TClassMainForm_12C49D4.h"
+
+#include "objlib/qt/Application.h"
+#include "scheme/TClassChildForm_130C0D8.h"
+#include "scheme/TClassChildPanelEx_1299360.h"
+#include "scheme/TClassChildPanelEx_12B76E4.h"
+#include "scheme/TClassMultiElementEx_12C4A68.h"
+#include "scheme/TClassMultiElementEx_12D3344.h"
+
+TClassMainForm_12C49D4::TClassMainForm_12C49D4()
+    : MainForm(nullptr),
+      FileListBox(InitMainForm()),
+      AboutBox(MainForm.Control.get()),
+      TablesBox(MainForm.Control.get()),
+      Drop(MainForm.Control.get()),
+      FilePanelBox(MainForm.Control.get()),
+      ParserBox(nullptr) {
+    StartHub.SetOutCount(2);
+    StartHub.onEvent[0] = Point<&THIMultiElementEx::doWork>(FilePanelBox, 2);
+    StartHub.onEvent[1] = Point<&THIMultiElementEx::doWork>(TablesBox, 5);
+
+    ParserBox.SetFactory(&MakeScheme<TClassMultiElementEx_12D3344>);
+    ParserBox.SetEventCount(3);
+    ParserBox.SetDataCount(0);
+    ParserBox.EventPoints[0] = Point<&THIMultiElementEx::doWork>(TablesBox, 0);
+    ParserBox.EventPoints[1] = Point<&THIMultiElementEx::doWork>(TablesBox, 1);
+    ParserBox.EventPoints[2] = Point<&THIMultiElementEx::doWork>(TablesBox, 2);
+
+    FilePanelBox.SetFactory(&MakeScheme<TClassChildPanelEx_12B76E4>);
+    FilePanelBox.SetEventCount(8);
+    FilePanelBox.SetDataCount(0);
+    FilePanelBox.EventPoints[0] = Point<&THIMultiElementEx::doWork>(FileListBox, 2);
+    FilePanelBox.EventPoints[1] = Point<&THIMultiElementEx::doWork>(FileListBox, 3);
+    FilePanelBox.EventPoints[2] = Point<&THIMultiElementEx::doWork>(FileListBox, 4);
+    FilePanelBox.EventPoints[3] = Point<&THIMultiElementEx::doWork>(FileListBox, 5);
+    FilePanelBox.EventPoints[4] = Point<&THIMultiElementEx::doWork>(FileListBox, 6);
+    FilePanelBox.EventPoints[5] = Point<&THIMultiElementEx::doWork>(TablesBox, 3);
+    FilePanelBox.EventPoints[6] = Point<&THIMultiElementEx::doWork>(TablesBox, 4);
+    FilePanelBox.EventPoints[7] = Point<&THIMultiElement::doWork>(AboutBox, 0);
+
+    Drop.onDropFile = Point<&THIMultiElementEx::doWork>(FileListBox, 0);
+    Drop.onEndDrop = Point<&THIMultiElementEx::doWork>(FileListBox, 1);
+
+    TablesBox.SetFactory(&MakeScheme<TClassChildPanelEx_1299360>);
+    TablesBox.SetEventCount(0);
+    TablesBox.SetDataCount(0);
+
+    AboutBox.CreateOnDemand = true;
+    AboutBox.SetFactory(&MakeScheme<TClassChildForm_130C0D8>);
+    AboutBox.SetEventCount(0);
+    AboutBox.SetDataCount(0);
+
+    FileListBox.SetFactory(&MakeScheme<TClassMultiElementEx_12C4A68>);
+    FileListBox.SetEventCount(3);
+    FileListBox.SetDataCount(0);
+    FileListBox.EventPoints[0] = Point<&THIMultiElementEx::doWork>(FilePanelBox, 0);
+    FileListBox.EventPoints[1] = Point<&THIMultiElementEx::doWork>(FilePanelBox, 1);
+    FileListBox.EventPoints[2] = Point<&THIMultiElementEx::doWork>(ParserBox, 0);
+
+    MainForm.onCreate = Point<&THIHub::doEvent>(StartHub);
+    // TAB and Shift+TAB move the focus between the main window's TAB stops: Qt's own focus
+    // chain does this for every top-level window.
+}
+
+TControl* TClassMainForm_12C49D4::InitMainForm() {
+    MainForm.Left = 200;  // overridden: the form is centred when it is initialised
+    MainForm.Top = 100;
+    MainForm.Width = 800;
+    MainForm.Height = 600;
+    MainForm.Align = Align::None;
+    MainForm.Color = 0xFF00000F;
+    MainForm.Font = TFontRec{"MS Sans Serif", 8, 0, 0, 1};
+    MainForm.AlphaBlend = 255;
+    MainForm.Caption = "Morvane 1.0 by Dovrin";
+    MainForm.BorderStyle = 2;
+    MainForm.Icon = LoadIcon(QStringLiteral(":/ICON0"));
+    MainForm.Visible = true;
+    MainForm.MouseCapture = false;
+    MainForm.Cursor = 0;
+    MainForm.Init();
+    return MainForm.Control.get();
+}
