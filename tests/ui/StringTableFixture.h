@@ -79,9 +79,9 @@ inline std::vector<std::string> AllRows(ThiStringTable& table) {
 
 inline QTableView* ViewOf(ThiStringTable& table) { return table.Control->As<QTableView>(); }
 
-// The centre of a cell in window coordinates, for the QWindow* overloads of QTest.
+// The centre of a cell's visible part in window coordinates, for the QWindow* overloads of QTest.
 inline QPoint CellPos(TestForm& form, ThiStringTable& table, int row, int column) {
     QTableView* view = ViewOf(table);
-    const QRect cell = view->visualRect(view->model()->index(row, column));
+    const QRect cell = view->visualRect(view->model()->index(row, column)) & view->viewport()->rect();
     return view->viewport()->mapTo(form.Widget(), cell.center());
 }
