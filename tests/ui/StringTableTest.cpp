@@ -173,6 +173,48 @@ TEST_F(StringTableTest, ClearKeepsTheColumnsUnlessClearColumns) {
     }
 }
 
+TEST_F(StringTableTest, HeaderClicksRaiseTheCaptionOrTheIndex) {
+    Build(ConfigureMainTable);
+    Recorder clicks;
+    table.onColumnClick = clicks.At();
+    QHeaderView* header = ViewOf(table)->horizontalHeader();
+    const QPoint second = header->mapTo(form.Widget(), QPoint(header->sectionViewportPosition(1) + 20, header->height() / 2));
+    QTest::mouseClick(form.Window(), Qt::LeftButton, {}, second);
+    table.ColumnClickMode = 1;
+    QTest::mouseClick(form.Window(), Qt::LeftButton, {}, second);
+    ASSERT_EQ(clicks.Count(), 2u);
+    EXPECT_EQ(ToString(clicks.calls[0].value), Cp("параметр"));
+    EXPECT_EQ(clicks.calls[1].value.Tag(), Tag::Integer);
+    EXPECT_EQ(clicks.calls[1].value.IntValue, 1);
+}
+
+TEST_F(StringTableTest, RightButtonSelectsTheRowAndReportsMouseUpOne) {
+    Build(ConfigureContentsTable);
+    Recorder ups;
+    table.onMouseUp = ups.At();
+    for (const char* row : {"0+a", "1+b", "2+c"}) AddRow(table, row);
+    Settle();
+    QTest::mouseClick(form.Window(), Qt::RightButton, {}, CellPos(form, table, 1, 0));
+    EXPECT_EQ(ups.Trace(), (std::vector<std::string>{"0:1"}));
+    EXPECT_EQ(SelectedIndex(table), 1);
+}
+
+TEST_F(StringTableTest, CheckBoxesReportCheckingAndUnchecking) {
+    Build([](ThiStringTable& t) {
+        ConfigureContentsTable(t);
+        t.CheckBoxes = true;
+    });
+    Recorder checks;
+    table.onCheck = checks.At(1);
+    table.onUncheck = checks.At(0);
+    for (const char* row : {"0+a", "1+b"}) AddRow(table, row);
+    Call(table, &ThiStringTable::doSelect, 1);
+    QTest::keyClick(ViewOf(table), Qt::Key_Space);
+    EXPECT_EQ(CellData(1, 0, Qt::CheckStateRole).toInt(), Qt::Checked);
+    QTest::keyClick(ViewOf(table), Qt::Key_Space);
+    EXPECT_EQ(checks.Trace(), (std::vector<std::string>{"1:1", "0:1"}));
+}
+
 // Gives a file name, as a data point connected to FileName would.
 struct NameSource {
     Bytes name;
