@@ -176,24 +176,22 @@ TEST_F(ListEditTest, CellsTheUserDidNotEditKeepTheirBytes) {
     EXPECT_EQ(AllRows(table)[10], "key\tname\tedited\tnote \x98");
 }
 
-TEST(ListEditHoverTest, HoverLeavesTheSelectionAloneWhileTheEditorIsOpen) {
-    ActivateHooks();
-    {
-        TestForm form;
-        ThiStringTable table{form.Parent()};
-        ConfigureMainTable(table);
-        table.Init();
-        for (int i = 0; i < 10; ++i) AddRow(table, "0#0\tkey\tp" + std::to_string(i) + "\t\t");
-        ASSERT_TRUE(form.Start());
-        Settle();
-        Call(table, &ThiStringTable::doSelect, 2);
-        QTest::keyClick(ViewOf(table), Qt::Key_Return);
-        QTest::mouseMove(form.Window(), CellPos(form, table, 6, 0));
-        QTest::qWait(3 * TableHoverSelect::kRestTime);
-        EXPECT_EQ(SelectedIndex(table), 2);
-        EXPECT_FALSE(ViewOf(table)->viewport()->findChildren<QLineEdit*>().isEmpty());
-    }
-    DeactivateHooks();
+using ListEditHoverTest = UiTest;
+
+TEST_F(ListEditHoverTest, HoverLeavesTheSelectionAloneWhileTheEditorIsOpen) {
+    TestForm form;
+    ThiStringTable table{form.Parent()};
+    ConfigureMainTable(table);
+    table.Init();
+    for (int i = 0; i < 10; ++i) AddRow(table, "0#0\tkey\tp" + std::to_string(i) + "\t\t");
+    ASSERT_TRUE(form.Start());
+    Settle();
+    Call(table, &ThiStringTable::doSelect, 2);
+    QTest::keyClick(ViewOf(table), Qt::Key_Return);
+    QTest::mouseMove(form.Window(), CellPos(form, table, 6, 0));
+    QTest::qWait(3 * TableHoverSelect::kRestTime);
+    EXPECT_EQ(SelectedIndex(table), 2);
+    EXPECT_FALSE(ViewOf(table)->viewport()->findChildren<QLineEdit*>().isEmpty());
 }
 
 }  // namespace

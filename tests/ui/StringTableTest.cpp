@@ -157,7 +157,9 @@ TEST_F(StringTableTest, InsertAndDeleteAtIndexesAndOutOfRange) {
     }
 }
 
-TEST_F(StringTableTest, ClearKeepsTheColumnsUnlessClearColumns) {
+using StringTableClearTest = UiTest;
+
+TEST_F(StringTableClearTest, ClearKeepsTheColumnsUnlessClearColumns) {
     for (bool clearColumns : {false, true}) {
         SCOPED_TRACE(clearColumns);
         TestForm form;
