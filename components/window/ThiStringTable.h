@@ -55,7 +55,8 @@ public:
     // Selects the row whose index is the incoming value alone and makes it current (an index
     // outside the rows only clears the selection); then, unless ScrollToSelection is off,
     // scrolls by CursorPosition: 0 just into view, 1 to the top, 2 to the middle, 3 to the
-    // bottom of the view, where the table is long enough.
+    // bottom of the view, where the table is long enough; a selected row always ends in view.
+    // An open editor is closed with saving first, as it is by every change of the rows.
     void doSelect(TData& d, uint16_t index);
     void doCursorPosition(TData& d, uint16_t index);  // 0..3
     void doSelectEvents(TData& d, uint16_t index);    // non-zero: on

@@ -176,6 +176,17 @@ TEST_F(ListEditTest, CellsTheUserDidNotEditKeepTheirBytes) {
     EXPECT_EQ(AllRows(table)[10], "key\tname\tedited\tnote \x98");
 }
 
+TEST_F(ListEditTest, ChangingTheRowsSavesTheEditIntoItsOwnRowFirst) {
+    DoubleClick(2, 1);
+    Replace("kept");
+    Call(table, &ThiStringTable::doInsert, 0);  // Str unconnected: an empty row on top
+    EXPECT_TRUE(Boxes().empty());
+    const std::vector<std::string> rows = AllRows(table);
+    EXPECT_EQ(rows[0], "\t\t\t");
+    EXPECT_EQ(rows[2], "key\tp1\tv1\tc1");
+    EXPECT_EQ(rows[3], "key\tkept\tv2\tc2");
+}
+
 using ListEditHoverTest = UiTest;
 
 TEST_F(ListEditHoverTest, HoverLeavesTheSelectionAloneWhileTheEditorIsOpen) {

@@ -272,11 +272,16 @@ TEST_F(StringTableTest, FileNamePointWinsOverThePropertyAndAMissingFileChangesNo
     EXPECT_EQ(AllRows(table), (std::vector<std::string>{"3+abc"}));
     EXPECT_EQ(log.Count(), 0u);
 
-    source.name = dir / "missing.ini";
-    Call(table, &ThiStringTable::doLoad, TData());
-    EXPECT_EQ(log.Trace(), (std::vector<std::string>{"0:-"}));
-    EXPECT_EQ(AllRows(table), (std::vector<std::string>{"3+abc"}));
-    EXPECT_EQ(Captions(), (std::vector<std::string>{"n", "s"}));
+    // A folder cannot be read as a table file either: it must not empty the table.
+    for (const std::string& unreadable : {dir / "missing.ini", dir.Path()}) {
+        SCOPED_TRACE(unreadable);
+        log.calls.clear();
+        source.name = unreadable;
+        Call(table, &ThiStringTable::doLoad, TData());
+        EXPECT_EQ(log.Trace(), (std::vector<std::string>{"0:-"}));
+        EXPECT_EQ(AllRows(table), (std::vector<std::string>{"3+abc"}));
+        EXPECT_EQ(Captions(), (std::vector<std::string>{"n", "s"}));
+    }
 }
 
 }  // namespace
