@@ -1,0 +1,27 @@
+// StringTableView: the table view of a string table, in the manner of a report-style list view:
+// whole rows of one height, no row numbers, no editing through the view itself, horizontal
+// scrolling by pixels and vertical scrolling by rows, so the vertical scroll bar's value is
+// the index of the top row.
+#pragma once
+
+#include <QTableView>
+
+class StringTableView : public QTableView {
+public:
+    StringTableView();
+
+    // The lowest selected row, or -1 when no row is selected.
+    int FirstSelectedRow() const;
+    // The number of rows that fit completely in the viewport.
+    int RowsPerPage() const;
+    // The first row shown at the top of the viewport.
+    int TopRow() const;
+    // Scrolls vertically only as far as needed to show `row` completely (above the view it
+    // becomes the top row, below it the bottom one); a row outside the table does nothing.
+    void MakeRowVisible(int row);
+    // Selects `row` alone and makes it current without scrolling; a row outside the table
+    // only clears the selection.
+    void SelectRowAlone(int row);
+    // Makes every row as high as the current font needs.
+    void FitRowHeightToFont();
+};

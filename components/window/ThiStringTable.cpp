@@ -1,0 +1,259 @@
+#include "components/window/ThiStringTable.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <algorithm>
+#include <string>
+
+#include "components/window/StringTableModel.h"
+#include "components/window/StringTableView.h"
+#include "components/window/TListEdit.h"
+#include "components/window/TableHoverSelect.h"
+#include "objlib/FileSystem.h"
+#include "objlib/TStrList.h"
+#include "objlib/qt/QtColor.h"
+
+namespace {
+
+Qt::Alignment ColumnAlignment(uint8_t align) {
+    switch (align) {
+    case 1: return Qt::AlignRight;
+    case 2: return Qt::AlignHCenter;
+    default: return Qt::AlignLeft;
+    }
+}
+
+// The captions of a column list: one per non-empty line, each up to its first '='.
+std::vector<Bytes> Captions(const Bytes& lines) {
+    TStrList list;
+    list.SetText(lines, false);
+    std::vector<Bytes> captions;
+    for (int i = 0; i < list.Count(); ++i) {
+        const Bytes line = list.Get(i);
+        if (!line.empty()) captions.push_back(line.substr(0, line.view().find('=')));
+    }
+    return captions;
+}
+
+}  // namespace
+
+ThiStringTable::ThiStringTable(TControl* parent) : THIWin(parent) {}
+
+ThiStringTable::~ThiStringTable() {
+    editor_.reset();
+    hover_.reset();
+    signalContext_.reset();
+    // The view, still alive until the base goes, falls back to an empty model.
+    model_.reset();
+}
+
+// The widget is the view Init created (nil before Init and once the window is gone).
+StringTableView* ThiStringTable::View() const {
+    return Control ? static_cast<StringTableView*>(Control->Widget()) : nullptr;
+}
+
+void ThiStringTable::Init() {
+    if (Delimiter.empty()) Delimiter = " ";
+    if (ColorDelimiter.empty()) ColorDelimiter = "#";
+    rows_.Delimiter = Delimiter[0];
+    rows_.ColorDelimiter = ColorDelimiter[0];
+    rows_.ColorPrefix = ColorPrefix;
+
+    auto* view = new StringTableView;
+    model_ = std::make_unique<StringTableModel>(rows_);
+    model_->SetColumnAlignment(ColumnAlignment(ColumnAlign));
+    model_->SetCheckBoxes(CheckBoxes, [this](int row, bool checked) { RaiseInteger(checked ? onCheck : onUncheck, row); });
+    view->setModel(model_.get());
+    view->setSelectionBehavior(RowSelect ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+    view->setSelectionMode(MultiSelect ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
+    view->setShowGrid(GridLines);
+    view->horizontalHeader()->setVisible(ViewStyle != 4);
+    view->horizontalHeader()->setSectionsMovable(HeaderDragDrop);
+    view->horizontalHeader()->setDefaultSectionSize(std::max(StrToInteger(ColumnWidth), 0));
+    Control = std::make_unique<TControl>(ParentControl, view);
+    THIWin::Init();
+    view->FitRowHeightToFont();
+    ApplyColors();
+    SetColumns(Columns);
+
+    signalContext_ = std::make_unique<QObject>();
+    QObject::connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, signalContext_.get(),
+                     [this](const QItemSelection& selected) {
+                         if (!selected.isEmpty()) RowsSelected(selected);
+                     });
+    QObject::connect(view->horizontalHeader(), &QHeaderView::sectionClicked, signalContext_.get(),
+                     [this](int column) { ColumnClicked(column); });
+    if (Editable) editor_ = std::make_unique<TListEdit>(*view, *model_, rows_, onBeginEdit, onEndEdit);
+    if (HotTrack)
+        hover_ = std::make_unique<TableHoverSelect>(*view, [this] { return !editor_ || !editor_->IsOpen(); });
+}
+
+void ThiStringTable::ApplyColors() {
+    StringTableView* view = View();
+    if (!view) return;
+    QPalette palette = view->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Text, ToQColor(TextColor));
+        palette.setColor(group, QPalette::Base, ToQColor(BkColor));
+    }
+    view->setPalette(palette);
+    model_->SetDefaultBackground(ToQColor(TextBkColor));
+    view->viewport()->update();
+}
+
+void ThiStringTable::SetColumns(const Bytes& lines) {
+    const std::vector<Bytes> captions = Captions(lines);
+    if (model_) {
+        model_->SetColumns(captions);
+        return;
+    }
+    rows_.ClearColumns();
+    for (const Bytes& caption : captions) rows_.AddColumn(caption);
+}
+
+void ThiStringTable::RowsSelected(const QItemSelection& selected) {
+    int first = selected.first().top();
+    for (const QItemSelectionRange& range : selected) first = std::min(first, range.top());
+    if (SelectEvents) RaiseInteger(onSelect, first);
+}
+
+void ThiStringTable::ColumnClicked(int column) {
+    if (ColumnClickMode == 1)
+        RaiseInteger(onColumnClick, column);
+    else
+        RaiseString(onColumnClick, rows_.ColumnCaption(column));
+}
+
+void ThiStringTable::CloseEditor() {
+    if (editor_) editor_->CloseSaving();
+}
+
+void ThiStringTable::KeyDown(int& key) {
+    THIWin::KeyDown(key);
+    if (key != 0 && editor_) editor_->ListKeyDown(key);
+}
+
+// ---- Method points -------------------------------------------------------------------------
+
+void ThiStringTable::doAdd(TData& d, uint16_t) { rows_.AddOrReplace(ReadString(d, Str), -1, false); }
+
+void ThiStringTable::doInsert(TData& d, uint16_t) {
+    const int index = ToInteger(d);
+    CloseEditor();
+    rows_.AddOrReplace(PullString(Str), index, false);
+}
+
+void ThiStringTable::doDelete(TData& d, uint16_t) {
+    CloseEditor();
+    rows_.Delete(ToInteger(d));
+}
+
+void ThiStringTable::doClear(TData&, uint16_t) {
+    CloseEditor();
+    rows_.Clear();
+    if (ClearColumns) SetColumns(Bytes());
+}
+
+void ThiStringTable::doSelect(TData& d, uint16_t) {
+    const int row = ToInteger(d);
+    StringTableView* view = View();
+    if (!view) return;
+    CloseEditor();
+    model_->Publish();
+    view->SelectRowAlone(row);
+    if (ScrollToSelection) ScrollToRow(row);
+}
+
+// Each step makes one row visible, scrolling no further than needed, so two steps put the
+// row at the top, the middle or the bottom of the view.
+void ThiStringTable::ScrollToRow(int row) {
+    StringTableView& view = *View();
+    const int perPage = view.RowsPerPage();
+    const int last = model_->rowCount() - 1;
+    switch (CursorPosition) {
+    case 1: {
+        const int below = std::min(row + perPage, last);
+        view.MakeRowVisible(below);
+        view.MakeRowVisible(below - perPage);
+        break;
+    }
+    case 2: {
+        const int below = std::min(row + perPage / 2, last);
+        view.MakeRowVisible(below);
+        view.MakeRowVisible(std::max(below - perPage, 0));
+        break;
+    }
+    case 3:
+        view.MakeRowVisible(std::max(row - perPage, 0));
+        break;
+    default:
+        break;
+    }
+    // Near the end of the table the steps above stop one row short of the last one, which
+    // would leave a selected last row below the view; this step moves nothing otherwise.
+    view.MakeRowVisible(row);
+}
+
+void ThiStringTable::doCursorPosition(TData& d, uint16_t) { CursorPosition = static_cast<uint8_t>(ToInteger(d)); }
+
+void ThiStringTable::doSelectEvents(TData& d, uint16_t) { SelectEvents = IsNonZero(d); }
+
+void ThiStringTable::doLoad(TData& d, uint16_t) {
+    const Bytes path = ReadString(d, FileNamePoint, FileName);
+    Bytes content;
+    if (!ReadWholeFile(path, content)) {
+        RaiseNull(onError);
+        return;
+    }
+    TStrList lines;
+    lines.SetText(content, false);
+    CloseEditor();
+    rows_.Clear();
+    SetColumns(lines.Count() > 0 ? ColumnList(lines.Get(0)) : Bytes());
+    for (int i = 1; i < lines.Count(); ++i) rows_.AddOrReplace(lines.Get(i), -1, false);
+}
+
+// Applies the colours of a table file's header line and answers its column list, one
+// caption per line.
+Bytes ThiStringTable::ColumnList(std::string_view header) {
+    const char colorDelimiter = rows_.ColorDelimiter;
+    std::string_view list = header;
+    if (header.find(colorDelimiter) != std::string_view::npos) {
+        std::string_view fields[4];
+        size_t start = 0;
+        for (std::string_view& field : fields) {
+            const size_t end = std::min(header.find(colorDelimiter, start), header.size());
+            field = header.substr(start, end - start);
+            start = std::min(end + 1, header.size());
+        }
+        list = header.substr(start);
+        if (std::none_of(std::begin(fields), std::end(fields), [](std::string_view f) { return f.empty(); })) {
+            TextColor = static_cast<uint32_t>(StrToInteger(fields[0]));
+            TextBkColor = static_cast<uint32_t>(StrToInteger(fields[1]));
+            BkColor = static_cast<uint32_t>(StrToInteger(fields[2]));
+            ApplyColors();
+        }
+    }
+    std::string captions;
+    for (char c : list) {
+        if (c == colorDelimiter) continue;
+        captions += c == rows_.Delimiter ? '\n' : c;
+    }
+    return Bytes(captions);
+}
+
+// ---- Value points --------------------------------------------------------------------------
+
+void ThiStringTable::SelectedIndex(TData& d, uint16_t) {
+    StringTableView* view = View();
+    SetInteger(d, view ? view->FirstSelectedRow() : -1);
+}
+
+void ThiStringTable::Row(TData& d, uint16_t) {
+    StringTableView* view = View();
+    SetString(d, rows_.RowString(view ? view->FirstSelectedRow() : -1));
+}
+
+void ThiStringTable::Count(TData& d, uint16_t) { SetInteger(d, rows_.Count()); }
+
+void ThiStringTable::Array(TData& d, uint16_t) { SetArray(d, rows_.Array()); }
