@@ -1,15 +1,224 @@
 #include "scheme/TClassChildPanelEx_1299360.h"
 
-TClassChildPanelEx_1299360::TClassChildPanelEx_1299360(TControl* parent) : TablesPanel(parent) {
+#include "scheme/TClassChildPanel_1B60E80.h"
+#include "scheme/TClassMultiElementEx_1B35490.h"
+#include "scheme/TClassMultiElementEx_1B5D100.h"
+
+namespace {
+
+TData Text(const char* s) {
+    TData d;
+    SetString(d, s);
+    return d;
+}
+
+TData Integer(int32_t i) {
+    TData d;
+    SetInteger(d, i);
+    return d;
+}
+
+}  // namespace
+
+TClassChildPanelEx_1299360::TClassChildPanelEx_1299360(TControl* parent)
+    : TablesPanel(parent),
+      PanelWindow(CreatePanel()),
+      MainTable(PanelWindow),
+      ContentsTable(PanelWindow),
+      CommentBox(PanelWindow),
+      RowMenu(PanelWindow),
+      Writer(PanelWindow),
+      ContentsFollower(PanelWindow),
+      SearchPanel(PanelWindow) {
+    SearchPanel.CreateOnDemand = false;
+    SearchPanel.SetFactory(&MakeScheme<TClassChildPanel_1B60E80>);
+    SearchPanel.SetEventCount(1);
+    SearchPanel.SetDataCount(3);
+    SearchPanel.EventPoints[0] = Point<&ThiStringTable::doSelect>(MainTable);
+    SearchPanel.DataPoints[0] = Point<&ThiStringTable::Array>(MainTable);
+    SearchPanel.DataPoints[1] = Point<&ThiStringTable::SelectedIndex>(MainTable);
+    SearchPanel.DataPoints[2] = Point<&ThiStringTable::Count>(MainTable);
+
+    ContentsFollower.SetFactory(&MakeScheme<TClassMultiElementEx_1B5D100>);
+    ContentsFollower.SetEventCount(2);
+    ContentsFollower.SetDataCount(1);
+    ContentsFollower.EventPoints[0] = Point<&ThiStringTable::doSelect>(ContentsTable);
+    ContentsFollower.EventPoints[1] = Point<&ThiStringTable::doSelectEvents>(ContentsTable);
+    ContentsFollower.DataPoints[0] = Point<&ThiStringTable::Array>(ContentsTable);
+
+    Writer.SetFactory(&MakeScheme<TClassMultiElementEx_1B35490>);
+    Writer.SetDataCount(1);
+    Writer.DataPoints[0] = Point<&ThiStringTable::Array>(MainTable);
+
+    CommentSplit3.Char = "\t";
+    CommentSplit3.onPart = Point<&THIEdit::doText>(CommentBox);
+
+    CommentSplit2.Char = "\t";
+    CommentSplit2.onPart = Point<&THIStrPart::doSplit>(CommentSplit3);
+
+    CommentSplit1.Char = "\t";
+    CommentSplit1.Str = Point<&ThiStringTable::Row>(MainTable);
+    CommentSplit1.onPart = Point<&THIStrPart::doSplit>(CommentSplit2);
+
+    MainSelectHub.SetOutCount(2);
+    MainSelectHub.onEvent[0] = Point<&THIMultiElementEx::doWork>(ContentsFollower, 0);
+    MainSelectHub.onEvent[1] = Point<&THIStrPart::doSplit>(CommentSplit1);
+
+    ContentsIndex.Char = "+";
+    ContentsIndex.onSplit = Point<&ThiStringTable::doSelect>(MainTable);
+
+    ContentsPick.DataPoint = Point<&ThiStringTable::Row>(ContentsTable);
+    ContentsPick.onEventData = Point<&THIStrPart::doSplit>(ContentsIndex);
+
+    LoadHub.SetOutCount(2);
+    LoadHub.onEvent[0] = Point<&ThiStringTable::doLoad>(ContentsTable);
+    LoadHub.onEvent[1] = Point<&ThiStringTable::doLoad>(MainTable);
+
+    ClearHub.SetOutCount(3);
+    ClearHub.onEvent[0] = Point<&ThiStringTable::doClear>(MainTable);
+    ClearHub.onEvent[1] = Point<&ThiStringTable::doClear>(ContentsTable);
+    ClearHub.onEvent[2] = Point<&THIMultiElementEx::doWork>(Writer, 1);
+
+    // Str2 stays unconnected: %2 takes the section name that came with the call.
+    ContentsEntry.Mask = "%1+%2";
+    ContentsEntry.SetDataCount(2);
+    ContentsEntry.SkipInserted = 1;
+    ContentsEntry.Str[0] = Point<&ThiStringTable::Count>(MainTable);
+    ContentsEntry.onFString = Point<&ThiStringTable::doAdd>(ContentsTable);
+
+    AddRowHub.SetOutCount(2);
+    AddRowHub.onEvent[0] = Point<&THIMemory::doValue>(RowText);
+    AddRowHub.onEvent[1] = Point<&ThiStringTable::doAdd>(MainTable);
+
+    DeleteAtSelection.DataPoint = Point<&ThiStringTable::SelectedIndex>(MainTable);
+    DeleteAtSelection.onEventData = Point<&ThiStringTable::doDelete>(MainTable);
+
+    InsertAtSelection.DataPoint = Point<&ThiStringTable::SelectedIndex>(MainTable);
+    InsertAtSelection.onEventData = Point<&ThiStringTable::doInsert>(MainTable);
+
+    InsertHub.SetOutCount(2);
+    InsertHub.onEvent[0] = Point<&THIMemory::doValue>(RowText);
+    InsertHub.onEvent[1] = Point<&THIDoData::doData>(InsertAtSelection);
+
+    // The new rows' placeholder words: коментарий, секция, параметр, значение.
+    ParameterTemplate.Data = Text(
+        "0#0\tkey\t\xEF\xE0\xF0\xE0\xEC\xE5\xF2\xF0\t\xE7\xED\xE0\xF7\xE5\xED\xE8\xE5\t"
+        "\xEA\xEE\xEC\xE5\xED\xF2\xE0\xF0\xE8\xE9");
+    ParameterTemplate.onEventData = Point<&THIHub::doEvent>(InsertHub, 2);
+    SectionTemplate.Data = Text("0#16707055\tsec\t\xF1\xE5\xEA\xF6\xE8\xFF\t\t\xEA\xEE\xEC\xE5\xED\xF2\xE0\xF0\xE8\xE9");
+    SectionTemplate.onEventData = Point<&THIHub::doEvent>(InsertHub, 1);
+    CommentTemplate.Data = Text("0#15466238\tcom\t\t\t\xEA\xEE\xEC\xE5\xED\xF2\xE0\xF0\xE8\xE9");
+    CommentTemplate.onEventData = Point<&THIHub::doEvent>(InsertHub, 0);
+
+    MenuChannels.SetCount(4);
+    MenuChannels.onEvent[0] = Point<&THIDoData::doData>(CommentTemplate);
+    MenuChannels.onEvent[1] = Point<&THIDoData::doData>(SectionTemplate);
+    MenuChannels.onEvent[2] = Point<&THIDoData::doData>(ParameterTemplate);
+    MenuChannels.onEvent[3] = Point<&THIDoData::doData>(DeleteAtSelection);
+
+    RightButton.Type = 0;
+    RightButton.Op2 = Integer(1);
+    RightButton.onTrue = Point<&THIPopupMenu::doPopup>(RowMenu);
+
+    // Добавить коментарий, Добавить секцию, Добавить параметр, Удалить строку
+    RowMenu.Items =
+        "\xC4\xEE\xE1\xE0\xE2\xE8\xF2\xFC \xEA\xEE\xEC\xE5\xED\xF2\xE0\xF0\xE8\xE9\r\n"
+        "\xC4\xEE\xE1\xE0\xE2\xE8\xF2\xFC \xF1\xE5\xEA\xF6\xE8\xFE\r\n"
+        "\xC4\xEE\xE1\xE0\xE2\xE8\xF2\xFC \xEF\xE0\xF0\xE0\xEC\xE5\xF2\xF0\r\n"
+        "\xD3\xE4\xE0\xEB\xE8\xF2\xFC \xF1\xF2\xF0\xEE\xEA\xF3";
+    RowMenu.onClick = Point<&THIIndexToChanel::doEvent>(MenuChannels);
+
+    CommentBox.Left = 1;
+    CommentBox.Top = 552;
+    CommentBox.Width = 650;
+    CommentBox.Height = 20;
+    CommentBox.Align = Align::Bottom;
+    CommentBox.ReadOnly = true;
+    CommentBox.Text = "";
+    CommentBox.Color = 0xFF000005;
+    CommentBox.Init();
+
+    ContentsTable.Left = 516;
+    ContentsTable.Top = 1;
+    ContentsTable.Width = 135;
+    ContentsTable.Height = 551;
+    ContentsTable.Align = Align::Right;
+    ContentsTable.Splitter = TSplitterRec{4, 0xFF00000F, 130, 400};
+    ContentsTable.Columns = "\xE8\xED\xE4\xE5\xEA\xF1\r\n\xF1\xE5\xEA\xF6\xE8\xFF";  // индекс, секция
+    ContentsTable.ColumnWidth = "80";
+    ContentsTable.ColumnAlign = 0;
+    ContentsTable.Delimiter = "+";
+    ContentsTable.ColorDelimiter = "#";
+    ContentsTable.ColorPrefix = false;
+    ContentsTable.FileName = "section_table.ini";
+    ContentsTable.ViewStyle = 3;
+    ContentsTable.GridLines = false;
+    ContentsTable.RowSelect = true;
+    ContentsTable.HotTrack = false;
+    ContentsTable.FlatScrollBars = true;
+    ContentsTable.Editable = false;
+    ContentsTable.ScrollToSelection = true;
+    ContentsTable.CursorPosition = 0;
+    ContentsTable.SelectEvents = true;
+    ContentsTable.ClearColumns = false;
+    ContentsTable.ColumnClickMode = 0;
+    ContentsTable.TextColor = 0xFF000008;
+    ContentsTable.TextBkColor = 0xFF000005;
+    ContentsTable.BkColor = 0xFF000005;
+    ContentsTable.Init();
+    ContentsTable.onSelect = Point<&THIDoData::doData>(ContentsPick);
+
+    MainTable.Left = 1;
+    MainTable.Top = 1;
+    MainTable.Width = 515;
+    MainTable.Height = 551;
+    MainTable.Align = Align::Client;
+    // тип, параметр, значение, коментарий
+    MainTable.Columns =
+        "\xF2\xE8\xEF\r\n\xEF\xE0\xF0\xE0\xEC\xE5\xF2\xF0\r\n\xE7\xED\xE0\xF7\xE5\xED\xE8\xE5\r\n"
+        "\xEA\xEE\xEC\xE5\xED\xF2\xE0\xF0\xE8\xE9";
+    MainTable.ColumnWidth = "165";
+    MainTable.ColumnAlign = 0;
+    MainTable.Delimiter = "\t";
+    MainTable.ColorDelimiter = "#";
+    MainTable.ColorPrefix = true;
+    MainTable.FileName = "main_table.ini";
+    MainTable.ViewStyle = 3;
+    MainTable.GridLines = true;
+    MainTable.RowSelect = true;
+    MainTable.HotTrack = true;
+    MainTable.FlatScrollBars = true;
+    MainTable.Editable = true;
+    MainTable.ScrollToSelection = true;
+    MainTable.CursorPosition = 2;
+    MainTable.SelectEvents = true;
+    MainTable.ClearColumns = false;
+    MainTable.ColumnClickMode = 0;
+    MainTable.TextColor = 0xFF000008;
+    MainTable.TextBkColor = 0xFF000005;
+    MainTable.BkColor = 0xFF000005;
+    MainTable.Init();
+    MainTable.Str = Point<&THIMemory::Value>(RowText);
+    MainTable.onSelect = Point<&THIHub::doEvent>(MainSelectHub);
+    MainTable.onMouseUp = Point<&THIIf_else::doCompare>(RightButton);
+
+    PanelPoints.SetWorkCount(6);
+    PanelPoints.WorkPoints[0] = Point<&THIFormatStr::doString>(ContentsEntry);
+    PanelPoints.WorkPoints[1] = Point<&THIHub::doEvent>(AddRowHub);
+    PanelPoints.WorkPoints[2] = Point<&THIHub::doEvent>(ClearHub);
+    PanelPoints.WorkPoints[3] = Point<&ThiStringTable::doCursorPosition>(MainTable);
+    PanelPoints.WorkPoints[4] = Point<&THIMultiElementEx::doWork>(Writer, 0);
+    PanelPoints.WorkPoints[5] = Point<&THIHub::doEvent>(LoadHub);
+    PanelPoints.Scheme = this;
+}
+
+TControl* TClassChildPanelEx_1299360::CreatePanel() {
     TablesPanel.Left = 140;
     TablesPanel.Top = 0;
     TablesPanel.Width = 652;
     TablesPanel.Height = 573;
     TablesPanel.Align = Align::Client;
     TablesPanel.Color = 0xFF00000F;
-    TablesPanel.Caption = "";
     TablesPanel.Init();
-
-    View.SetWorkCount(6);
-    View.Scheme = this;
+    return TablesPanel.Control.get();
 }
