@@ -31,7 +31,8 @@ std::string SyntheticLtx(size_t lines) {
             if (pick < 30) text += " ; header note";
             ++section;
         } else if (pick < 45) {
-            text += "key_" + std::to_string(i % 977) + " = " + std::to_string(random.Next(100000));
+            text += "hit_power_" + std::to_string(i % 977) + " = 0." + std::to_string(random.Next(100000)) + ", 0." +
+                    std::to_string(random.Next(1000));
         } else if (pick < 60) {
             text += "\tname_" + std::to_string(i % 313) + "\t= value with spaces ; " + kCyrillic[pick % 4];
         } else if (pick < 70) {
@@ -43,7 +44,7 @@ std::string SyntheticLtx(size_t lines) {
         } else if (pick < 90) {
             text += "    cond = {+info_" + std::to_string(i % 97) + " -x} walker, patrol %=f(x)%";
         } else {
-            text += "list_item_" + std::to_string(i % 211);
+            text += "models\\weapons\\item_" + std::to_string(i % 211) + ".ogf";
         }
         text += "\r\n";
     }

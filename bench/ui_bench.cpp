@@ -123,8 +123,11 @@ int main(int argc, char** argv) {
     if (!dir) return 1;
     QDir::setCurrent(dir);
     const std::string input = std::string(dir) + "/synthetic.ltx";
-    const std::string text = SyntheticLtx(lines);
-    WriteWholeFile(input, text);
+    const size_t fileSize = [&] {  // the text itself is not kept: it would count as the editor's memory
+        const std::string text = SyntheticLtx(lines);
+        WriteWholeFile(input, text);
+        return text.size();
+    }();
 
     const std::string rowsOutput = std::string(dir) + "/rows.txt";
     std::vector<double> rowsRuns;
@@ -140,12 +143,15 @@ int main(int argc, char** argv) {
     Editor editor;
     editor.Remember(input);
     const long windowKiB = PeakKiB();
+    long firstOpenKiB = 0;
 
     {
         std::vector<double> runs;
-        for (int i = 0; i < 3; ++i) runs.push_back(editor.OpenMs(expectedRows));
+        runs.push_back(editor.OpenMs(expectedRows));
+        firstOpenKiB = PeakKiB();
+        for (int i = 0; i < 2; ++i) runs.push_back(editor.OpenMs(expectedRows));  // reopening it
         const double openMs = Median(runs);
-        std::printf("%zu lines, %.2f MB, %d rows\n", lines, text.size() / 1e6, expectedRows);
+        std::printf("%zu lines, %.2f MB, %d rows\n", lines, fileSize / 1e6, expectedRows);
         std::printf("open in the window   %8.1f ms | morvane-ltx rows %8.1f ms | ratio %.2f (target <= 1.5)\n",
                     openMs, rowsMs, openMs / rowsMs);
 
@@ -181,8 +187,10 @@ int main(int argc, char** argv) {
         std::printf("select a row         %8.2f ms | page down %8.2f ms\n", Median(selects), Median(pages));
     }
     const long peakKiB = PeakKiB();
-    std::printf("peak memory          %8.1f MB (empty process %.1f MB, window %.1f MB) = %.1fx the file (target < 10)\n",
-                peakKiB / 1024.0, emptyKiB / 1024.0, windowKiB / 1024.0, peakKiB * 1024.0 / text.size());
+    std::printf("peak memory          %8.1f MB after the first open = %.1fx the file; %.1f MB after reopening it ="
+                " %.1fx (target < 10; empty process %.1f MB, window %.1f MB)\n",
+                firstOpenKiB / 1024.0, firstOpenKiB * 1024.0 / fileSize, peakKiB / 1024.0, peakKiB * 1024.0 / fileSize,
+                emptyKiB / 1024.0, windowKiB / 1024.0);
     std::remove(input.c_str());
     return 0;
 }

@@ -70,6 +70,7 @@ public:
     friend bool operator==(const Bytes& a, const Bytes& b) noexcept { return a.view() == b.view(); }
     friend bool operator==(const Bytes& a, std::string_view b) noexcept { return a.view() == b; }
     friend bool operator==(const Bytes& a, const char* b) noexcept { return a.view() == std::string_view(b); }
+    friend bool operator==(const Bytes& a, const std::string& b) noexcept { return a.view() == std::string_view(b); }
     friend std::ostream& operator<<(std::ostream& out, const Bytes& b);
 
 private:

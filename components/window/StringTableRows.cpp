@@ -103,12 +103,12 @@ int TStringTableRows::AddOrReplace(const Bytes& rowString, int index, bool repla
     }
     if (replace) {
         Row& existing = rows_[index];
-        row.text = hasCells ? Normalize(cellsText, &existing) : existing.text;
+        row.text = hasCells ? texts_.Copy(Normalize(cellsText, &existing)) : existing.text;
         existing = row;
         if (observer_ && index < published_) observer_->RowChanged(index);
         return index;
     }
-    row.text = Normalize(cellsText, nullptr);  // no cells at all: every cell empty
+    row.text = texts_.Copy(Normalize(cellsText, nullptr));  // no cells at all: every cell empty
 
     if (index < 0 || index >= Count()) {
         rows_.push_back(std::move(row));
@@ -136,6 +136,7 @@ void TStringTableRows::Clear() {
     if (observer_) observer_->BeginReset();
     rows_.clear();
     rows_.shrink_to_fit();
+    texts_.Release();
     published_ = 0;
     if (observer_) observer_->EndReset();
 }

@@ -3,8 +3,8 @@
 // A row enters as a row string of cells separated by `Delimiter`; with `ColorPrefix` on, its
 // first cell "t#b" becomes the row's 32-bit item value (t << 24) + b and is not kept as a
 // cell. A row keeps exactly one cell per column, stored as its cells joined by `Delimiter`:
-// that is also what `RowString` answers, so the common case stores a slice of the incoming
-// row string and copies no bytes.
+// that is also what `RowString` answers. The texts are kept back to back in shared blocks, so a
+// row costs little more than its bytes.
 //
 // A window shows this store through a model. Rows appended one by one are not announced one
 // by one: they stay pending until the observer publishes them in one batch. Every other
@@ -12,10 +12,12 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string_view>
 #include <vector>
 
+#include "runtime/BytesArena.h"
 #include "runtime/Data.h"
 
 class TStringTableRows {
@@ -96,7 +98,10 @@ private:
     static void ArrayAddItem(void* self, TData& item);
 
     std::vector<Bytes> columns_;
-    std::vector<Row> rows_;
+    // A deque grows block by block: a large table never needs one huge buffer, nor a second
+    // one while it grows.
+    std::deque<Row> rows_;
+    BytesArena texts_;  // the rows' texts, back to back
     int published_ = 0;
     Observer* observer_ = nullptr;
     std::unique_ptr<TArrayIntf> array_;

@@ -40,12 +40,15 @@ TEST(StringTableRowsTest, RowStringsBecomeCellsAndItemValues) {
     }
 }
 
-TEST(StringTableRowsTest, AppendedRowsShareTheBytesOfTheirRowString) {
+TEST(StringTableRowsTest, RowTextsAreKeptBackToBack) {
     TStringTableRows rows;
     ConfigureMain(rows);
-    Bytes input("0#0\tkey\tk\tv\tc");
-    rows.AddOrReplace(input, -1, false);
-    EXPECT_EQ(rows.RowString(0).data(), input.data() + 4);
+    rows.AddOrReplace("0#0\tkey\tk\tv\tc", -1, false);
+    rows.AddOrReplace("0#0\tkey\tl\tw\td", -1, false);
+    EXPECT_EQ(rows.RowString(1).data(), rows.RowString(0).data() + rows.RowString(0).size());
+    Bytes kept = rows.RowString(0);
+    rows.Clear();  // texts handed out stay valid
+    EXPECT_EQ(kept, "key\tk\tv\tc");
 }
 
 TEST(StringTableRowsTest, ContentsEntriesKeepTwoCells) {
