@@ -4,22 +4,6 @@
 #include "scheme/TClassMultiElementEx_1B35490.h"
 #include "scheme/TClassMultiElementEx_1B5D100.h"
 
-namespace {
-
-TData Text(const char* s) {
-    TData d;
-    SetString(d, s);
-    return d;
-}
-
-TData Integer(int32_t i) {
-    TData d;
-    SetInteger(d, i);
-    return d;
-}
-
-}  // namespace
-
 TClassChildPanelEx_1299360::TClassChildPanelEx_1299360(TControl* parent)
     : TablesPanel(parent),
       PanelWindow(CreatePanel()),
@@ -101,13 +85,13 @@ TClassChildPanelEx_1299360::TClassChildPanelEx_1299360(TControl* parent)
     InsertHub.onEvent[1] = Point<&THIDoData::doData>(InsertAtSelection);
 
     // The new rows' placeholder words: коментарий, секция, параметр, значение.
-    ParameterTemplate.Data = Text(
+    SetString(ParameterTemplate.Data, 
         "0#0\tkey\t\xEF\xE0\xF0\xE0\xEC\xE5\xF2\xF0\t\xE7\xED\xE0\xF7\xE5\xED\xE8\xE5\t"
         "\xEA\xEE\xEC\xE5\xED\xF2\xE0\xF0\xE8\xE9");
     ParameterTemplate.onEventData = Point<&THIHub::doEvent>(InsertHub, 2);
-    SectionTemplate.Data = Text("0#16707055\tsec\t\xF1\xE5\xEA\xF6\xE8\xFF\t\t\xEA\xEE\xEC\xE5\xED\xF2\xE0\xF0\xE8\xE9");
+    SetString(SectionTemplate.Data, "0#16707055\tsec\t\xF1\xE5\xEA\xF6\xE8\xFF\t\t\xEA\xEE\xEC\xE5\xED\xF2\xE0\xF0\xE8\xE9");
     SectionTemplate.onEventData = Point<&THIHub::doEvent>(InsertHub, 1);
-    CommentTemplate.Data = Text("0#15466238\tcom\t\t\t\xEA\xEE\xEC\xE5\xED\xF2\xE0\xF0\xE8\xE9");
+    SetString(CommentTemplate.Data, "0#15466238\tcom\t\t\t\xEA\xEE\xEC\xE5\xED\xF2\xE0\xF0\xE8\xE9");
     CommentTemplate.onEventData = Point<&THIHub::doEvent>(InsertHub, 0);
 
     MenuChannels.SetCount(4);
@@ -117,7 +101,7 @@ TClassChildPanelEx_1299360::TClassChildPanelEx_1299360(TControl* parent)
     MenuChannels.onEvent[3] = Point<&THIDoData::doData>(DeleteAtSelection);
 
     RightButton.Type = 0;
-    RightButton.Op2 = Integer(1);
+    SetInteger(RightButton.Op2, 1);
     RightButton.onTrue = Point<&THIPopupMenu::doPopup>(RowMenu);
 
     // Добавить коментарий, Добавить секцию, Добавить параметр, Удалить строку

@@ -1,15 +1,5 @@
 #include "scheme/TClassChildPanel_1B60E80.h"
 
-namespace {
-
-TData Integer(int32_t i) {
-    TData d;
-    SetInteger(d, i);
-    return d;
-}
-
-}  // namespace
-
 TClassChildPanel_1B60E80::TClassChildPanel_1B60E80(TControl* parent)
     : PanelBox(parent),
       PanelWindow(CreatePanel()),
@@ -47,7 +37,7 @@ TClassChildPanel_1B60E80::TClassChildPanel_1B60E80(TControl* parent)
 
     WholeLineTest.Type = 0;
     WholeLineTest.Op1Point = Point<&THICheckBox::CheckedValue>(WholeLineBox);
-    WholeLineTest.Op2 = Integer(0);
+    SetInteger(WholeLineTest.Op2, 0);
     WholeLineTest.onTrue = Point<&THICopy::doCopy>(NamePrefix);
     WholeLineTest.onFalse = Point<&THIPosition::doSearch>(LineSearch);
 
@@ -99,7 +89,7 @@ TClassChildPanel_1B60E80::TClassChildPanel_1B60E80(TControl* parent)
 
     DirectionTest.Type = 0;
     DirectionTest.Op1Point = Point<&THIRadioButton::CheckedValue>(DownRadio);
-    DirectionTest.Op2 = Integer(1);
+    SetInteger(DirectionTest.Op2, 1);
     DirectionTest.onTrue = Point<&THIFor::doFor>(DownLoop);
     DirectionTest.onFalse = Point<&THIFor::doFor>(UpLoop);
 
@@ -110,14 +100,16 @@ TClassChildPanel_1B60E80::TClassChildPanel_1B60E80(TControl* parent)
     ButtonHub.onEvent[0] = Point<&THIMemory::doClear>(Offset);
     ButtonHub.onEvent[1] = Point<&THIHub::doEvent>(DirectionHub, 1);
 
-    Offset.SetDefault(Integer(1));
+    TData one;
+    SetInteger(one, 1);
+    Offset.SetDefault(one);
 
-    ZeroOffset.Data = Integer(0);
+    SetInteger(ZeroOffset.Data, 0);
     ZeroOffset.onEventData = Point<&THIMemory::doValue>(Offset);
 
     ModeTest.Type = 0;
     ModeTest.Op1Point = Point<&THICheckBox::CheckedValue>(QuickSearchBox);
-    ModeTest.Op2 = Integer(1);
+    SetInteger(ModeTest.Op2, 1);
     ModeTest.onTrue = Point<&THIDoData::doData>(ZeroOffset);
     ModeTest.onFalse = Point<&THIMemory::doClear>(Offset);
 
