@@ -85,7 +85,7 @@ TClassChildPanelEx_1299360::TClassChildPanelEx_1299360(TControl* parent)
     InsertHub.onEvent[1] = Point<&THIDoData::doData>(InsertAtSelection);
 
     // The new rows' placeholder words: коментарий, секция, параметр, значение.
-    SetString(ParameterTemplate.Data, 
+    SetString(ParameterTemplate.Data,
         "0#0\tkey\t\xEF\xE0\xF0\xE0\xEC\xE5\xF2\xF0\t\xE7\xED\xE0\xF7\xE5\xED\xE8\xE5\t"
         "\xEA\xEE\xEC\xE5\xED\xF2\xE0\xF0\xE8\xE9");
     ParameterTemplate.onEventData = Point<&THIHub::doEvent>(InsertHub, 2);
