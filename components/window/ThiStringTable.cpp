@@ -81,6 +81,8 @@ void ThiStringTable::Init() {
                      [this](const QItemSelection& selected) {
                          if (!selected.isEmpty()) RowsSelected(selected);
                      });
+    QObject::connect(view, &QAbstractItemView::pressed, signalContext_.get(),
+                     [this](const QModelIndex& index) { RowPressed(index.row()); });
     QObject::connect(view->horizontalHeader(), &QHeaderView::sectionClicked, signalContext_.get(),
                      [this](int column) { ColumnClicked(column); });
     if (Editable) editor_ = std::make_unique<TListEdit>(*view, *model_, rows_, onBeginEdit, onEndEdit);
@@ -112,9 +114,23 @@ void ThiStringTable::SetColumns(const Bytes& lines) {
 }
 
 void ThiStringTable::RowsSelected(const QItemSelection& selected) {
+    ++selectionChanges_;
     int first = selected.first().top();
     for (const QItemSelectionRange& range : selected) first = std::min(first, range.top());
     if (SelectEvents) RaiseInteger(onSelect, first);
+}
+
+void ThiStringTable::MouseDown(int button) {
+    selectionChangesAtPress_ = selectionChanges_;
+    THIWin::MouseDown(button);
+}
+
+// A press on the row that is already selected changes no selection, yet the user chose that
+// row: the table of contents must jump again to a section it already highlights.
+void ThiStringTable::RowPressed(int row) {
+    if (selectionChanges_ != selectionChangesAtPress_) return;
+    StringTableView* view = View();
+    if (SelectEvents && view && view->FirstSelectedRow() == row) RaiseInteger(onSelect, row);
 }
 
 void ThiStringTable::ColumnClicked(int column) {

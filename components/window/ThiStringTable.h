@@ -121,6 +121,7 @@ public:
 
 protected:
     void KeyDown(int& key) override;
+    void MouseDown(int button) override;
 
 private:
     StringTableView* View() const;
@@ -128,6 +129,7 @@ private:
     void SetColumns(const Bytes& lines);
     Bytes ColumnList(std::string_view header);
     void RowsSelected(const QItemSelection& selected);
+    void RowPressed(int row);
     void ColumnClicked(int column);
     void ScrollToRow(int row);
     void CloseEditor();
@@ -137,4 +139,6 @@ private:
     std::unique_ptr<QObject> signalContext_;  // ends the view's connections before the model goes
     std::unique_ptr<TListEdit> editor_;
     std::unique_ptr<TableHoverSelect> hover_;
+    unsigned selectionChanges_ = 0;       // counts the selection changes ...
+    unsigned selectionChangesAtPress_ = 0;  // ... to tell whether a press changed it
 };

@@ -202,6 +202,16 @@ TEST_F(EditorRoadTest, ChoosingASectionPlacesItsHeaderByTheCursorPosition) {
     }
 }
 
+TEST_F(EditorRoadTest, ChoosingTheHighlightedSectionJumpsBackToItsHeader) {
+    OpenByDoubleClick();
+    const int header = std::stoi(Cell(ContentsView(), 0, 0));
+    SelectMain(header + 3);  // the follower highlights the first section
+    ASSERT_EQ(SelectedRow(ContentsView()), 0);
+    QTest::mouseClick(Window(), Qt::LeftButton, {}, CellAt(ContentsView(), 0, 1));
+    Settle();
+    EXPECT_EQ(SelectedRow(MainView()), header);
+}
+
 TEST_F(EditorRoadTest, SelectingARowHighlightsItsSectionAndShowsItsComment) {
     OpenByDoubleClick();
     QLineEdit* commentBox = Tables().CommentBox.Control->As<QLineEdit>();
