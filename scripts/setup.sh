@@ -3,8 +3,8 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build make pkg-config
-  qt6-base-dev libgtest-dev libgmock-dev
+  g++ cmake ninja-build make
+  qt6-base-dev libgtest-dev
   fonts-dejavu-core
   xvfb xauth
 )
