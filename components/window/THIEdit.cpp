@@ -3,19 +3,12 @@
 #include <QLineEdit>
 #include <algorithm>
 
+#include "objlib/qt/QtAlignment.h"
 #include "objlib/qt/QtText.h"
 
 namespace {
 
 constexpr int kEnterKey = 13;
-
-Qt::Alignment HorizontalAlignment(uint8_t alignment) {
-    switch (alignment) {
-    case 1: return Qt::AlignRight;
-    case 2: return Qt::AlignHCenter;
-    default: return Qt::AlignLeft;
-    }
-}
 
 }  // namespace
 
@@ -33,7 +26,7 @@ void THIEdit::Init() {
     auto* box = new QLineEdit;
     box->setEchoMode(Password ? QLineEdit::Password : QLineEdit::Normal);
     box->setReadOnly(ReadOnly);
-    box->setAlignment(HorizontalAlignment(Alignment) | Qt::AlignVCenter);
+    box->setAlignment(ToQtAlignment(Alignment) | Qt::AlignVCenter);
     Control = std::make_unique<TControl>(ParentControl, box);
     THIWin::Init();
     QObject::connect(box, &QLineEdit::textChanged, box, [this] { TextChanged(); });

@@ -2,19 +2,8 @@
 
 #include <QLabel>
 
+#include "objlib/qt/QtAlignment.h"
 #include "objlib/qt/QtText.h"
-
-namespace {
-
-Qt::Alignment HorizontalAlignment(uint8_t alignment) {
-    switch (alignment) {
-    case 1: return Qt::AlignRight;
-    case 2: return Qt::AlignHCenter;
-    default: return Qt::AlignLeft;
-    }
-}
-
-}  // namespace
 
 THILabel::THILabel(TControl* parent) : THIWin(parent) {
     auto* label = new QLabel;
@@ -25,7 +14,7 @@ THILabel::THILabel(TControl* parent) : THIWin(parent) {
 
 void THILabel::Init() {
     auto* label = Control->As<QLabel>();
-    label->setAlignment(HorizontalAlignment(Alignment) | Qt::AlignTop);
+    label->setAlignment(ToQtAlignment(Alignment) | Qt::AlignTop);
     THIWin::Init();
     label->setText(ToQString(Caption));
     if (AutoSize) label->adjustSize();

@@ -11,17 +11,10 @@
 #include "components/window/TableHoverSelect.h"
 #include "objlib/FileSystem.h"
 #include "objlib/TStrList.h"
+#include "objlib/qt/QtAlignment.h"
 #include "objlib/qt/QtColor.h"
 
 namespace {
-
-Qt::Alignment ColumnAlignment(uint8_t align) {
-    switch (align) {
-    case 1: return Qt::AlignRight;
-    case 2: return Qt::AlignHCenter;
-    default: return Qt::AlignLeft;
-    }
-}
 
 // The captions of a column list: one per non-empty line, each up to its first '='.
 std::vector<Bytes> Captions(const Bytes& lines) {
@@ -61,7 +54,7 @@ void ThiStringTable::Init() {
 
     auto* view = new StringTableView;
     model_ = std::make_unique<StringTableModel>(rows_);
-    model_->SetColumnAlignment(ColumnAlignment(ColumnAlign));
+    model_->SetColumnAlignment(ToQtAlignment(ColumnAlign));
     model_->SetCheckBoxes(CheckBoxes, [this](int row, bool checked) { RaiseInteger(checked ? onCheck : onUncheck, row); });
     view->setModel(model_.get());
     view->setSelectionBehavior(RowSelect ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
