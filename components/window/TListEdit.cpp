@@ -52,7 +52,14 @@ TListEdit::TListEdit(StringTableView& view, StringTableModel& model, TStringTabl
 
 TListEdit::~TListEdit() {
     if (view_) view_->viewport()->removeEventFilter(this);
-    for (QPointer<QLineEdit>& box : boxes_) delete box.data();
+    // A box being destroyed still sends events; this filter must not see them half-destroyed.
+    std::vector<QPointer<QLineEdit>> boxes;
+    boxes.swap(boxes_);
+    for (QPointer<QLineEdit>& box : boxes) {
+        if (!box) continue;
+        box->removeEventFilter(this);
+        delete box.data();
+    }
 }
 
 void TListEdit::Open() { OpenAt(ColumnUnderPointer()); }
