@@ -4,10 +4,7 @@
 
 TClassChildForm_130C0D8::TClassChildForm_130C0D8(TControl* parent)
     : AboutForm(parent), AboutText(InitForm()) {
-    AboutText.Left = 10;
-    AboutText.Top = 10;
-    AboutText.Width = 370;
-    AboutText.Height = 205;
+    AboutText.SetPlacement(10, 10, 370, 205);
     AboutText.Ctl3D = 1;
     AboutText.Color = 0xFF000005;
     AboutText.ScrollBars = 0;  // no scroll bars: long lines wrap
@@ -21,10 +18,7 @@ TClassChildForm_130C0D8::TClassChildForm_130C0D8(TControl* parent)
 }
 
 TControl* TClassChildForm_130C0D8::InitForm() {
-    AboutForm.Left = 35;  // overridden: the form is centred when it is initialised
-    AboutForm.Top = 105;
-    AboutForm.Width = 400;
-    AboutForm.Height = 300;
+    AboutForm.SetPlacement(35, 105, 400, 300);  // left and top give way: the form is centred in Init
     AboutForm.Color = 0xFF00000F;
     AboutForm.Caption = "\xCE \xEF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE5";  // О программе
     AboutForm.BorderStyle = 3;

@@ -112,20 +112,14 @@ TClassChildPanelEx_1299360::TClassChildPanelEx_1299360(TControl* parent)
         "\xD3\xE4\xE0\xEB\xE8\xF2\xFC \xF1\xF2\xF0\xEE\xEA\xF3";
     RowMenu.onClick = Point<&THIIndexToChanel::doEvent>(MenuChannels);
 
-    CommentBox.Left = 1;
-    CommentBox.Top = 552;
-    CommentBox.Width = 650;
-    CommentBox.Height = 20;
+    CommentBox.SetPlacement(1, 552, 650, 20);
     CommentBox.Align = Align::Bottom;
     CommentBox.ReadOnly = true;
     CommentBox.Text = "";
     CommentBox.Color = 0xFF000005;
     CommentBox.Init();
 
-    ContentsTable.Left = 516;
-    ContentsTable.Top = 1;
-    ContentsTable.Width = 135;
-    ContentsTable.Height = 551;
+    ContentsTable.SetPlacement(516, 1, 135, 551);
     ContentsTable.Align = Align::Right;
     ContentsTable.Splitter = TSplitterRec{4, 0xFF00000F, 130, 400};
     ContentsTable.Columns = "\xE8\xED\xE4\xE5\xEA\xF1\r\n\xF1\xE5\xEA\xF6\xE8\xFF";  // индекс, секция
@@ -152,10 +146,7 @@ TClassChildPanelEx_1299360::TClassChildPanelEx_1299360(TControl* parent)
     ContentsTable.Init();
     ContentsTable.onSelect = Point<&THIDoData::doData>(ContentsPick);
 
-    MainTable.Left = 1;
-    MainTable.Top = 1;
-    MainTable.Width = 515;
-    MainTable.Height = 551;
+    MainTable.SetPlacement(1, 1, 515, 551);
     MainTable.Align = Align::Client;
     // тип, параметр, значение, коментарий
     MainTable.Columns =
@@ -197,10 +188,7 @@ TClassChildPanelEx_1299360::TClassChildPanelEx_1299360(TControl* parent)
 }
 
 TControl* TClassChildPanelEx_1299360::CreatePanel() {
-    TablesPanel.Left = 140;
-    TablesPanel.Top = 0;
-    TablesPanel.Width = 652;
-    TablesPanel.Height = 573;
+    TablesPanel.SetPlacement(140, 0, 652, 573);
     TablesPanel.Align = Align::Client;
     TablesPanel.Color = 0xFF00000F;
     TablesPanel.Init();

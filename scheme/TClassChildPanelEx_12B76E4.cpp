@@ -1,19 +1,5 @@
 #include "scheme/TClassChildPanelEx_12B76E4.h"
 
-namespace {
-
-constexpr uint32_t kButtonFace = 0xFF00000F;
-constexpr uint32_t kWindowColor = 0xFF000005;
-
-void Place(THIWin& control, int32_t left, int32_t top, int32_t width, int32_t height) {
-    control.Left = left;
-    control.Top = top;
-    control.Width = width;
-    control.Height = height;
-}
-
-}  // namespace
-
 TClassChildPanelEx_12B76E4::TClassChildPanelEx_12B76E4(TControl* parent)
     : PanelBox(parent),
       RemoveButton(InitPanel()),
@@ -38,34 +24,34 @@ TClassChildPanelEx_12B76E4::TClassChildPanelEx_12B76E4(TControl* parent)
     SetString(CursorDefault.Data, "\xE2 \xF6\xE5\xED\xF2\xF0\xE5");  // в центре
     CursorDefault.onEventData = Point<&THIComboBox::doSelectString>(CursorCombo);
 
-    Place(SaveAsButton, 5, 505, 130, 30);
+    SaveAsButton.SetPlacement(5, 505, 130, 30);
     SaveAsButton.Caption = "\xD1\xEE\xF5\xF0\xE0\xED\xE8\xF2\xFC \xEA\xE0\xEA...";  // Сохранить как...
     SaveAsButton.Flat = true;
     SaveAsButton.Enabled = false;
     SaveAsButton.Init();
 
-    Place(AboutButton, 5, 430, 130, 15);
+    AboutButton.SetPlacement(5, 430, 130, 15);
     AboutButton.Caption = "\xCE \xEF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE5";  // О программе
     AboutButton.Flat = true;
     AboutButton.Init();
     AboutButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 7);
 
-    Place(SaveFileButton, 5, 540, 130, 30);
+    SaveFileButton.SetPlacement(5, 540, 130, 30);
     SaveFileButton.Caption = "\xD1\xEE\xF5\xF0\xE0\xED\xE8\xF2\xFC \xF4\xE0\xE9\xEB";  // Сохранить файл
     SaveFileButton.Hint = "\xC7\xE0\xEF\xE8\xF1\xE0\xF2\xFC \xE8\xE7\xEC\xE5\xED\xE5\xED\xE8\xFF.";  // Записать изменения.
     SaveFileButton.Flat = true;
     SaveFileButton.Init();
     SaveFileButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 6);
 
-    Place(CursorLabel, 15, 310, 106, 17);
-    CursorLabel.Color = kButtonFace;
+    CursorLabel.SetPlacement(15, 310, 106, 17);
+    CursorLabel.Color = 0xFF00000F;
     CursorLabel.Caption = "\xCF\xEE\xEB\xEE\xE6\xE5\xED\xE8\xE5 \xEA\xF3\xF0\xF1\xEE\xF0\xE0";  // Положение курсора
     CursorLabel.AutoSize = true;
     CursorLabel.Alignment = 0;
     CursorLabel.Init();
 
-    Place(CursorCombo, 5, 325, 130, 21);
-    CursorCombo.Color = kWindowColor;
+    CursorCombo.SetPlacement(5, 325, 130, 21);
+    CursorCombo.Color = 0xFF000005;
     CursorCombo.Ctl3D = 1;
     // Где будет подсвеченная строка при переходе из оглавления
     CursorCombo.Hint =
@@ -82,8 +68,8 @@ TClassChildPanelEx_12B76E4::TClassChildPanelEx_12B76E4(TControl* parent)
     CursorCombo.Init();
     CursorCombo.onClick = Point<&THIEditMultiBase::doEvent>(View, 5);
 
-    Place(FileList, 5, 1, 130, 250);
-    FileList.Color = kWindowColor;
+    FileList.SetPlacement(5, 1, 130, 250);
+    FileList.Color = 0xFF000005;
     FileList.Ctl3D = 1;
     // Бросьте сюда нужные файлы.
     FileList.Hint = "\xC1\xF0\xEE\xF1\xFC\xF2\xE5 \xF1\xFE\xE4\xE0 \xED\xF3\xE6\xED\xFB\xE5 \xF4\xE0\xE9\xEB\xFB.";
@@ -95,28 +81,28 @@ TClassChildPanelEx_12B76E4::TClassChildPanelEx_12B76E4(TControl* parent)
     FileList.Init();
     FileList.onDblClick = Point<&THIHub::doEvent>(OpenHub);
 
-    Place(ClearButton, 75, 260, 60, 20);
+    ClearButton.SetPlacement(75, 260, 60, 20);
     ClearButton.Caption = "\xCE\xF7\xE8\xF1\xF2\xE8\xF2\xFC";           // Очистить
     ClearButton.Hint = "\xCE\xF7\xE8\xF1\xF2\xE8\xF2\xFC \xF1\xEF\xE8\xF1\xEE\xEA.";  // Очистить список.
     ClearButton.Flat = true;
     ClearButton.Init();
     ClearButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 3);
 
-    Place(SaveListButton, 5, 285, 60, 20);
+    SaveListButton.SetPlacement(5, 285, 60, 20);
     SaveListButton.Caption = "\xD1\xEE\xF5\xF0\xE0\xED\xE8\xF2\xFC";  // Сохранить
     SaveListButton.Hint = "\xD1\xEE\xF5\xF0\xE0\xED\xE8\xF2\xFC \xF1\xEF\xE8\xF1\xEE\xEA.";  // Сохранить список.
     SaveListButton.Flat = true;
     SaveListButton.Init();
     SaveListButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 0);
 
-    Place(LoadListButton, 75, 285, 60, 20);
+    LoadListButton.SetPlacement(75, 285, 60, 20);
     LoadListButton.Caption = "\xC7\xE0\xE3\xF0\xF3\xE7\xE8\xF2\xFC";  // Загрузить
     LoadListButton.Hint = "\xC7\xE0\xE3\xF0\xF3\xE7\xE8\xF2\xFC \xF1\xEF\xE8\xF1\xEE\xEA.";  // Загрузить список.
     LoadListButton.Flat = true;
     LoadListButton.Init();
     LoadListButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 1);
 
-    Place(RemoveButton, 5, 260, 60, 20);
+    RemoveButton.SetPlacement(5, 260, 60, 20);
     RemoveButton.Caption = "\xD3\xE4\xE0\xEB\xE8\xF2\xFC";  // Удалить
     // Удалить текущий файл из списка.
     RemoveButton.Hint = "\xD3\xE4\xE0\xEB\xE8\xF2\xFC \xF2\xE5\xEA\xF3\xF9\xE8\xE9 \xF4\xE0\xE9\xEB \xE8\xE7 \xF1\xEF\xE8\xF1\xEA\xE0.";
@@ -132,9 +118,9 @@ TClassChildPanelEx_12B76E4::TClassChildPanelEx_12B76E4(TControl* parent)
 }
 
 TControl* TClassChildPanelEx_12B76E4::InitPanel() {
-    Place(PanelBox, 0, 0, 140, 573);
+    PanelBox.SetPlacement(0, 0, 140, 573);
     PanelBox.Align = Align::Left;
-    PanelBox.Color = kButtonFace;
+    PanelBox.Color = 0xFF00000F;
     PanelBox.Caption = "";
     PanelBox.Alignment = 2;
     PanelBox.BevelOuter = 0;

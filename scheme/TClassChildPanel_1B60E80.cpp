@@ -119,10 +119,7 @@ TClassChildPanel_1B60E80::TClassChildPanel_1B60E80(TControl* parent)
 
     TextLength.onLength = Point<&THIHub::doEvent>(TypeHub);
 
-    WholeLineBox.Left = 110;
-    WholeLineBox.Top = 0;
-    WholeLineBox.Width = 110;
-    WholeLineBox.Height = 20;
+    WholeLineBox.SetPlacement(110, 0, 110, 20);
     WholeLineBox.Caption = "\xCF\xEE \xE2\xF1\xE5\xE9 \xF1\xF2\xF0\xEE\xEA\xE5";  // По всей строке
     // вкл - искать по все строке, выкл - искать с первого символа
     WholeLineBox.Hint =
@@ -132,20 +129,14 @@ TClassChildPanel_1B60E80::TClassChildPanel_1B60E80(TControl* parent)
     WholeLineBox.Checked = 1;
     WholeLineBox.Init();
 
-    SearchButton.Left = 170;
-    SearchButton.Top = 20;
-    SearchButton.Width = 40;
-    SearchButton.Height = 20;
+    SearchButton.SetPlacement(170, 20, 40, 20);
     SearchButton.Caption = "\xCF\xEE\xE8\xF1\xEA";  // Поиск
     SearchButton.Hint = "\xC8\xF1\xEA\xE0\xF2\xFC!!!";  // Искать!!!
     SearchButton.Flat = true;
     SearchButton.Init();
     SearchButton.onClick = Point<&THIHub::doEvent>(ButtonHub);
 
-    QuickSearchBox.Left = 0;
-    QuickSearchBox.Top = 0;
-    QuickSearchBox.Width = 105;
-    QuickSearchBox.Height = 20;
+    QuickSearchBox.SetPlacement(0, 0, 105, 20);
     QuickSearchBox.Caption = "\xC1\xFB\xF1\xF2\xF0\xFB\xE9 \xEF\xEE\xE8\xF1\xEA";  // Быстрый поиск
     // вкл - поиск по первым набранным буквам,  выкл - поиск по нажатию кнопки
     QuickSearchBox.Hint =
@@ -158,30 +149,21 @@ TClassChildPanel_1B60E80::TClassChildPanel_1B60E80(TControl* parent)
 
     const Bytes directionHint =  // направление поиска от курсора
         "\xED\xE0\xEF\xF0\xE0\xE2\xEB\xE5\xED\xE8\xE5 \xEF\xEE\xE8\xF1\xEA\xE0 \xEE\xF2 \xEA\xF3\xF0\xF1\xEE\xF0\xE0";
-    DownRadio.Left = 220;
-    DownRadio.Top = 20;
-    DownRadio.Width = 55;
-    DownRadio.Height = 20;
+    DownRadio.SetPlacement(220, 20, 55, 20);
     DownRadio.Caption = "\xC2\xED\xE8\xE7";  // Вниз
     DownRadio.Hint = directionHint;
     DownRadio.Flat = true;
     DownRadio.Checked = 0;
     DownRadio.Init();
 
-    UpRadio.Left = 220;
-    UpRadio.Top = 0;
-    UpRadio.Width = 55;
-    UpRadio.Height = 20;
+    UpRadio.SetPlacement(220, 0, 55, 20);
     UpRadio.Caption = "\xC2\xE2\xE5\xF0\xF5";  // Вверх
     UpRadio.Hint = directionHint;
     UpRadio.Flat = true;
     UpRadio.Checked = 1;
     UpRadio.Init();
 
-    SearchBox.Left = 0;
-    SearchBox.Top = 20;
-    SearchBox.Width = 170;
-    SearchBox.Height = 20;
+    SearchBox.SetPlacement(0, 20, 170, 20);
     SearchBox.Color = 0xFF000005;
     SearchBox.Ctl3D = 1;
     // поиск работает только для строк с параметрами
@@ -200,10 +182,7 @@ TClassChildPanel_1B60E80::TClassChildPanel_1B60E80(TControl* parent)
 }
 
 TControl* TClassChildPanel_1B60E80::CreatePanel() {
-    PanelBox.Left = 1;
-    PanelBox.Top = 1;
-    PanelBox.Width = 650;
-    PanelBox.Height = 40;
+    PanelBox.SetPlacement(1, 1, 650, 40);
     PanelBox.Align = Align::Top;
     PanelBox.Color = 0xFF00000F;
     PanelBox.Caption = "";

@@ -63,10 +63,7 @@ TClassMainForm_12C49D4::TClassMainForm_12C49D4()
 }
 
 TControl* TClassMainForm_12C49D4::InitMainForm() {
-    MainForm.Left = 200;  // overridden: the form is centred when it is initialised
-    MainForm.Top = 100;
-    MainForm.Width = 800;
-    MainForm.Height = 600;
+    MainForm.SetPlacement(200, 100, 800, 600);  // left and top give way: the form is centred in Init
     MainForm.Align = Align::None;
     MainForm.Color = 0xFF00000F;
     MainForm.Font = TFontRec{"MS Sans Serif", 8, 0, 0, 1};

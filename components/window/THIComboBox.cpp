@@ -63,10 +63,5 @@ void THIComboBox::SelectItem(int index) {
 
 void THIComboBox::CurrentChanged(int index) {
     if (programmatic_) return;
-    if (SelectMode != 1) {
-        RaiseInteger(onClick, index);
-        return;
-    }
-    const QByteArray text = index >= 0 ? Combo()->itemData(index).toByteArray() : QByteArray();
-    RaiseString(onClick, Bytes(std::string_view(text.constData(), static_cast<size_t>(text.size()))));
+    RaiseChoice(onClick, SelectMode, index, [&] { return Combo()->itemData(index).toByteArray(); });
 }

@@ -54,11 +54,8 @@ void THIListBox::SelectItem(int index) {
 void THIListBox::SelectionChanged() {
     if (programmatic_) return;
     const int index = CurrentIndex();
-    if (SelectMode != 1) {
-        RaiseInteger(onClick, index);
-        return;
-    }
-    const QListWidgetItem* item = index >= 0 ? List()->item(index) : nullptr;
-    const QByteArray text = item ? item->data(Qt::UserRole).toByteArray() : QByteArray();
-    RaiseString(onClick, Bytes(std::string_view(text.constData(), static_cast<size_t>(text.size()))));
+    RaiseChoice(onClick, SelectMode, index, [&] {
+        const QListWidgetItem* item = List()->item(index);
+        return item ? item->data(Qt::UserRole).toByteArray() : QByteArray();
+    });
 }

@@ -27,6 +27,14 @@ public:
     // The scheme calls it once, after setting the properties.
     virtual void Init();
 
+    // Sets Left, Top, Width and Height (pixels, relative to the parent's client area).
+    void SetPlacement(int32_t left, int32_t top, int32_t width, int32_t height) {
+        Left = left;
+        Top = top;
+        Width = width;
+        Height = height;
+    }
+
     TControl* ParentControl;
     std::unique_ptr<TControl> Control;
 

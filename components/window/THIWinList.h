@@ -2,6 +2,7 @@
 // memo): adding one item, clearing, and filling from a multi-line text.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include "components/window/THIWin.h"
@@ -27,6 +28,18 @@ protected:
     virtual int AddItem(const Bytes& text) = 0;
     virtual void ClearItems() = 0;
     virtual void SelectItem(int index) = 0;
+
+    // Raises `onClick` for the item the user made current: its index, or with SelectMode 1
+    // its text, which `itemText` gives as the item's cp1251 bytes (only then asked for).
+    template <class ItemText>
+    static void RaiseChoice(const THI_Event& onClick, uint8_t selectMode, int index, ItemText itemText) {
+        if (selectMode != 1) {
+            RaiseInteger(onClick, index);
+            return;
+        }
+        const QByteArray text = index >= 0 ? itemText() : QByteArray();
+        RaiseString(onClick, Bytes(std::string_view(text.constData(), static_cast<size_t>(text.size()))));
+    }
 
     // Replaces every item by the lines of `strings` (lines as TStrList::SetText splits them);
     // an empty text leaves the control empty.
