@@ -2,24 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "runtime/Data.h"
+#include "tests/runtime/ProbeComponents.h"
 
 namespace {
-
-TData Str(const char* s) {
-    TData d;
-    SetString(d, s);
-    return d;
-}
-TData Int(int32_t i) {
-    TData d;
-    SetInteger(d, i);
-    return d;
-}
-TData Real(double r) {
-    TData d;
-    SetReal(d, r);
-    return d;
-}
 
 TEST(BytesTest, SubstringsShareTheBlockAndOutliveTheirSource) {
     Bytes tail;

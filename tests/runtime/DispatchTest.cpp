@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "runtime/Dispatch.h"
+#include "tests/runtime/ProbeComponents.h"
 
 namespace {
 
@@ -34,17 +35,6 @@ struct Source {
     TData value;
     void Value(TData& d, uint16_t) { d = value; }
 };
-
-TData Str(const char* s) {
-    TData d;
-    SetString(d, s);
-    return d;
-}
-TData Int(int32_t i) {
-    TData d;
-    SetInteger(d, i);
-    return d;
-}
 
 TEST_F(HooksOn, UnconnectedEventRaisesNothing) {
     TData d = Int(1);

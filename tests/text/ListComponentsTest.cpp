@@ -11,19 +11,9 @@
 #include "components/text/THIArrayRW.h"
 #include "components/text/THIStrList.h"
 #include "tests/objlib/ScratchDir.h"
+#include "tests/runtime/ProbeComponents.h"
 
 namespace {
-
-TData Int(int32_t i) {
-    TData d;
-    SetInteger(d, i);
-    return d;
-}
-TData Str(const char* s) {
-    TData d;
-    SetString(d, s);
-    return d;
-}
 
 // One raised event as seen by a probe: which probe, the tag and the value as text.
 struct Seen {
