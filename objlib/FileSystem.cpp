@@ -1,20 +1,64 @@
 #include "objlib/FileSystem.h"
 
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
-#include <cstdint>
+#include <new>
 #include <random>
-#include <vector>
 
 #include "objlib/Cp1251.h"
 
 namespace {
 
-// Closes a descriptor when it goes out of scope, unless released.
+thread_local FileError lastError = FileError::None;
+
+FileError ErrorOf(int error) {
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+    case ENAMETOOLONG:
+        return FileError::NotFound;
+    case EACCES:
+    case EPERM:
+    case ETXTBSY:
+        return FileError::NoAccess;
+    case EROFS:
+        return FileError::ReadOnlyVolume;
+    case ENOSPC:
+    case EDQUOT:
+        return FileError::NoSpace;
+    case EFBIG:
+        return FileError::TooLarge;
+    case ENOMEM:
+        return FileError::OutOfMemory;
+    case ELOOP:
+        return FileError::LinkLoop;
+    case EISDIR:
+        return FileError::IsFolder;
+    default:
+        return FileError::InputOutput;
+    }
+}
+
+bool Fail(FileError error) {
+    lastError = error;
+    return false;
+}
+
+bool FailWith(int error) { return Fail(ErrorOf(error)); }
+
+bool Succeed() {
+    lastError = FileError::None;
+    return true;
+}
+
+// Closes a descriptor when it goes out of scope, unless closed before.
 class FileDescriptor {
 public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
@@ -35,13 +79,47 @@ private:
     int fd_;
 };
 
-bool StatNative(const std::string& native, struct stat& st) { return ::stat(native.c_str(), &st) == 0; }
+// A temporary file beside the target, removed again unless it was renamed over the target.
+class TemporaryFile {
+public:
+    TemporaryFile() = default;
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        if (!name_.empty()) ::unlink(name_.c_str());
+    }
+    // Creates a new, empty file with a name not yet taken beside `target`, with 0666 so that
+    // the umask gives it the mode a new file would get. Answers the descriptor, or -1.
+    int Create(const std::string& target);
+    bool RenameOver(const std::string& target) {
+        if (::rename(name_.c_str(), target.c_str()) != 0) return false;
+        name_.clear();
+        return true;
+    }
+
+private:
+    std::string name_;
+};
 
 std::string DirectoryOf(const std::string& path) {
     size_t slash = path.rfind('/');
     if (slash == std::string::npos) return ".";
     if (slash == 0) return "/";
     return path.substr(0, slash);
+}
+
+int TemporaryFile::Create(const std::string& target) {
+    static std::minstd_rand random{std::random_device{}()};
+    const std::string directory = DirectoryOf(target);
+    std::string base = target.substr(target.rfind('/') + 1);
+    if (base.size() > 200) base.resize(200);  // leave room for the suffix within NAME_MAX
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = directory + "/." + base + ".tmp" + std::to_string(random() % 1000000);
+        int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) name_ = name;
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
 }
 
 // Follows symbolic links (also dangling ones) to the entry that is finally written. False on a
@@ -57,6 +135,16 @@ bool ResolveLinks(std::string& path) {
         path = link[0] == '/' ? link : DirectoryOf(path) + "/" + link;
     }
     return false;
+}
+
+FileStamp StampOf(const struct stat& st) {
+    FileStamp stamp;
+    stamp.device = st.st_dev;
+    stamp.inode = st.st_ino;
+    stamp.size = static_cast<uint64_t>(st.st_size);
+    stamp.modifiedNs = st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
+    stamp.changedNs = st.st_ctim.tv_sec * 1000000000LL + st.st_ctim.tv_nsec;
+    return stamp;
 }
 
 bool ReadAll(int fd, char* out, size_t size, size_t& got) {
@@ -75,34 +163,61 @@ bool WriteAll(int fd, std::string_view content) {
     while (!content.empty()) {
         ssize_t n = ::write(fd, content.data(), content.size());
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
+        if (n < 0) return false;
+        if (n == 0) {
+            errno = ENOSPC;
+            return false;
+        }
         content.remove_prefix(static_cast<size_t>(n));
     }
     return true;
 }
 
-// Creates a new, empty file with a name not yet taken beside `target`. Created with 0666 so
-// that the umask gives it the mode a new file would get.
-int CreateTemporary(const std::string& target, std::string& name) {
-    static std::minstd_rand random{std::random_device{}()};
-    const std::string directory = DirectoryOf(target);
-    std::string base = target.substr(target.rfind('/') + 1);
-    if (base.size() > 200) base.resize(200);  // leave room for the suffix within NAME_MAX
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = directory + "/." + base + ".tmp" + std::to_string(random() % 1000000);
-        int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
+// The texts a save writes: the size is known before the first byte is written.
+struct WholeText {
+    std::string_view content;
+    uint64_t Size() const { return content.size(); }
+    bool WriteTo(int fd) const { return WriteAll(fd, content); }
+};
+
+struct LinesText {
+    const std::vector<Bytes>& lines;
+    std::string_view lineEnd;
+    uint64_t Size() const {
+        uint64_t size = 0;
+        for (const Bytes& line : lines) size += line.size() + lineEnd.size();
+        return size;
     }
-    return -1;
+    // Through one buffer: the whole text is never built in memory.
+    bool WriteTo(int fd) const {
+        std::string buffer;
+        buffer.reserve(1 << 16);
+        for (const Bytes& line : lines) {
+            if (buffer.size() + line.size() + lineEnd.size() > buffer.capacity()) {
+                if (!WriteAll(fd, buffer)) return false;
+                buffer.clear();
+            }
+            if (line.size() >= buffer.capacity()) {
+                if (!WriteAll(fd, line.view())) return false;
+            } else {
+                buffer.append(line.view());
+            }
+            buffer.append(lineEnd);
+        }
+        return WriteAll(fd, buffer);
+    }
+};
+
+// By default a write beyond the file-size limit ends the process with SIGXFSZ, which would
+// close the editor with the user's edits; ignored, the write fails with EFBIG and is reported.
+void LetWritesBeyondTheSizeLimitFail() {
+    struct sigaction current {};
+    if (::sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) ::signal(SIGXFSZ, SIG_IGN);
 }
 
-// Gives the new file the old one's owner (where the process may) and permission bits.
-bool TakeOverAttributes(int fd, const struct stat& old) {
-    if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
-        // Only root or the owner of a group may hand a file on; otherwise it stays ours.
-        [[maybe_unused]] int ignored = ::fchown(fd, old.st_uid, old.st_gid);
-    }
-    return ::fchmod(fd, old.st_mode & 07777) == 0;
+bool WithinFileSizeLimit(uint64_t size) {
+    struct rlimit limit {};
+    return ::getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY || size <= limit.rlim_cur;
 }
 
 // Makes the rename itself durable; a failure here cannot undo it, so it is not reported.
@@ -113,106 +228,212 @@ void SyncDirectory(const std::string& directory) {
     ::close(fd);
 }
 
-// Writes lines, each followed by `lineEnd`, through one buffer: the whole text is never
-// built in memory.
-bool WriteLines(int fd, const std::vector<Bytes>& lines, std::string_view lineEnd) {
-    std::string buffer;
-    buffer.reserve(1 << 16);
-    for (const Bytes& line : lines) {
-        if (buffer.size() + line.size() + lineEnd.size() > buffer.capacity()) {
-            if (!WriteAll(fd, buffer)) return false;
-            buffer.clear();
-        }
-        if (line.size() >= buffer.capacity()) {
-            if (!WriteAll(fd, line.view())) return false;
-        } else {
-            buffer.append(line.view());
-        }
-        buffer.append(lineEnd);
+enum class Replacement { Done, Failed, NotPossible };
+
+// Writes the text into a temporary file with the old file's owner, group and mode, and renames
+// it over the target. NotPossible, with nothing changed, when the folder takes no new file or
+// the owner or group cannot be kept.
+template <class Text>
+Replacement ReplaceByRename(const std::string& target, const Text& text, const struct stat* old) {
+    TemporaryFile temporary;
+    FileDescriptor file(temporary.Create(target));
+    if (file.get() < 0) {
+        const int error = errno;
+        if (old && (error == EACCES || error == EPERM || error == EROFS)) return Replacement::NotPossible;
+        FailWith(error);
+        return Replacement::Failed;
     }
-    return WriteAll(fd, buffer);
-}
-
-// Gives the temporary file its content and attributes, flushes and closes it; false on any
-// failure.
-template <class Fill>
-bool FillTemporary(int fd, Fill fill, const struct stat* old) {
-    FileDescriptor file(fd);
-    if (old && !TakeOverAttributes(fd, *old)) return false;
-    if (!fill(fd)) return false;
-    if (::fsync(fd) != 0) return false;
-    return file.Close();
-}
-
-// Replaces the file at `path` with what `fill` writes to a descriptor.
-template <class Fill>
-bool ReplaceFile(std::string_view path, Fill fill) {
-    if (path.empty()) return false;
-    std::string target = NativePath(path);
-    if (!ResolveLinks(target)) return false;
-    struct stat old;
-    const bool exists = StatNative(target, old);
-    if (exists && !S_ISREG(old.st_mode)) return false;
-
-    std::string temporary;
-    int fd = CreateTemporary(target, temporary);
-    if (fd < 0) return false;
-    if (!FillTemporary(fd, fill, exists ? &old : nullptr) || ::rename(temporary.c_str(), target.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
+    if (old) {
+        if ((old->st_uid != ::geteuid() || old->st_gid != ::getegid()) &&
+            ::fchown(file.get(), old->st_uid, old->st_gid) != 0)
+            return Replacement::NotPossible;
+        if (::fchmod(file.get(), old->st_mode & 07777) != 0) {
+            FailWith(errno);
+            return Replacement::Failed;
+        }
+    }
+    if (!text.WriteTo(file.get()) || ::fsync(file.get()) != 0 || !file.Close()) {
+        FailWith(errno);
+        return Replacement::Failed;
+    }
+    if (!temporary.RenameOver(target)) {
+        const int error = errno;
+        if (old && (error == EACCES || error == EPERM)) return Replacement::NotPossible;
+        FailWith(error);
+        return Replacement::Failed;
     }
     SyncDirectory(DirectoryOf(target));
+    return Replacement::Done;
+}
+
+// Reserves the disk room for `size` bytes without changing the file, so that a full disk is
+// found before the first old byte is overwritten.
+bool ReserveRoom(int fd, uint64_t size, uint64_t oldSize) {
+    if (size == 0) return true;
+    if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(size)) == 0) return true;
+    if (errno != EOPNOTSUPP && errno != ENOSYS) return FailWith(errno);
+    // A file system that cannot reserve: at least the free room must hold the growth.
+    struct statvfs volume {};
+    if (size > oldSize && ::fstatvfs(fd, &volume) == 0 &&
+        static_cast<uint64_t>(volume.f_bavail) * volume.f_frsize < size - oldSize)
+        return Fail(FileError::NoSpace);
     return true;
 }
 
+bool WriteFromStart(int fd, std::string_view text) {
+    return ::lseek(fd, 0, SEEK_SET) == 0 && WriteAll(fd, text) && ::ftruncate(fd, static_cast<off_t>(text.size())) == 0;
+}
+
+// Writes the text into the file itself: the file stays the same file for all its names and
+// keeps everything about it but its content. Should the write fail half-way, the old text,
+// read first where the user may read it, is put back.
+template <class Text>
+bool WriteInPlace(const std::string& target, const Text& text, const struct stat& old) {
+    int fd = ::open(target.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const bool readable = fd >= 0;
+    if (!readable) fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    FileDescriptor file(fd);
+    if (fd < 0) return FailWith(errno);
+
+    std::string backup;
+    bool haveBackup = false;
+    if (readable) {
+        backup.resize(static_cast<size_t>(old.st_size));
+        size_t got = 0;
+        haveBackup = ReadAll(fd, backup.data(), backup.size(), got) && got == backup.size();
+    }
+    const uint64_t size = text.Size();
+    if (!ReserveRoom(fd, size, static_cast<uint64_t>(old.st_size))) return false;
+    if (::lseek(fd, 0, SEEK_SET) == 0 && text.WriteTo(fd) && ::ftruncate(fd, static_cast<off_t>(size)) == 0 &&
+        ::fsync(fd) == 0 && file.Close())
+        return true;
+    const int error = errno;
+    if (haveBackup && file.get() >= 0 && WriteFromStart(fd, backup)) ::fsync(fd);
+    return FailWith(error);
+}
+
+template <class Text>
+bool ReplaceFile(std::string_view path, const Text& text) {
+    if (path.empty()) return Fail(FileError::NoPath);
+    LetWritesBeyondTheSizeLimitFail();
+    std::string target = NativePath(path);
+    if (!ResolveLinks(target)) return Fail(FileError::LinkLoop);
+    if (!WithinFileSizeLimit(text.Size())) return Fail(FileError::TooLarge);
+
+    struct stat old;
+    if (::stat(target.c_str(), &old) != 0) {
+        if (errno != ENOENT) return FailWith(errno);
+        return ReplaceByRename(target, text, nullptr) == Replacement::Done && Succeed();
+    }
+    if (S_ISDIR(old.st_mode)) return Fail(FileError::IsFolder);
+    if (!S_ISREG(old.st_mode)) return Fail(FileError::NotRegular);
+    // As the trusted savers do: a file the user may not open for writing is not replaced
+    // either, though the folder would allow it.
+    FileDescriptor probe(::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (probe.get() < 0) return FailWith(errno);
+
+    if (old.st_nlink == 1) {
+        const Replacement replaced = ReplaceByRename(target, text, &old);
+        if (replaced != Replacement::NotPossible) return replaced == Replacement::Done && Succeed();
+    }
+    return WriteInPlace(target, text, old) && Succeed();
+}
+
 }  // namespace
+
+FileError LastFileError() { return lastError; }
+
+void ClearFileError() { lastError = FileError::None; }
+
+const char* DescribeFileError(FileError error) {
+    switch (error) {
+    case FileError::None:
+        return "no error";
+    case FileError::NoPath:
+        return "no file name";
+    case FileError::NotFound:
+        return "no such file";
+    case FileError::IsFolder:
+        return "is a directory";
+    case FileError::NotRegular:
+        return "not a regular file";
+    case FileError::NoAccess:
+        return "permission denied";
+    case FileError::ReadOnlyVolume:
+        return "read-only file system";
+    case FileError::NoSpace:
+        return "no space left on the disk";
+    case FileError::TooLarge:
+        return "beyond the file size limit";
+    case FileError::OutOfMemory:
+        return "out of memory";
+    case FileError::LinkLoop:
+        return "too many levels of symbolic links";
+    case FileError::InputOutput:
+        break;
+    }
+    return "input/output error";
+}
 
 std::string NativePath(std::string_view cp1251Path) { return Cp1251ToUtf8(cp1251Path); }
 
 bool PathExists(std::string_view path) {
     struct stat st;
-    return !path.empty() && StatNative(NativePath(path), st);
+    return !path.empty() && ::stat(NativePath(path).c_str(), &st) == 0;
 }
 
 bool IsDirectory(std::string_view path) {
     struct stat st;
-    return !path.empty() && StatNative(NativePath(path), st) && S_ISDIR(st.st_mode);
+    return !path.empty() && ::stat(NativePath(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool ReadWholeFile(std::string_view path, Bytes& content) {
-    if (path.empty()) return false;
-    // Non-blocking, so that opening a FIFO cannot hang; it is refused below as not regular.
-    FileDescriptor file(::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-    if (file.get() < 0) return false;
+bool StampOfFile(std::string_view path, FileStamp& stamp) {
     struct stat st;
-    if (::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
-
-    char* out = nullptr;
-    Bytes block = Bytes::Uninitialized(static_cast<size_t>(st.st_size), out);
-    size_t got = 0;
-    if (!ReadAll(file.get(), out, block.size(), got)) return false;
-    if (got < block.size()) {  // the file shrank since fstat
-        content = block.substr(0, got);
-        return true;
-    }
-    // The file may hold more than its reported size (it grew, or the file system does not
-    // know its size in advance); read on to the end.
-    std::string rest;
-    char chunk[65536];
-    for (;;) {
-        size_t n = 0;
-        if (!ReadAll(file.get(), chunk, sizeof chunk, n)) return false;
-        rest.append(chunk, n);
-        if (n < sizeof chunk) break;
-    }
-    content = rest.empty() ? block : Bytes::Concat({block.view(), rest});
+    if (path.empty() || ::stat(NativePath(path).c_str(), &st) != 0) return false;
+    stamp = StampOf(st);
     return true;
 }
 
-bool WriteWholeFile(std::string_view path, std::string_view content) {
-    return ReplaceFile(path, [content](int fd) { return WriteAll(fd, content); });
+bool ReadWholeFile(std::string_view path, Bytes& content, FileStamp* stamp) {
+    if (path.empty()) return Fail(FileError::NoPath);
+    // Non-blocking, so that opening a FIFO cannot hang; it is refused below as not regular.
+    FileDescriptor file(::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (file.get() < 0) return FailWith(errno);
+    struct stat st;
+    if (::fstat(file.get(), &st) != 0) return FailWith(errno);
+    if (S_ISDIR(st.st_mode)) return Fail(FileError::IsFolder);
+    if (!S_ISREG(st.st_mode)) return Fail(FileError::NotRegular);
+
+    try {
+        char* out = nullptr;
+        Bytes block = Bytes::Uninitialized(static_cast<size_t>(st.st_size), out);
+        size_t got = 0;
+        if (!ReadAll(file.get(), out, block.size(), got)) return FailWith(errno);
+        if (got < block.size()) {  // the file shrank since fstat
+            block = block.substr(0, got);
+        } else {
+            // The file may hold more than its reported size (it grew, or the file system does
+            // not know its size in advance); read on to the end.
+            std::string rest;
+            char chunk[65536];
+            for (;;) {
+                size_t n = 0;
+                if (!ReadAll(file.get(), chunk, sizeof chunk, n)) return FailWith(errno);
+                rest.append(chunk, n);
+                if (n < sizeof chunk) break;
+            }
+            if (!rest.empty()) block = Bytes::Concat({block.view(), rest});
+        }
+        if (stamp && ::fstat(file.get(), &st) == 0) *stamp = StampOf(st);
+        content = block;
+    } catch (const std::bad_alloc&) {
+        return Fail(FileError::OutOfMemory);
+    }
+    return Succeed();
 }
 
+bool WriteWholeFile(std::string_view path, std::string_view content) { return ReplaceFile(path, WholeText{content}); }
+
 bool WriteWholeLines(std::string_view path, const std::vector<Bytes>& lines, std::string_view lineEnd) {
-    return ReplaceFile(path, [&](int fd) { return WriteLines(fd, lines, lineEnd); });
+    return ReplaceFile(path, LinesText{lines, lineEnd});
 }

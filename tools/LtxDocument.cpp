@@ -45,22 +45,31 @@ LtxDocument::LtxDocument() : parser_(nullptr), writer_(nullptr) {
     parser_.EventPoints[2] = Point<&LtxDocument::doLoaded>(*this);
 }
 
-void LtxDocument::Open(const Bytes& path) {
+bool LtxDocument::Open(const Bytes& path) {
+    check_ = CheckTextFile(path);
     TData d;
+    if (!check_.Whole()) {
+        // As after opening an empty file with no name: empty stores and no target to save to.
+        doLoaded(d, 0);
+        return false;
+    }
     SetString(d, path);
     parser_.doWork(d, 0);
+    return true;
 }
 
-void LtxDocument::Save() {
+bool LtxDocument::Save() {
+    ClearFileError();
     TData d;
     writer_.doWork(d, 0);
+    return LastFileError() == FileError::None;
 }
 
-void LtxDocument::SaveTo(const Bytes& path) {
+bool LtxDocument::SaveTo(const Bytes& path) {
     TData d;
     SetString(d, path);
     writer_.doWork(d, 1);
-    Save();
+    return Save();
 }
 
 void LtxDocument::doAddRow(TData& d, uint16_t) {

@@ -7,6 +7,7 @@
 
 #include "components/text/THIFormatStr.h"
 #include "components/window/StringTableRows.h"
+#include "objlib/TextFileCheck.h"
 #include "runtime/MultiElement.h"
 #include "runtime/THIHub.h"
 
@@ -27,11 +28,15 @@ public:
 
     void SetListener(Listener* listener) { listener_ = listener; }
 
-    // Parses the file into the stores and remembers its path as the target of Save.
-    void Open(const Bytes& path);
-    // Writes the main rows to the remembered path (or the one given to SaveTo).
-    void Save();
-    void SaveTo(const Bytes& path);
+    // Parses the file into the stores and remembers its path as the target of Save. A file
+    // that cannot be read whole (unreadable, or cut short by a NUL byte) is not parsed: the
+    // answer is false, the stores are empty, nothing is open and Check() says why.
+    bool Open(const Bytes& path);
+    const TextFileCheck& Check() const { return check_; }
+    // Writes the main rows to the remembered path (or the one given to SaveTo). False when
+    // nothing was written: nothing is open, or the file could not be written (LastFileError).
+    bool Save();
+    bool SaveTo(const Bytes& path);
 
     TStringTableRows MainRows;
     TStringTableRows ContentsRows;
@@ -47,5 +52,6 @@ private:
     THIMultiElementEx parser_;
     THIMultiElementEx writer_;
     THIFormatStr contentsEntry_;  // "%1+%2": the main table's row count, "+", the name
+    TextFileCheck check_;
     Listener* listener_ = nullptr;
 };

@@ -4,14 +4,11 @@
 //   morvane-ltx contents FILE          the table-of-contents entries, one per line
 //   morvane-ltx save FILE [--to OUT]   write what "save file" writes right after opening
 //
-// Unlike the editor, which reports nothing, the tool tells its user: a usage error exits 2,
-// a file that cannot be read or written exits 1, each with one line on standard error.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+// The tool tells its user: a usage error exits 2; a file that cannot be read whole, or
+// cannot be written, exits 1 with nothing written; each with one line on standard error.
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -71,54 +68,14 @@ bool SystemPath(const std::string& native, Bytes& path, std::string& error) {
     return true;
 }
 
-bool CheckReadable(const std::string& native, const Bytes& path, std::string& error) {
-    if (!PathExists(path)) {
-        error = "'" + native + "': no such file";
-        return false;
-    }
-    if (IsDirectory(path)) {
-        error = "'" + native + "': is a directory";
-        return false;
-    }
-    int fd = ::open(NativePath(path).c_str(), O_RDONLY | O_NONBLOCK);
-    if (fd < 0) {
-        error = "'" + native + "': cannot be read";
-        return false;
-    }
-    ::close(fd);
-    return true;
+// Why a file that cannot be opened whole is refused, as the end of a message.
+std::string OpenProblem(const TextFileCheck& check) {
+    if (!check.Readable()) return std::string("cannot be read: ") + DescribeFileError(check.error);
+    return "holds a NUL byte at offset " + std::to_string(check.nulOffset) +
+           "; the text would end there, so the file cannot be read whole";
 }
 
-// A save replaces the target in one step, so a successful one leaves a different file there.
-struct FileIdentity {
-    bool exists = false;
-    dev_t device = 0;
-    ino_t inode = 0;
-    timespec modified{};
-};
-
-FileIdentity Identify(const Bytes& path) {
-    FileIdentity id;
-    struct stat st {};
-    if (::stat(NativePath(path).c_str(), &st) == 0) {
-        id.exists = true;
-        id.device = st.st_dev;
-        id.inode = st.st_ino;
-        id.modified = st.st_mtim;
-    }
-    return id;
-}
-
-bool Replaced(const FileIdentity& before, const FileIdentity& after) {
-    if (!after.exists) return false;
-    if (!before.exists) return true;
-    return before.device != after.device || before.inode != after.inode ||
-           before.modified.tv_sec != after.modified.tv_sec || before.modified.tv_nsec != after.modified.tv_nsec;
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) return UsageError("no command given");
     if (args[0] == "--help" || args[0] == "-h") {
@@ -147,25 +104,29 @@ int main(int argc, char** argv) {
 
     std::string error;
     Bytes path;
-    if (!SystemPath(file, path, error) || !CheckReadable(file, path, error)) return Failure(error);
+    if (!SystemPath(file, path, error)) return Failure(error);
+    Bytes target = path;
+    if (haveOut && !SystemPath(out, target, error)) return Failure(error);
 
     ActivateHooks();
     LtxDocument document;
-    if (command != "save") {
-        Printer printer(command == "rows");
-        document.SetListener(&printer);
-        document.Open(path);
-        std::fflush(stdout);
-        if (std::ferror(stdout)) return Failure("cannot write to standard output");
-        std::_Exit(0);  // the system takes the memory back faster than the tables' destructors
-    }
+    Printer printer(command == "rows");
+    if (command != "save") document.SetListener(&printer);
+    if (!document.Open(path)) return Failure("'" + file + "': " + OpenProblem(document.Check()));
+    if (command == "save" && !document.SaveTo(target))
+        return Failure("'" + (haveOut ? out : file) + "': cannot be written: " + DescribeFileError(LastFileError()));
+    std::fflush(stdout);
+    if (std::ferror(stdout)) return Failure("cannot write to standard output");
+    std::_Exit(0);  // the system takes the memory back faster than the tables' destructors
+}
 
-    Bytes target = path;
-    if (haveOut && !SystemPath(out, target, error)) return Failure(error);
-    if (IsDirectory(target)) return Failure("'" + (haveOut ? out : file) + "': is a directory");
-    document.Open(path);
-    FileIdentity before = Identify(target);
-    document.SaveTo(target);
-    if (!Replaced(before, Identify(target))) return Failure("'" + (haveOut ? out : file) + "': cannot be written");
-    std::_Exit(0);
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        // A save under way leaves the old file as it was and no temporary file behind.
+        return Failure("out of memory; nothing was written");
+    }
 }

@@ -107,6 +107,7 @@ TEST_F(FileSystemTest, SaveKeepsThePermissionBits) {
         const std::string path = dir / "kept.ltx";
         ScratchDir::WriteFile(path, "old");
         ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+        if (mode == 0444 && ::geteuid() != 0) continue;  // refused: see the ordinary user's tests
         EXPECT_TRUE(WriteWholeFile(path, "new"));
         EXPECT_EQ(ModeOf(path), mode);
         EXPECT_EQ(ScratchDir::ReadFile(path), "new");
@@ -162,23 +163,12 @@ TEST_F(FileSystemTest, SaveThatCannotStartChangesNothing) {
     EXPECT_EQ(ScratchDir::ReadFile(dir / "folder/inside"), "x");
 }
 
-TEST_F(FileSystemTest, SaveIntoAReadOnlyFolderChangesNothing) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders; the size limit test covers the failure";
-    ScratchDir::WriteFile(dir / "list.ini", "old");
-    ASSERT_EQ(::chmod(dir.Path().c_str(), 0555), 0);
-    const bool written = WriteWholeFile(dir / "list.ini", "new");
-    ::chmod(dir.Path().c_str(), 0755);
-    EXPECT_FALSE(written);
-    EXPECT_EQ(ScratchDir::ReadFile(dir / "list.ini"), "old");
-    EXPECT_EQ(dir.Entries(), std::vector<std::string>{"list.ini"});
-}
-
-// Runs `save` in a child process whose files may not grow beyond `limit` bytes, as on a full
-// disk; the child's exit code is 0 when `save` answered false.
+// Runs `save` in a child process whose files may not grow beyond `limit` bytes; the child's
+// exit code is 0 when `save` answered false. The write must fail rather than the process die
+// of SIGXFSZ, which the child leaves as it is.
 int ExitCodeOfSaveUnderSizeLimit(rlim_t limit, const std::function<bool()>& save) {
     pid_t child = ::fork();
     if (child == 0) {
-        ::signal(SIGXFSZ, SIG_IGN);  // let the write fail instead of killing the process
         struct rlimit rl = {limit, limit};
         if (::setrlimit(RLIMIT_FSIZE, &rl) != 0) ::_exit(2);
         ::_exit(save() ? 1 : 0);

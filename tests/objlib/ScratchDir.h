@@ -28,9 +28,10 @@ public:
     std::string operator/(const std::string& name) const { return path_ + "/" + name; }
 
     // The names in the folder, sorted.
-    std::vector<std::string> Entries() const {
+    std::vector<std::string> Entries() const { return Entries(path_); }
+    static std::vector<std::string> Entries(const std::string& folder) {
         std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(path_))
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
             names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;

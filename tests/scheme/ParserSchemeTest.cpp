@@ -80,7 +80,8 @@ TEST_F(ParserSchemeTest, LineEndsOfEveryKindSplitLines) {
 TEST_F(ParserSchemeTest, OddFilesGiveRowsAsTheRulesSay) {
     EXPECT_TRUE(ParseText("").rows.empty());
     EXPECT_EQ(ParseText("x=1\r\n").rows.size(), 1u);  // no extra row for the final line end
-    EXPECT_EQ(ParseText(std::string("a=1\0b=2", 7)).rows, (std::vector<std::string>{kKey + "a\t1\t"}));
+    // Text ends at a NUL byte, so such a file is refused rather than opened cut short.
+    EXPECT_TRUE(ParseText(std::string("a=1\0b=2", 7)).rows.empty());
 
     std::string longLine = "long = " + std::string(300000, 'v');
     Parsed parsed = ParseText(longLine);

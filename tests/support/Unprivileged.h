@@ -1,0 +1,51 @@
+// Running a check as a user without special rights, and a small file system that fills up.
+//
+// Permissions bind root only in part (root opens a read-only file for writing), so the checks
+// of the failure paths that rest on them run in a child process that, when the tests run as
+// root, takes the "nobody" user and group first.
+#pragma once
+
+#include <grp.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <functional>
+#include <string>
+
+constexpr uid_t kNobodyUser = 65534;
+constexpr gid_t kNobodyGroup = 65534;
+
+// Runs `check` in a child process as an ordinary user; answers what it answered, false when the
+// child could not be made, could not give up root's rights, or died.
+inline bool AsOrdinaryUser(const std::function<bool()>& check) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(kNobodyGroup) != 0 || ::setuid(kNobodyUser) != 0))
+            ::_exit(3);
+        ::_exit(check() ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// A file system of a few kilobytes mounted on a folder for the life of the object (root only;
+// Mounted() is false elsewhere, and the test skips).
+class SmallFileSystem {
+public:
+    SmallFileSystem(const std::string& folder, int kilobytes) : folder_(folder) {
+        const std::string options = "size=" + std::to_string(kilobytes) + "k";
+        mounted_ = ::geteuid() == 0 && ::mount("tmpfs", folder_.c_str(), "tmpfs", 0, options.c_str()) == 0;
+    }
+    ~SmallFileSystem() {
+        if (mounted_) ::umount(folder_.c_str());
+    }
+    SmallFileSystem(const SmallFileSystem&) = delete;
+    SmallFileSystem& operator=(const SmallFileSystem&) = delete;
+    bool Mounted() const { return mounted_; }
+
+private:
+    std::string folder_;
+    bool mounted_ = false;
+};
