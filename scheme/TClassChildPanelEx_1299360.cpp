@@ -58,10 +58,14 @@ TClassChildPanelEx_1299360::TClassChildPanelEx_1299360(TControl* parent)
     LoadHub.onEvent[0] = Point<&ThiStringTable::doLoad>(ContentsTable);
     LoadHub.onEvent[1] = Point<&ThiStringTable::doLoad>(MainTable);
 
-    ClearHub.SetOutCount(3);
+    ClearHub.SetOutCount(4);
     ClearHub.onEvent[0] = Point<&ThiStringTable::doClear>(MainTable);
     ClearHub.onEvent[1] = Point<&ThiStringTable::doClear>(ContentsTable);
     ClearHub.onEvent[2] = Point<&THIMultiElementEx::doWork>(Writer, 1);
+    // Without it the comment of the last file's selected row would stay in the box.
+    ClearHub.onEvent[3] = Point<&THIDoData::doData>(EmptyComment);
+    SetString(EmptyComment.Data, "");
+    EmptyComment.onEventData = Point<&THIEdit::doText>(CommentBox);
 
     // Str2 stays unconnected: %2 takes the section name that came with the call.
     ContentsEntry.Mask = "%1+%2";

@@ -10,6 +10,7 @@
 
 #include "components/text/THIFormatStr.h"
 #include "components/text/THIStrPart.h"
+#include "components/window/ContentsEntryKeeper.h"
 #include "components/window/THIEdit.h"
 #include "components/window/THIPanel.h"
 #include "components/window/THIPopupMenu.h"
@@ -54,6 +55,9 @@ public:
     THIMultiElementEx Writer;
     THIMultiElementEx ContentsFollower;
     THIMultiElement SearchPanel;
+    THIDoData EmptyComment;  // a newly opened file starts with an empty comment box
+    // The contents entries follow their header rows through inserted and deleted rows.
+    ContentsEntryKeeper ContentsFollowsRows{MainTable.Rows(), ContentsTable.Rows()};
 
     THIEditMultiEx& View = PanelPoints;  // the name the scheme factory looks for
 

@@ -1,6 +1,7 @@
 #include "scheme/TClassMainForm_12C49D4.h"
 
 #include "objlib/qt/Application.h"
+#include "objlib/qt/QtText.h"
 #include "scheme/TClassChildForm_130C0D8.h"
 #include "scheme/TClassChildPanelEx_1299360.h"
 #include "scheme/TClassChildPanelEx_12B76E4.h"
@@ -58,6 +59,20 @@ TClassMainForm_12C49D4::TClassMainForm_12C49D4()
     FileListBox.EventPoints[2] = Point<&THIMultiElementEx::doWork>(ParserBox, 0);
 
     MainForm.onCreate = Point<&THIHub::doEvent>(StartHub);
+
+    // The keeper takes over the actions that could lose edits or write over a file that was
+    // not read whole: it asks or refuses first, then passes each on where it went before.
+    auto& tables = *static_cast<TClassChildPanelEx_1299360*>(TablesBox.Inner->Scheme);
+    Keeper.Watch(MainForm.Control->Widget(), ToQString(MainForm.Caption), tables.MainTable);
+    FileListBox.EventPoints[2] = Point<&FileKeeper::doOpen>(Keeper);
+    Keeper.onOpen = Point<&THIMultiElementEx::doWork>(ParserBox, 0);
+    Keeper.onNothingOpen = Point<&THIMultiElementEx::doWork>(TablesBox, 2);
+    FilePanelBox.EventPoints[6] = Point<&FileKeeper::doSave>(Keeper);
+    Keeper.onSave = Point<&THIMultiElementEx::doWork>(TablesBox, 4);
+    for (uint16_t i = 0; i < 3; ++i) {  // the list's load, remove and clear
+        FilePanelBox.EventPoints[1 + i] = Point<&FileKeeper::doAskFirst>(Keeper, i);
+        Keeper.onGoAhead[i] = Point<&THIMultiElementEx::doWork>(FileListBox, 3 + i);
+    }
     // TAB and Shift+TAB move the focus between the main window's TAB stops: Qt's own focus
     // chain does this for every top-level window.
 }

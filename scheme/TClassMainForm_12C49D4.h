@@ -9,6 +9,7 @@
 // destroyed with nothing travelling.
 #pragma once
 
+#include "components/window/FileKeeper.h"
 #include "components/window/THIDropFile.h"
 #include "components/window/THIMainForm.h"
 #include "runtime/MultiElement.h"
@@ -26,6 +27,7 @@ public:
     THIMultiElementEx FilePanelBox;
     THIMultiElementEx ParserBox;
     THIHub StartHub;
+    FileKeeper Keeper;  // stands between the user's actions and the open file
 
 private:
     // Sets MainForm up and returns its window, the parent of the nested schemes' windows.

@@ -16,6 +16,7 @@ void TStringTableRows::ClearColumns() {
 }
 
 void TStringTableRows::Reshape() {
+    ++revision_;
     if (rows_.empty()) return;
     PublishFirst();
     if (observer_) observer_->BeginReset();
@@ -103,12 +104,21 @@ int TStringTableRows::AddOrReplace(const Bytes& rowString, int index, bool repla
     }
     if (replace) {
         Row& existing = rows_[index];
-        row.text = hasCells ? texts_.Copy(Normalize(cellsText, &existing)) : existing.text;
+        if (hasCells) {
+            const Bytes text = Normalize(cellsText, &existing);
+            if (text.view() == existing.text.view() && row.item == existing.item) return index;
+            row.text = texts_.Copy(text);
+        } else {
+            if (row.item == existing.item) return index;
+            row.text = existing.text;
+        }
+        ++revision_;
         existing = row;
         if (observer_ && index < published_) observer_->RowChanged(index);
         return index;
     }
     row.text = texts_.Copy(Normalize(cellsText, nullptr));  // no cells at all: every cell empty
+    ++revision_;
 
     if (index < 0 || index >= Count()) {
         rows_.push_back(std::move(row));
@@ -120,6 +130,7 @@ int TStringTableRows::AddOrReplace(const Bytes& rowString, int index, bool repla
     rows_.insert(rows_.begin() + index, std::move(row));
     published_ = Count();
     if (observer_) observer_->EndInsertRow();
+    if (shiftWatcher_.RowsMoved) shiftWatcher_.RowsMoved(shiftWatcher_.Target, index, 1);
     return index;
 }
 
@@ -129,10 +140,13 @@ void TStringTableRows::Delete(int index) {
     if (observer_) observer_->BeginRemoveRow(index);
     rows_.erase(rows_.begin() + index);
     published_ = Count();
+    ++revision_;
     if (observer_) observer_->EndRemoveRow();
+    if (shiftWatcher_.RowsMoved) shiftWatcher_.RowsMoved(shiftWatcher_.Target, index, -1);
 }
 
 void TStringTableRows::Clear() {
+    ++revision_;
     if (observer_) observer_->BeginReset();
     rows_.clear();
     rows_.shrink_to_fit();
@@ -169,8 +183,10 @@ void TStringTableRows::SetCell(int row, int column, std::string_view text) {
     Bytes old = rows_[row].text;  // keeps the cells' bytes alive while they are joined again
     std::vector<std::string_view> cells = SplitCells(old);
     cells.resize(columns_.size());
+    if (cells[column] == text) return;
     cells[column] = text;
     rows_[row].text = JoinCells(cells);
+    ++revision_;
     if (observer_ && row < published_) observer_->RowChanged(row);
 }
 

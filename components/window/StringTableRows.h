@@ -39,6 +39,13 @@ public:
         virtual void RowChanged(int index) = 0;
     };
 
+    // Told after a row was inserted before existing rows (delta 1) or deleted (delta -1) at
+    // `index`: the rows that followed it moved by delta. A plain function and its target.
+    struct ShiftWatcher {
+        void (*RowsMoved)(void* target, int index, int delta) = nullptr;
+        void* Target = nullptr;
+    };
+
     TStringTableRows();
     TStringTableRows(const TStringTableRows&) = delete;
     TStringTableRows& operator=(const TStringTableRows&) = delete;
@@ -48,6 +55,11 @@ public:
     bool ColorPrefix = false;
 
     void SetObserver(Observer* observer) { observer_ = observer; }
+    void SetShiftWatcher(ShiftWatcher watcher) { shiftWatcher_ = watcher; }
+
+    // Counts the changes of the rows' content (columns, rows or cells); a rewrite that leaves a
+    // row as it was counts nothing. Equal revisions mean equal content.
+    uint64_t Revision() const { return revision_; }
 
     // ---- Columns -------------------------------------------------------------------------
     int ColumnCount() const { return static_cast<int>(columns_.size()); }
@@ -103,6 +115,8 @@ private:
     std::deque<Row> rows_;
     BytesArena texts_;  // the rows' texts, back to back
     int published_ = 0;
+    uint64_t revision_ = 0;
     Observer* observer_ = nullptr;
+    ShiftWatcher shiftWatcher_;
     std::unique_ptr<TArrayIntf> array_;
 };

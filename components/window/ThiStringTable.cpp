@@ -161,6 +161,9 @@ void ThiStringTable::doClear(TData&, uint16_t) {
     CloseEditor();
     rows_.Clear();
     if (ClearColumns) SetColumns(Bytes());
+    // The view lays itself out again only after the next rows arrived, keeping the old scroll
+    // position for them: a table filled anew starts at its first row.
+    if (StringTableView* view = View()) view->scrollToTop();
 }
 
 void ThiStringTable::doSelect(TData& d, uint16_t) {

@@ -50,7 +50,7 @@ public:
     void doInsert(TData& d, uint16_t index);
     // Deletes the row whose index is the incoming value; out of range: nothing.
     void doDelete(TData& d, uint16_t index);
-    // Deletes every row, and with ClearColumns every column.
+    // Deletes every row, and with ClearColumns every column; the view is back at its top.
     void doClear(TData& d, uint16_t index);
     // Selects the row whose index is the incoming value alone and makes it current (an index
     // outside the rows only clears the selection); then, unless ScrollToSelection is off,
@@ -78,6 +78,9 @@ public:
     // Array over the rows: get gives a row as Row does; set rewrites a row from a row string
     // (cells not given keep their text); add appends as doAdd.
     void Array(TData& d, uint16_t index);
+
+    // The rows themselves, for what keeps other state in step with them.
+    TStringTableRows& Rows() { return rows_; }
 
     // ---- Properties ----------------------------------------------------------------------------
     Bytes Columns;            // captions, one per line; a caption ends at its first '='

@@ -154,3 +154,33 @@ TEST(StringTableRowsTest, AppendsAreAnnouncedInBatches) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(StringTableRowsTest, TheRevisionCountsRealChangesOnly) {
+    TStringTableRows rows;
+    ConfigureMain(rows);
+    rows.AddOrReplace("0#0\tkey\ta\t1\t", -1, false);
+    struct Step {
+        const char* name;
+        void (*change)(TStringTableRows&);
+        bool changes;
+    } steps[] = {
+        {"the same cell text", [](TStringTableRows& r) { r.SetCell(0, 2, "1"); }, false},
+        {"the same row string", [](TStringTableRows& r) { r.AddOrReplace("0#0\tkey\ta\t1\t", 0, true); }, false},
+        {"another cell text", [](TStringTableRows& r) { r.SetCell(0, 2, "2"); }, true},
+        {"another colour", [](TStringTableRows& r) { r.AddOrReplace("0#5\tkey\ta\t2\t", 0, true); }, true},
+        {"an insert", [](TStringTableRows& r) { r.AddOrReplace("0#0\tcom\t\t\tx", 0, false); }, true},
+        {"a delete", [](TStringTableRows& r) { r.Delete(0); }, true},
+        {"a delete out of range", [](TStringTableRows& r) { r.Delete(7); }, false},
+        {"a clear", [](TStringTableRows& r) { r.Clear(); }, true},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        const uint64_t before = rows.Revision();
+        step.change(rows);
+        EXPECT_EQ(rows.Revision() != before, step.changes);
+    }
+}
+
+}  // namespace

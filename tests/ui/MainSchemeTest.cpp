@@ -227,6 +227,8 @@ TEST_F(MainSchemeTest, CursorChoiceReachesTheTablesOnlyWhenTheUserPicks) {
 }
 
 TEST_F(MainSchemeTest, SaveFileAsksTheTablesToWriteAndSaveAsDoesNothing) {
+    DropTwoFiles();
+    DoubleClickItem(0);
     tables.calls.clear();
     Click(FilePanel().SaveAsButton);
     EXPECT_FALSE(FilePanel().SaveAsButton.Control->Widget()->isEnabled());

@@ -1,0 +1,220 @@
+#include "components/window/FileKeeper.h"
+
+#include <QAbstractItemModel>
+#include <QEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QWidget>
+#include <new>
+
+#include "components/window/ThiStringTable.h"
+#include "objlib/qt/QtText.h"
+
+namespace {
+
+QString Utf8(const char* text) { return QString::fromUtf8(text); }
+
+// Why a file could not be read or written, as the end of a sentence.
+QString ReasonOf(FileError error) {
+    switch (error) {
+    case FileError::None:
+        break;
+    case FileError::NoPath:
+        return Utf8("не указано имя файла");
+    case FileError::NotFound:
+        return Utf8("файл не найден");
+    case FileError::IsFolder:
+        return Utf8("это папка, а не файл");
+    case FileError::NotRegular:
+        return Utf8("это не обычный файл");
+    case FileError::NoAccess:
+        return Utf8("нет доступа");
+    case FileError::ReadOnlyVolume:
+        return Utf8("диск доступен только для чтения");
+    case FileError::NoSpace:
+        return Utf8("на диске нет места");
+    case FileError::TooLarge:
+        return Utf8("файл превысил допустимый размер");
+    case FileError::OutOfMemory:
+        return Utf8("не хватает памяти");
+    case FileError::LinkLoop:
+        return Utf8("слишком много символических ссылок");
+    case FileError::InputOutput:
+        break;
+    }
+    return Utf8("ошибка ввода-вывода");
+}
+
+enum class Answer { Save, Discard, Cancel };
+
+Answer AskToSave(QWidget* parent, const QString& caption, const QString& name) {
+    QMessageBox box(QMessageBox::Question, caption, Utf8("Сохранить изменения в файле «%1»?").arg(name),
+                    QMessageBox::NoButton, parent);
+    QPushButton* save = box.addButton(Utf8("Сохранить"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(Utf8("Не сохранять"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(Utf8("Отмена"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save) return Answer::Save;
+    if (box.clickedButton() == discard) return Answer::Discard;
+    return Answer::Cancel;
+}
+
+bool AskToOverwrite(QWidget* parent, const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::NoButton, parent);
+    QPushButton* overwrite = box.addButton(Utf8("Записать"), QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(Utf8("Отмена"), QMessageBox::RejectRole);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == overwrite;
+}
+
+}  // namespace
+
+void FileKeeper::Watch(QWidget* mainWindow, const QString& caption, ThiStringTable& mainTable) {
+    window_ = mainWindow;
+    caption_ = caption;
+    rows_ = &mainTable.Rows();
+    // Asked before the main form's own handling of the close, which ends the program.
+    window_->installEventFilter(this);
+    auto* view = mainTable.Control->As<QTableView>();
+    QAbstractItemModel* model = view->model();
+    connect(model, &QAbstractItemModel::dataChanged, this, &FileKeeper::UpdateTitle);
+    connect(model, &QAbstractItemModel::rowsInserted, this, &FileKeeper::UpdateTitle);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &FileKeeper::UpdateTitle);
+    connect(model, &QAbstractItemModel::modelReset, this, &FileKeeper::UpdateTitle);
+}
+
+bool FileKeeper::Modified() const { return !path_.empty() && rows_ && rows_->Revision() != savedRevision_; }
+
+void FileKeeper::doOpen(TData& d, uint16_t) {
+    const Bytes path = ToString(d);
+    if (!SettleUnsavedChanges(true)) return;
+    const TextFileCheck check = CheckTextFile(path);
+    if (!check.Readable()) {
+        Close();
+        Tell(Utf8("Не удалось открыть файл «%1»: %2.").arg(Shown(path), ReasonOf(check.error)));
+        return;
+    }
+    try {
+        RaiseString(onOpen, path);
+    } catch (const std::bad_alloc&) {
+        Close();
+        Tell(Utf8("Не удалось открыть файл «%1»: %2.").arg(Shown(path), ReasonOf(FileError::OutOfMemory)));
+        return;
+    }
+    Opened(path, check);
+    if (!check.Whole())
+        Tell(Utf8("В файле «%1» есть нулевой байт (позиция %2): текст после него не показан. "
+                  "Такой файл нельзя сохранить, иначе эта часть пропадёт.")
+                 .arg(Shown(path))
+                 .arg(check.nulOffset));
+}
+
+void FileKeeper::doSave(TData&, uint16_t) { Save(); }
+
+void FileKeeper::doAskFirst(TData& d, uint16_t index) {
+    if (index >= onGoAhead.size() || !SettleUnsavedChanges(true)) return;
+    RaiseEvent(onGoAhead[index], d);
+}
+
+bool FileKeeper::SettleUnsavedChanges(bool closeOnDiscard) {
+    if (!Modified()) return true;
+    switch (AskToSave(window_, caption_, Shown(path_))) {
+    case Answer::Save:
+        return Save();
+    case Answer::Discard:
+        if (closeOnDiscard) Close();
+        return true;
+    case Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool FileKeeper::Save() {
+    if (path_.empty()) {
+        Tell(Utf8("Нет открытого файла: сохранять нечего."));
+        return false;
+    }
+    const QString name = Shown(path_);
+    if (!check_.Whole()) {
+        Tell(Utf8("Файл «%1» не сохранён: в нём есть нулевой байт, и текст после него пропал бы.").arg(name));
+        return false;
+    }
+    FileStamp now;
+    const bool exists = StampOfFile(path_, now);
+    if (!exists && !AskToOverwrite(window_, caption_,
+                                   Utf8("Файла «%1» больше нет на диске. Записать его заново?").arg(name)))
+        return false;
+    if (exists && now != onDisk_ &&
+        !AskToOverwrite(window_, caption_,
+                        Utf8("Файл «%1» изменён на диске другой программой. Записать поверх него?").arg(name)))
+        return false;
+
+    ClearFileError();
+    FileError error = FileError::None;
+    try {
+        RaiseNull(onSave);
+        error = LastFileError();
+    } catch (const std::bad_alloc&) {
+        error = FileError::OutOfMemory;
+    }
+    if (error != FileError::None) {
+        Tell(Utf8("Не удалось сохранить файл «%1»: %2. Изменения остались в таблице.").arg(name, ReasonOf(error)));
+        return false;
+    }
+    Saved();
+    return true;
+}
+
+void FileKeeper::Close() {
+    path_ = Bytes();
+    check_ = TextFileCheck();
+    RaiseString(onNothingOpen, Bytes());
+    UpdateTitle();
+}
+
+void FileKeeper::Opened(const Bytes& path, const TextFileCheck& check) {
+    path_ = path;
+    check_ = check;
+    onDisk_ = check.stamp;
+    savedRevision_ = rows_ ? rows_->Revision() : 0;
+    UpdateTitle();
+}
+
+void FileKeeper::Saved() {
+    StampOfFile(path_, onDisk_);
+    savedRevision_ = rows_ ? rows_->Revision() : 0;
+    UpdateTitle();
+}
+
+void FileKeeper::UpdateTitle() {
+    if (!window_) return;
+    // "[*]" is where the platform shows the modified mark.
+    if (path_.empty()) {
+        window_->setWindowTitle(caption_);
+    } else {
+        const std::string_view path = path_.view();
+        window_->setWindowTitle(ToQString(path.substr(path.rfind('/') + 1)) + "[*] - " + caption_);
+    }
+    window_->setWindowModified(Modified());
+}
+
+void FileKeeper::Tell(const QString& text) const {
+    QMessageBox box(QMessageBox::Warning, caption_, text, QMessageBox::Ok, window_);
+    box.exec();
+}
+
+QString FileKeeper::Shown(const Bytes& path) const { return ToQString(path.view()); }
+
+bool FileKeeper::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window_ && event->type() == QEvent::Close && !SettleUnsavedChanges(false)) {
+        event->ignore();
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,79 @@
+// FileKeeper: guards the open file, so that the editor never loses the user's edits or writes
+// over a file it did not read whole.
+//
+// It knows which file is open, what that file was on disk when it was read or last saved, and
+// whether the main table holds changes not yet saved (the window title then carries the
+// platform's modified mark). Before anything would drop those changes (opening a file, a list
+// change, closing the main window) it asks: save, discard or cancel. It refuses to open a
+// file that cannot be read whole and to save when nothing is open, asks before writing over a
+// file that another program changed, and tells the user in a message box why a save failed.
+//
+// Points:
+//   doOpen (path)     asks about unsaved changes, then opens: onOpen with the path when the file
+//                     can be read, otherwise says why and closes (onNothingOpen).
+//   doSave            checks, then onSave (the tables write the main table to the open file);
+//                     says why when nothing was written.
+//   doAskFirst (i)    asks about unsaved changes, then onGoAhead[i] with the incoming value.
+//   onOpen            String: the path of the file to parse.
+//   onSave            NULL: write the main table to the open file.
+//   onNothingOpen     String, empty: empty the tables and forget the file to save to.
+// "Discard" closes the open file (onNothingOpen); "cancel", or a save that failed, stops the
+// action.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <vector>
+
+#include "objlib/TextFileCheck.h"
+#include "runtime/Dispatch.h"
+
+class QWidget;
+class TStringTableRows;
+class ThiStringTable;
+
+class FileKeeper : public QObject {
+public:
+    FileKeeper() = default;
+    FileKeeper(const FileKeeper&) = delete;
+    FileKeeper& operator=(const FileKeeper&) = delete;
+
+    // Starts guarding: the main window (its title and close requests, the owner of the
+    // questions) and the main table (whose changes are the unsaved ones).
+    void Watch(QWidget* mainWindow, const QString& caption, ThiStringTable& mainTable);
+
+    void doOpen(TData& d, uint16_t index);
+    void doSave(TData& d, uint16_t index);
+    void doAskFirst(TData& d, uint16_t index);
+
+    // Changes of the open file that are not saved yet.
+    bool Modified() const;
+
+    THI_Event onOpen;
+    THI_Event onSave;
+    THI_Event onNothingOpen;
+    std::vector<THI_Event> onGoAhead = std::vector<THI_Event>(3);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Asks what to do with unsaved changes; false when the action must not go on. "Discard"
+    // closes the open file when `closeOnDiscard`.
+    bool SettleUnsavedChanges(bool closeOnDiscard);
+    bool Save();
+    void Close();
+    void Opened(const Bytes& path, const TextFileCheck& check);
+    void Saved();
+    void UpdateTitle();
+    void Tell(const QString& text) const;
+    QString Shown(const Bytes& path) const;
+
+    QWidget* window_ = nullptr;
+    QString caption_;
+    TStringTableRows* rows_ = nullptr;
+    Bytes path_;  // empty: nothing is open
+    TextFileCheck check_;
+    FileStamp onDisk_;  // the file as the editor last read or wrote it
+    uint64_t savedRevision_ = 0;
+};
