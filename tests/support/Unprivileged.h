@@ -10,6 +10,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <string>
 
@@ -28,6 +30,23 @@ inline bool AsOrdinaryUser(const std::function<bool()>& check) {
     }
     int status = 0;
     return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// Runs the current test again in a new process of the same test program as the "nobody" user,
+// for tests whose process has threads that a plain fork would not carry over (a window's
+// painting); answers its exit code, -1 when it could not be run. Call it only as root.
+inline int RerunThisTestAsOrdinaryUser() {
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string filter = std::string("--gtest_filter=") + test->test_suite_name() + "." + test->name();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(kNobodyGroup) != 0 || ::setuid(kNobodyUser) != 0) ::_exit(125);
+        ::execl("/proc/self/exe", "tests", filter.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
 }
 
 // A file system of a few kilobytes mounted on a folder for the life of the object (root only;
