@@ -18,14 +18,18 @@
 constexpr uid_t kNobodyUser = 65534;
 constexpr gid_t kNobodyGroup = 65534;
 
+// In a child process: as root, takes the "nobody" user and group; false when that failed.
+inline bool GiveUpRootRights() {
+    return ::geteuid() != 0 ||
+           (::setgroups(0, nullptr) == 0 && ::setgid(kNobodyGroup) == 0 && ::setuid(kNobodyUser) == 0);
+}
+
 // Runs `check` in a child process as an ordinary user; answers what it answered, false when the
 // child could not be made, could not give up root's rights, or died.
 inline bool AsOrdinaryUser(const std::function<bool()>& check) {
     const pid_t child = ::fork();
     if (child == 0) {
-        if (::geteuid() == 0 &&
-            (::setgroups(0, nullptr) != 0 || ::setgid(kNobodyGroup) != 0 || ::setuid(kNobodyUser) != 0))
-            ::_exit(3);
+        if (!GiveUpRootRights()) ::_exit(3);
         ::_exit(check() ? 0 : 1);
     }
     int status = 0;
@@ -40,7 +44,7 @@ inline int RerunThisTestAsOrdinaryUser() {
     const std::string filter = std::string("--gtest_filter=") + test->test_suite_name() + "." + test->name();
     const pid_t child = ::fork();
     if (child == 0) {
-        if (::setgroups(0, nullptr) != 0 || ::setgid(kNobodyGroup) != 0 || ::setuid(kNobodyUser) != 0) ::_exit(125);
+        if (!GiveUpRootRights()) ::_exit(125);
         ::execl("/proc/self/exe", "tests", filter.c_str(), static_cast<char*>(nullptr));
         ::_exit(127);
     }

@@ -41,8 +41,7 @@ Result RunTool(const std::vector<std::string>& args, const std::function<void()>
 }
 
 void BecomeOrdinaryUser() {
-    if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(kNobodyGroup) != 0 || ::setuid(kNobodyUser) != 0))
-        ::_exit(125);
+    if (!GiveUpRootRights()) ::_exit(125);
 }
 
 bool OneLine(const std::string& text) { return !text.empty() && text.find('\n') == text.size() - 1; }
