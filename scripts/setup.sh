@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build make
+  clang libclang-rt-14-dev
   qt6-base-dev libgtest-dev
   fonts-dejavu-core
   xvfb xauth

@@ -3,32 +3,16 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <algorithm>
-#include <string>
 
 #include "components/window/StringTableModel.h"
 #include "components/window/StringTableView.h"
 #include "components/window/TListEdit.h"
+#include "components/window/TableFileHeader.h"
 #include "components/window/TableHoverSelect.h"
 #include "objlib/FileSystem.h"
 #include "objlib/TStrList.h"
 #include "objlib/qt/QtAlignment.h"
 #include "objlib/qt/QtColor.h"
-
-namespace {
-
-// The captions of a column list: one per non-empty line, each up to its first '='.
-std::vector<Bytes> Captions(const Bytes& lines) {
-    TStrList list;
-    list.SetText(lines, false);
-    std::vector<Bytes> captions;
-    for (int i = 0; i < list.Count(); ++i) {
-        const Bytes line = list.Get(i);
-        if (!line.empty()) captions.push_back(line.substr(0, line.view().find('=')));
-    }
-    return captions;
-}
-
-}  // namespace
 
 ThiStringTable::ThiStringTable(TControl* parent) : THIWin(parent) {}
 
@@ -97,7 +81,7 @@ void ThiStringTable::ApplyColors() {
 }
 
 void ThiStringTable::SetColumns(const Bytes& lines) {
-    const std::vector<Bytes> captions = Captions(lines);
+    const std::vector<Bytes> captions = ColumnCaptions(lines);
     if (model_) {
         model_->SetColumns(captions);
         return;
@@ -228,30 +212,14 @@ void ThiStringTable::doLoad(TData& d, uint16_t) {
 // Applies the colours of a table file's header line and answers its column list, one
 // caption per line.
 Bytes ThiStringTable::ColumnList(std::string_view header) {
-    const char colorDelimiter = rows_.ColorDelimiter;
-    std::string_view list = header;
-    if (header.find(colorDelimiter) != std::string_view::npos) {
-        std::string_view fields[4];
-        size_t start = 0;
-        for (std::string_view& field : fields) {
-            const size_t end = std::min(header.find(colorDelimiter, start), header.size());
-            field = header.substr(start, end - start);
-            start = std::min(end + 1, header.size());
-        }
-        list = header.substr(start);
-        if (std::none_of(std::begin(fields), std::end(fields), [](std::string_view f) { return f.empty(); })) {
-            TextColor = static_cast<uint32_t>(StrToInteger(fields[0]));
-            TextBkColor = static_cast<uint32_t>(StrToInteger(fields[1]));
-            BkColor = static_cast<uint32_t>(StrToInteger(fields[2]));
-            ApplyColors();
-        }
+    const TableFileHeader read = ReadTableFileHeader(header, rows_.Delimiter, rows_.ColorDelimiter);
+    if (read.HasColors) {
+        TextColor = read.TextColor;
+        TextBkColor = read.TextBkColor;
+        BkColor = read.BkColor;
+        ApplyColors();
     }
-    std::string captions;
-    for (char c : list) {
-        if (c == colorDelimiter) continue;
-        captions += c == rows_.Delimiter ? '\n' : c;
-    }
-    return Bytes(captions);
+    return read.ColumnList;
 }
 
 // ---- Value points --------------------------------------------------------------------------
