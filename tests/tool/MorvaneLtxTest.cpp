@@ -1,4 +1,5 @@
-// morvane-ltx as its users call it: output bytes, exit codes, --to, refusing bad files.
+// morvane-ltx as its users call it: output bytes, exit codes, --to, refusing bad files, and
+// its outputs for every repository fixture against the golden files beside it.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -9,6 +10,8 @@
 #include <iterator>
 #include <string>
 #include <vector>
+
+#include "tests/FixtureFiles.h"
 
 namespace {
 
@@ -138,5 +141,32 @@ TEST_F(MorvaneLtxTest, BadFilesExitOneAndWriteNothing) {
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_NE(unwritable.err.find("cannot be written"), std::string::npos);
 }
+
+// NAME.rows, NAME.contents and NAME.saved hold what rows, contents and save give for NAME.ltx;
+// after a deliberate change of the output, make them again with the tool and read the diff.
+class MorvaneLtxGoldenTest : public MorvaneLtxTest, public ::testing::WithParamInterface<FixtureFile> {};
+
+TEST_P(MorvaneLtxGoldenTest, OutputsMatchTheGoldenFiles) {
+    const std::string input = GetParam().Path(), saved = File("saved.ltx");
+    struct Case {
+        std::vector<std::string> args;
+        std::string written;  // the output file, or empty for standard output
+        std::string golden;
+    } cases[] = {
+        {{"rows", input}, "", GetParam().Stem() + ".rows"},
+        {{"contents", input}, "", GetParam().Stem() + ".contents"},
+        {{"save", input, "--to", saved}, saved, GetParam().Stem() + ".saved"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.golden);
+        ASSERT_TRUE(std::filesystem::exists(c.golden));
+        Result result = Run(c.args);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(c.written.empty() ? result.out : Read(c.written), Read(c.golden));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Repository, MorvaneLtxGoldenTest, ::testing::ValuesIn(RepositoryFixtures()),
+                         FixtureCaseName);
 
 }  // namespace

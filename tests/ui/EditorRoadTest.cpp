@@ -1,6 +1,7 @@
-// The whole road of one real file through the editor's windows: drop it, double-click it, see
-// its rows and sections, jump by section, follow the selection, read comments, add and delete
-// rows from the menu, edit in place and save.
+// The whole road of a file with #include lines, parents and comments through the editor's
+// windows: drop it, double-click it, see its rows and sections, jump by section, follow the
+// selection, read comments, add and delete rows from the menu, edit in place and save. It runs
+// over the repository's fixture and, where it lies beside the checkout, over a real file.
 #include <QAbstractItemModel>
 #include <QComboBox>
 #include <QDir>
@@ -23,35 +24,33 @@
 #include "scheme/TClassChildPanelEx_1299360.h"
 #include "scheme/TClassChildPanelEx_12B76E4.h"
 #include "scheme/TClassMainForm_12C49D4.h"
+#include "tests/FixtureFiles.h"
 #include "tools/LtxDocument.h"
 
 namespace {
-
-constexpr const char* kFixture = "weapons_includes.ltx";
 
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-class EditorRoadTest : public ::testing::Test {
+// The editor started in a fresh current directory.
+class EditorTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         previousDir = QDir::currentPath();
         QDir::setCurrent(dir.path());
-        path = dir.filePath(kFixture);
-        ASSERT_TRUE(QFile::copy(QString(MORVANE_FIXTURES_DIR) + "/" + kFixture, path));
-        ActivateHooks();
-        expected.Open(Bytes(FromQt(path)));  // what the tables must show: the tool's reading
-        DeactivateHooks();
+        ASSERT_NO_FATAL_FAILURE(Prepare());
         Start();
     }
     void TearDown() override {
         DeactivateHooks();
         scheme.reset();
-        QDir::setCurrent(previousDir);
+        if (!previousDir.isEmpty()) QDir::setCurrent(previousDir);
     }
+    // Runs in the current directory before the editor starts.
+    virtual void Prepare() {}
 
     void Start() {
         InitDone = false;
@@ -146,7 +145,24 @@ protected:
     std::unique_ptr<TClassMainForm_12C49D4> scheme;
 };
 
-TEST_F(EditorRoadTest, OpeningShowsEveryRowColouredByKindAndEverySection) {
+// The editor started with a copy of the file in its current directory, and that file as the
+// tool reads it: what the tables must show.
+class EditorRoadTest : public EditorTest, public ::testing::WithParamInterface<FixtureFile> {
+protected:
+    void SetUp() override {
+        if (GetParam().Absent()) GTEST_SKIP() << GetParam().AbsenceNote();
+        EditorTest::SetUp();
+    }
+    void Prepare() override {
+        path = dir.filePath(QString::fromStdString(GetParam().name));
+        ASSERT_TRUE(QFile::copy(QString::fromStdString(GetParam().Path()), path));
+        ActivateHooks();
+        expected.Open(Bytes(FromQt(path)));
+        DeactivateHooks();
+    }
+};
+
+TEST_P(EditorRoadTest, OpeningShowsEveryRowColouredByKindAndEverySection) {
     OpenByDoubleClick();
     ASSERT_EQ(Rows(), expected.MainRows.Count());
     for (int r : {0, Rows() / 2, Rows() - 1}) {
@@ -172,7 +188,7 @@ TEST_F(EditorRoadTest, OpeningShowsEveryRowColouredByKindAndEverySection) {
     EXPECT_EQ(Cell(ContentsView(), 0, 0) + "+" + Cell(ContentsView(), 0, 1), expected.ContentsRows.RowString(0).str());
 }
 
-TEST_F(EditorRoadTest, ChoosingASectionPlacesItsHeaderByTheCursorPosition) {
+TEST_P(EditorRoadTest, ChoosingASectionPlacesItsHeaderByTheCursorPosition) {
     OpenByDoubleClick();
     QComboBox* combo = FilePanel().CursorCombo.Control->As<QComboBox>();
     const int entry = 20;
@@ -202,7 +218,7 @@ TEST_F(EditorRoadTest, ChoosingASectionPlacesItsHeaderByTheCursorPosition) {
     }
 }
 
-TEST_F(EditorRoadTest, ChoosingTheHighlightedSectionJumpsBackToItsHeader) {
+TEST_P(EditorRoadTest, ChoosingTheHighlightedSectionJumpsBackToItsHeader) {
     OpenByDoubleClick();
     const int header = std::stoi(Cell(ContentsView(), 0, 0));
     SelectMain(header + 3);  // the follower highlights the first section
@@ -212,7 +228,7 @@ TEST_F(EditorRoadTest, ChoosingTheHighlightedSectionJumpsBackToItsHeader) {
     EXPECT_EQ(SelectedRow(MainView()), header);
 }
 
-TEST_F(EditorRoadTest, SelectingARowHighlightsItsSectionAndShowsItsComment) {
+TEST_P(EditorRoadTest, SelectingARowHighlightsItsSectionAndShowsItsComment) {
     OpenByDoubleClick();
     QLineEdit* commentBox = Tables().CommentBox.Control->As<QLineEdit>();
     const int firstHeader = std::stoi(Cell(ContentsView(), 0, 0));
@@ -242,7 +258,7 @@ TEST_F(EditorRoadTest, SelectingARowHighlightsItsSectionAndShowsItsComment) {
     EXPECT_EQ(commentBox->text(), QString());
 }
 
-TEST_F(EditorRoadTest, MenuAddsAtTheSelectionAndDeletesTheSelectedRow) {
+TEST_P(EditorRoadTest, MenuAddsAtTheSelectionAndDeletesTheSelectedRow) {
     OpenByDoubleClick();
     const int count = Rows();
     const std::string oldRow5 = Cell(MainView(), 5, 1);
@@ -280,7 +296,7 @@ TEST_F(EditorRoadTest, MenuAddsAtTheSelectionAndDeletesTheSelectedRow) {
     EXPECT_EQ(Rows(), count + 1);
 }
 
-TEST_F(EditorRoadTest, InPlaceEditsAreSavedAsTheWriterWritesThem) {
+TEST_P(EditorRoadTest, InPlaceEditsAreSavedAsTheWriterWritesThem) {
     OpenByDoubleClick();
     const int row = FirstOfKind("key");
     ASSERT_GE(row, 0);
@@ -312,7 +328,7 @@ TEST_F(EditorRoadTest, InPlaceEditsAreSavedAsTheWriterWritesThem) {
     EXPECT_NE(ReadAll(path).indexOf(" = edited value\t;"), -1);
 }
 
-TEST_F(EditorRoadTest, TableFilesFillTheTablesAtStartUp) {
+TEST_F(EditorTest, TableFilesFillTheTablesAtStartUp) {
     // The main table's file with a colour header, the contents' without one.
     scheme.reset();
     QFile main(dir.filePath("main_table.ini")), contents(dir.filePath("section_table.ini"));
@@ -330,5 +346,9 @@ TEST_F(EditorRoadTest, TableFilesFillTheTablesAtStartUp) {
     ASSERT_EQ(ContentsView()->model()->columnCount(), 3);
     EXPECT_EQ(Cell(ContentsView(), 0, 1), "s");
 }
+
+INSTANTIATE_TEST_SUITE_P(Repository, EditorRoadTest, ::testing::Values(RepositoryFixture("road_includes.ltx")),
+                         FixtureCaseName);
+INSTANTIATE_TEST_SUITE_P(Real, EditorRoadTest, ::testing::Values(RealFile("weapons_includes.ltx")), FixtureCaseName);
 
 }  // namespace
