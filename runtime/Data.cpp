@@ -12,6 +12,13 @@ const char* const kTypeNames[Tag::Count] = {
 void SetNothing(void*, TData&, TData&) {}
 void AddNothing(void*, TData&) {}
 
+// The flag is added, not or-ed in: a record that carries it already (a copy of a value that
+// was itself on its way) loses it and ends the dispatch, as adding to a byte does.
+void AddForwardFlag(TData& d, const THI_Event& ev) {
+    d.DataType = static_cast<uint8_t>(d.DataType + ForwardFlag);
+    d.ForwardEvent = &ev;
+}
+
 }  // namespace
 
 const char* DataTypeName(uint8_t tag) {
@@ -78,15 +85,11 @@ void CopyValue(TData& d, const TData& s) {
     d.Next = nullptr;
 }
 
-void ForwardData(TData& d, const THI_Event& ev) {
-    d.DataType |= ForwardFlag;
-    d.ForwardEvent = &ev;
-}
+void ForwardData(TData& d, const THI_Event& ev) { AddForwardFlag(d, ev); }
 
 void ForwardCopy(TData& d, const THI_Event& ev, const TData& s) {
     d = s;
-    d.DataType |= ForwardFlag;
-    d.ForwardEvent = &ev;
+    AddForwardFlag(d, ev);
 }
 
 void ForwardNull(TData& d, const THI_Event& ev) {
@@ -131,7 +134,7 @@ double StrToReal(std::string_view s) {
     double whole = 0.0, fraction = 0.0, scale = 1.0;
     bool inFraction = false;
     int exponent = 0;
-    for (; i < s.size() && s[i] != '\0'; ++i) {
+    for (; i < s.size(); ++i) {
         char c = s[i];
         if (c >= '0' && c <= '9') {
             if (inFraction) {

@@ -130,6 +130,8 @@ void SetStream(TData& d, void* stream);
 void CopyValue(TData& d, const TData& s);
 
 // ---- Forwarding builders: the last action of a method called through the dispatcher ---------
+// ForwardData and ForwardCopy add ForwardFlag to the tag byte, so a record that carries the
+// flag already loses it and the dispatch ends there.
 
 void ForwardData(TData& d, const THI_Event& ev);
 void ForwardCopy(TData& d, const THI_Event& ev, const TData& s);
@@ -148,7 +150,8 @@ uint8_t DataTypeOf(const TData& d);
 
 // Optional sign, then decimal digits up to the first non-digit; no digits give 0; wraps at 32 bits.
 int32_t StrToInteger(std::string_view s);
-// Optional "-", digits, one ".", an "E"/"e" exponent read by StrToInteger; other bytes skipped.
+// Optional "-", digits, one ".", an "E"/"e" exponent read by StrToInteger; every other byte,
+// NUL included, is skipped.
 double StrToReal(std::string_view s);
 // Round to nearest, ties to even, wrapping into 32 bits.
 int32_t RoundToInteger(double r);
