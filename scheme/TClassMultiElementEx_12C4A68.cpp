@@ -33,8 +33,13 @@ TClassMultiElementEx_12C4A68::TClassMultiElementEx_12C4A68(TControl*) {
     PathSplitter.DropDot = 1;
     PathSplitter.onName = Point<&THIEditMultiBase::doEvent>(View, 0);
 
+    BlankTest.Type = Compare::Equal;
+    SetString(BlankTest.Op2, "");
+    BlankTest.onTrue = Point<&THIEditMultiBase::doEvent>(View, 0);
+    BlankTest.onFalse = Point<&THIFilePart::doPart>(PathSplitter);
+
     Enumerator.Array = Point<&THIStrList::Array>(List);
-    Enumerator.onItem = Point<&THIFilePart::doPart>(PathSplitter);
+    Enumerator.onItem = Point<&THIIf_else::doCompare>(BlankTest);
 
     List.FileName = "filename.ini";
 
