@@ -10,11 +10,13 @@ QComboBox* THIComboBox::Combo() const { return Control ? Control->As<QComboBox>(
 void THIComboBox::Init() {
     auto* combo = new QComboBox;
     combo->setEditable(Editable);
+    combo->setInsertPolicy(QComboBox::NoInsert);
     Control = std::make_unique<TControl>(ParentControl, combo);
     THIWin::Init();
-    if (Editable) combo->setEditText(ToQString(Text));
     QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [this](int index) { CurrentChanged(index); });
     FillStrings(Strings);
+    // After the filling, which empties the edit field as doClear does.
+    if (Editable) combo->setEditText(ToQString(Text));
 }
 
 void THIComboBox::Index(TData& d, uint16_t) {
@@ -31,7 +33,7 @@ void THIComboBox::doSelectString(TData& d, uint16_t) {
     combo->setCurrentIndex(found);
 }
 
-int THIComboBox::AddItem(const Bytes& text) {
+void THIComboBox::AddItem(const Bytes& text) {
     QScopedValueRollback<bool> guard(programmatic_, true);
     QComboBox* combo = Combo();
     const QString shown = ToQString(text);
@@ -45,16 +47,16 @@ int THIComboBox::AddItem(const Bytes& text) {
         combo->setCurrentIndex(-1);
         if (Editable) combo->setEditText(editText);
     }
-    return row;
 }
 
 void THIComboBox::ClearItems() {
     QScopedValueRollback<bool> guard(programmatic_, true);
     QComboBox* combo = Combo();
-    const QString editText = combo->currentText();
     combo->clear();
-    if (Editable) combo->setEditText(editText);
+    combo->clearEditText();
 }
+
+int THIComboBox::ItemCount() const { return Combo()->count(); }
 
 void THIComboBox::SelectItem(int index) {
     QScopedValueRollback<bool> guard(programmatic_, true);

@@ -27,7 +27,7 @@ int THIListBox::CurrentIndex() const {
 
 void THIListBox::Index(TData& d, uint16_t) { SetInteger(d, CurrentIndex()); }
 
-int THIListBox::AddItem(const Bytes& text) {
+void THIListBox::AddItem(const Bytes& text) {
     QScopedValueRollback<bool> guard(programmatic_, true);
     QListWidget* list = List();
     auto* item = new QListWidgetItem(ToQString(text));
@@ -36,13 +36,14 @@ int THIListBox::AddItem(const Bytes& text) {
     const int row = Sort ? SortedPosition(list->count(), [list](int i) { return list->item(i)->text(); }, item->text())
                          : list->count();
     list->insertItem(row, item);
-    return row;
 }
 
 void THIListBox::ClearItems() {
     QScopedValueRollback<bool> guard(programmatic_, true);
     List()->clear();
 }
+
+int THIListBox::ItemCount() const { return List()->count(); }
 
 void THIListBox::SelectItem(int index) {
     QScopedValueRollback<bool> guard(programmatic_, true);
@@ -53,9 +54,16 @@ void THIListBox::SelectItem(int index) {
 
 void THIListBox::SelectionChanged() {
     if (programmatic_) return;
+    QListWidget* list = List();
+    // Qt lets Ctrl+click (or Ctrl+Space) take the selection off the only selected item.
+    if (!MultiSelect && list->selectedItems().isEmpty() && list->currentItem()) {
+        QScopedValueRollback<bool> guard(programmatic_, true);
+        list->currentItem()->setSelected(true);
+        return;
+    }
     const int index = CurrentIndex();
     RaiseChoice(onClick, SelectMode, index, [&] {
-        const QListWidgetItem* item = List()->item(index);
+        const QListWidgetItem* item = list->item(index);
         return item ? item->data(Qt::UserRole).toByteArray() : QByteArray();
     });
 }

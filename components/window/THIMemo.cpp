@@ -37,20 +37,21 @@ void THIMemo::UserChanged() {
     if (FromQString(text, cp1251)) RaiseString(onChange, Bytes(cp1251));
 }
 
-int THIMemo::AddItem(const Bytes& text) {
+void THIMemo::AddItem(const Bytes& text) {
     QScopedValueRollback<bool> guard(programmatic_, true);
     QPlainTextEdit* memo = Memo();
     QTextCursor cursor(memo->document());
     cursor.movePosition(QTextCursor::End);
     if (!cursor.block().text().isEmpty()) cursor.insertBlock();
     cursor.insertText(ToQString(text));
-    return memo->document()->blockCount() - 1;
 }
 
 void THIMemo::ClearItems() {
     QScopedValueRollback<bool> guard(programmatic_, true);
     Memo()->clear();
 }
+
+int THIMemo::ItemCount() const { return Memo()->document()->blockCount(); }
 
 void THIMemo::SelectItem(int) {
     QPlainTextEdit* memo = Memo();

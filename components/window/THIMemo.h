@@ -24,8 +24,9 @@ public:
 
 protected:
     // Appends as a new line: a line end first when the last line is not empty.
-    int AddItem(const Bytes& text) override;
+    void AddItem(const Bytes& text) override;
     void ClearItems() override;
+    int ItemCount() const override;
     // Puts the caret at the end and scrolls it into view.
     void SelectItem(int index) override;
 

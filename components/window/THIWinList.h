@@ -12,8 +12,8 @@ public:
     using THIWin::THIWin;
 
     // Method point: appends the Str value (the incoming string when unconnected) as an item;
-    // with SelectAdded that item becomes current and is scrolled into view; then onChange
-    // with nothing.
+    // with SelectAdded the last item becomes current and is scrolled into view (in a sorted
+    // control that need not be the one just added); then onChange with nothing.
     void doAdd(TData& d, uint16_t index);
     // Method point: removes every item, then onChange with nothing.
     void doClear(TData& d, uint16_t index);
@@ -24,9 +24,10 @@ public:
     THI_Event onChange;  // NULL after doAdd and doClear
 
 protected:
-    // Appends (or, in a sorted control, inserts) one item; returns where it landed.
-    virtual int AddItem(const Bytes& text) = 0;
+    // Appends (or, in a sorted control, inserts) one item.
+    virtual void AddItem(const Bytes& text) = 0;
     virtual void ClearItems() = 0;
+    virtual int ItemCount() const = 0;
     virtual void SelectItem(int index) = 0;
 
     // Raises `onClick` for the item the user made current: its index, or with SelectMode 1
