@@ -1,5 +1,6 @@
 #include "scheme/TClassChildForm_130C0D8.h"
 
+#include "objlib/Cp1251Literal.h"
 #include "objlib/qt/Application.h"
 
 TClassChildForm_130C0D8::TClassChildForm_130C0D8(TControl* parent)
@@ -20,7 +21,7 @@ TClassChildForm_130C0D8::TClassChildForm_130C0D8(TControl* parent)
 TControl* TClassChildForm_130C0D8::InitForm() {
     AboutForm.SetPlacement(35, 105, 400, 300);  // left and top give way: the form is centred in Init
     AboutForm.Color = 0xFF00000F;
-    AboutForm.Caption = "\xCE \xEF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE5";  // О программе
+    AboutForm.Caption = "О программе"_cp1251;
     AboutForm.BorderStyle = 3;
     AboutForm.Icon = LoadIcon(QStringLiteral(":/ICON1"));
     AboutForm.AlphaBlend = 255;

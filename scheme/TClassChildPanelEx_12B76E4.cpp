@@ -1,5 +1,7 @@
 #include "scheme/TClassChildPanelEx_12B76E4.h"
 
+#include "objlib/Cp1251Literal.h"
+
 TClassChildPanelEx_12B76E4::TClassChildPanelEx_12B76E4(TControl* parent)
     : PanelBox(parent),
       RemoveButton(InitPanel()),
@@ -21,31 +23,31 @@ TClassChildPanelEx_12B76E4::TClassChildPanelEx_12B76E4(TControl* parent)
     OpenHub.onEvent[0] = Point<&THIDoData::doData>(StoreIndex);
     OpenHub.onEvent[1] = Point<&THIEditMultiBase::doEvent>(View, 4);
 
-    SetString(CursorDefault.Data, "\xE2 \xF6\xE5\xED\xF2\xF0\xE5");  // в центре
+    SetString(CursorDefault.Data, "в центре"_cp1251);
     CursorDefault.onEventData = Point<&THIComboBox::doSelectString>(CursorCombo);
 
     SaveAsButton.SetPlacement(5, 505, 130, 30);
-    SaveAsButton.Caption = "\xD1\xEE\xF5\xF0\xE0\xED\xE8\xF2\xFC \xEA\xE0\xEA...";  // Сохранить как...
+    SaveAsButton.Caption = "Сохранить как..."_cp1251;
     SaveAsButton.Flat = true;
     SaveAsButton.Enabled = false;
     SaveAsButton.Init();
 
     AboutButton.SetPlacement(5, 430, 130, 15);
-    AboutButton.Caption = "\xCE \xEF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE5";  // О программе
+    AboutButton.Caption = "О программе"_cp1251;
     AboutButton.Flat = true;
     AboutButton.Init();
     AboutButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 7);
 
     SaveFileButton.SetPlacement(5, 540, 130, 30);
-    SaveFileButton.Caption = "\xD1\xEE\xF5\xF0\xE0\xED\xE8\xF2\xFC \xF4\xE0\xE9\xEB";  // Сохранить файл
-    SaveFileButton.Hint = "\xC7\xE0\xEF\xE8\xF1\xE0\xF2\xFC \xE8\xE7\xEC\xE5\xED\xE5\xED\xE8\xFF.";  // Записать изменения.
+    SaveFileButton.Caption = "Сохранить файл"_cp1251;
+    SaveFileButton.Hint = "Записать изменения."_cp1251;
     SaveFileButton.Flat = true;
     SaveFileButton.Init();
     SaveFileButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 6);
 
     CursorLabel.SetPlacement(15, 310, 106, 17);
     CursorLabel.Color = 0xFF00000F;
-    CursorLabel.Caption = "\xCF\xEE\xEB\xEE\xE6\xE5\xED\xE8\xE5 \xEA\xF3\xF0\xF1\xEE\xF0\xE0";  // Положение курсора
+    CursorLabel.Caption = "Положение курсора"_cp1251;
     CursorLabel.AutoSize = true;
     CursorLabel.Alignment = 0;
     CursorLabel.Init();
@@ -53,26 +55,19 @@ TClassChildPanelEx_12B76E4::TClassChildPanelEx_12B76E4(TControl* parent)
     CursorCombo.SetPlacement(5, 325, 130, 21);
     CursorCombo.Color = 0xFF000005;
     CursorCombo.Ctl3D = 1;
-    // Где будет подсвеченная строка при переходе из оглавления
-    CursorCombo.Hint =
-        "\xC3\xE4\xE5 \xE1\xF3\xE4\xE5\xF2 \xEF\xEE\xE4\xF1\xE2\xE5\xF7\xE5\xED\xED\xE0\xFF \xF1\xF2\xF0\xEE\xEA\xE0 "
-        "\xEF\xF0\xE8 \xEF\xE5\xF0\xE5\xF5\xEE\xE4\xE5 \xE8\xE7 \xEE\xE3\xEB\xE0\xE2\xEB\xE5\xED\xE8\xFF";
+    CursorCombo.Hint = "Где будет подсвеченная строка при переходе из оглавления"_cp1251;
     CursorCombo.Editable = false;
     CursorCombo.Sort = false;
     CursorCombo.SelectMode = 0;
     CursorCombo.Text = "ComboBox";
-    // стандарт, сверху, в центре, внизу
-    CursorCombo.Strings =
-        "\xF1\xF2\xE0\xED\xE4\xE0\xF0\xF2\r\n\xF1\xE2\xE5\xF0\xF5\xF3\r\n\xE2 \xF6\xE5\xED\xF2\xF0\xE5\r\n"
-        "\xE2\xED\xE8\xE7\xF3";
+    CursorCombo.Strings = "стандарт\r\nсверху\r\nв центре\r\nвнизу"_cp1251;
     CursorCombo.Init();
     CursorCombo.onClick = Point<&THIEditMultiBase::doEvent>(View, 5);
 
     FileList.SetPlacement(5, 1, 130, 250);
     FileList.Color = 0xFF000005;
     FileList.Ctl3D = 1;
-    // Бросьте сюда нужные файлы.
-    FileList.Hint = "\xC1\xF0\xEE\xF1\xFC\xF2\xE5 \xF1\xFE\xE4\xE0 \xED\xF3\xE6\xED\xFB\xE5 \xF4\xE0\xE9\xEB\xFB.";
+    FileList.Hint = "Бросьте сюда нужные файлы."_cp1251;
     FileList.Strings = "";
     FileList.Sort = false;
     FileList.MultiSelect = false;
@@ -82,30 +77,29 @@ TClassChildPanelEx_12B76E4::TClassChildPanelEx_12B76E4(TControl* parent)
     FileList.onDblClick = Point<&THIHub::doEvent>(OpenHub);
 
     ClearButton.SetPlacement(75, 260, 60, 20);
-    ClearButton.Caption = "\xCE\xF7\xE8\xF1\xF2\xE8\xF2\xFC";           // Очистить
-    ClearButton.Hint = "\xCE\xF7\xE8\xF1\xF2\xE8\xF2\xFC \xF1\xEF\xE8\xF1\xEE\xEA.";  // Очистить список.
+    ClearButton.Caption = "Очистить"_cp1251;
+    ClearButton.Hint = "Очистить список."_cp1251;
     ClearButton.Flat = true;
     ClearButton.Init();
     ClearButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 3);
 
     SaveListButton.SetPlacement(5, 285, 60, 20);
-    SaveListButton.Caption = "\xD1\xEE\xF5\xF0\xE0\xED\xE8\xF2\xFC";  // Сохранить
-    SaveListButton.Hint = "\xD1\xEE\xF5\xF0\xE0\xED\xE8\xF2\xFC \xF1\xEF\xE8\xF1\xEE\xEA.";  // Сохранить список.
+    SaveListButton.Caption = "Сохранить"_cp1251;
+    SaveListButton.Hint = "Сохранить список."_cp1251;
     SaveListButton.Flat = true;
     SaveListButton.Init();
     SaveListButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 0);
 
     LoadListButton.SetPlacement(75, 285, 60, 20);
-    LoadListButton.Caption = "\xC7\xE0\xE3\xF0\xF3\xE7\xE8\xF2\xFC";  // Загрузить
-    LoadListButton.Hint = "\xC7\xE0\xE3\xF0\xF3\xE7\xE8\xF2\xFC \xF1\xEF\xE8\xF1\xEE\xEA.";  // Загрузить список.
+    LoadListButton.Caption = "Загрузить"_cp1251;
+    LoadListButton.Hint = "Загрузить список."_cp1251;
     LoadListButton.Flat = true;
     LoadListButton.Init();
     LoadListButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 1);
 
     RemoveButton.SetPlacement(5, 260, 60, 20);
-    RemoveButton.Caption = "\xD3\xE4\xE0\xEB\xE8\xF2\xFC";  // Удалить
-    // Удалить текущий файл из списка.
-    RemoveButton.Hint = "\xD3\xE4\xE0\xEB\xE8\xF2\xFC \xF2\xE5\xEA\xF3\xF9\xE8\xE9 \xF4\xE0\xE9\xEB \xE8\xE7 \xF1\xEF\xE8\xF1\xEA\xE0.";
+    RemoveButton.Caption = "Удалить"_cp1251;
+    RemoveButton.Hint = "Удалить текущий файл из списка."_cp1251;
     RemoveButton.Flat = true;
     RemoveButton.Init();
     RemoveButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 2);

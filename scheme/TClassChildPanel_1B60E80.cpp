@@ -1,5 +1,7 @@
 #include "scheme/TClassChildPanel_1B60E80.h"
 
+#include "objlib/Cp1251Literal.h"
+
 TClassChildPanel_1B60E80::TClassChildPanel_1B60E80(TControl* parent)
     : PanelBox(parent),
       PanelWindow(CreatePanel()),
@@ -120,44 +122,36 @@ TClassChildPanel_1B60E80::TClassChildPanel_1B60E80(TControl* parent)
     TextLength.onLength = Point<&THIHub::doEvent>(TypeHub);
 
     WholeLineBox.SetPlacement(110, 0, 110, 20);
-    WholeLineBox.Caption = "\xCF\xEE \xE2\xF1\xE5\xE9 \xF1\xF2\xF0\xEE\xEA\xE5";  // По всей строке
-    // вкл - искать по все строке, выкл - искать с первого символа
-    WholeLineBox.Hint =
-        "\xE2\xEA\xEB - \xE8\xF1\xEA\xE0\xF2\xFC \xEF\xEE \xE2\xF1\xE5 \xF1\xF2\xF0\xEE\xEA\xE5, \xE2\xFB\xEA\xEB - "
-        "\xE8\xF1\xEA\xE0\xF2\xFC \xF1 \xEF\xE5\xF0\xE2\xEE\xE3\xEE \xF1\xE8\xEC\xE2\xEE\xEB\xE0";
+    WholeLineBox.Caption = "По всей строке"_cp1251;
+    WholeLineBox.Hint = "вкл - искать по все строке, выкл - искать с первого символа"_cp1251;
     WholeLineBox.Flat = true;
     WholeLineBox.Checked = 1;
     WholeLineBox.Init();
 
     SearchButton.SetPlacement(170, 20, 40, 20);
-    SearchButton.Caption = "\xCF\xEE\xE8\xF1\xEA";  // Поиск
-    SearchButton.Hint = "\xC8\xF1\xEA\xE0\xF2\xFC!!!";  // Искать!!!
+    SearchButton.Caption = "Поиск"_cp1251;
+    SearchButton.Hint = "Искать!!!"_cp1251;
     SearchButton.Flat = true;
     SearchButton.Init();
     SearchButton.onClick = Point<&THIHub::doEvent>(ButtonHub);
 
     QuickSearchBox.SetPlacement(0, 0, 105, 20);
-    QuickSearchBox.Caption = "\xC1\xFB\xF1\xF2\xF0\xFB\xE9 \xEF\xEE\xE8\xF1\xEA";  // Быстрый поиск
-    // вкл - поиск по первым набранным буквам,  выкл - поиск по нажатию кнопки
-    QuickSearchBox.Hint =
-        "\xE2\xEA\xEB - \xEF\xEE\xE8\xF1\xEA \xEF\xEE \xEF\xE5\xF0\xE2\xFB\xEC \xED\xE0\xE1\xF0\xE0\xED\xED\xFB\xEC "
-        "\xE1\xF3\xEA\xE2\xE0\xEC,  \xE2\xFB\xEA\xEB - \xEF\xEE\xE8\xF1\xEA \xEF\xEE \xED\xE0\xE6\xE0\xF2\xE8\xFE "
-        "\xEA\xED\xEE\xEF\xEA\xE8";
+    QuickSearchBox.Caption = "Быстрый поиск"_cp1251;
+    QuickSearchBox.Hint = "вкл - поиск по первым набранным буквам,  выкл - поиск по нажатию кнопки"_cp1251;
     QuickSearchBox.Flat = true;
     QuickSearchBox.Checked = 0;
     QuickSearchBox.Init();
 
-    const Bytes directionHint =  // направление поиска от курсора
-        "\xED\xE0\xEF\xF0\xE0\xE2\xEB\xE5\xED\xE8\xE5 \xEF\xEE\xE8\xF1\xEA\xE0 \xEE\xF2 \xEA\xF3\xF0\xF1\xEE\xF0\xE0";
+    const Bytes directionHint = "направление поиска от курсора"_cp1251;
     DownRadio.SetPlacement(220, 20, 55, 20);
-    DownRadio.Caption = "\xC2\xED\xE8\xE7";  // Вниз
+    DownRadio.Caption = "Вниз"_cp1251;
     DownRadio.Hint = directionHint;
     DownRadio.Flat = true;
     DownRadio.Checked = 0;
     DownRadio.Init();
 
     UpRadio.SetPlacement(220, 0, 55, 20);
-    UpRadio.Caption = "\xC2\xE2\xE5\xF0\xF5";  // Вверх
+    UpRadio.Caption = "Вверх"_cp1251;
     UpRadio.Hint = directionHint;
     UpRadio.Flat = true;
     UpRadio.Checked = 1;
@@ -166,10 +160,7 @@ TClassChildPanel_1B60E80::TClassChildPanel_1B60E80(TControl* parent)
     SearchBox.SetPlacement(0, 20, 170, 20);
     SearchBox.Color = 0xFF000005;
     SearchBox.Ctl3D = 1;
-    // поиск работает только для строк с параметрами
-    SearchBox.Hint =
-        "\xEF\xEE\xE8\xF1\xEA \xF0\xE0\xE1\xEE\xF2\xE0\xE5\xF2 \xF2\xEE\xEB\xFC\xEA\xEE \xE4\xEB\xFF \xF1\xF2\xF0\xEE\xEA "
-        "\xF1 \xEF\xE0\xF0\xE0\xEC\xE5\xF2\xF0\xE0\xEC\xE8";
+    SearchBox.Hint = "поиск работает только для строк с параметрами"_cp1251;
     SearchBox.Text = "";
     SearchBox.Alignment = 0;
     SearchBox.Password = false;
