@@ -98,7 +98,7 @@ TClassChildPanelEx_1299360::TClassChildPanelEx_1299360(TControl* parent)
     MenuChannels.onEvent[2] = Point<&THIDoData::doData>(ParameterTemplate);
     MenuChannels.onEvent[3] = Point<&THIDoData::doData>(DeleteAtSelection);
 
-    RightButton.Type = 0;
+    RightButton.Type = Compare::Equal;
     SetInteger(RightButton.Op2, 1);
     RightButton.onTrue = Point<&THIPopupMenu::doPopup>(RowMenu);
 

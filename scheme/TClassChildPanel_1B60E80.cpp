@@ -27,17 +27,17 @@ TClassChildPanel_1B60E80::TClassChildPanel_1B60E80(TControl* parent)
     LineSearch.Str = Point<&THIArrayRW::Item>(RowReader);
     LineSearch.onSearch = Point<&THIHub::doEvent>(FoundHub, 1);
 
-    PrefixTest.Type = 0;
+    PrefixTest.Type = Compare::Equal;
     PrefixTest.Op2Point = Point<&THIEdit::TextValue>(SearchBox);
     PrefixTest.onTrue = Point<&THIHub::doEvent>(FoundHub, 0);
 
     NamePrefix.Position = 5;  // behind "key" and its TAB
-    NamePrefix.Count = 1;
+    NamePrefix.Count = 1;  // unused while CountPoint is connected; 1 as for every THICopy here
     NamePrefix.CountPoint = Point<&THILength::ResultPoint>(TextLength);
     NamePrefix.Str = Point<&THIArrayRW::Item>(RowReader);
     NamePrefix.onCopy = Point<&THIIf_else::doCompare>(PrefixTest);
 
-    WholeLineTest.Type = 0;
+    WholeLineTest.Type = Compare::Equal;
     WholeLineTest.Op1Point = Point<&THICheckBox::CheckedValue>(WholeLineBox);
     SetInteger(WholeLineTest.Op2, 0);
     WholeLineTest.onTrue = Point<&THICopy::doCopy>(NamePrefix);
@@ -64,12 +64,12 @@ TClassChildPanel_1B60E80::TClassChildPanel_1B60E80(TControl* parent)
     DownHub.onEvent[1] = Point<&THIArrayRW::doRead>(RowReader);
 
     UpIndex.ResultType = 0;
-    UpIndex.Op2 = 1.0;
+    UpIndex.Op2 = 1.0;  // unused while Op2Point is connected; 1.0 as for every THIMath here
     UpIndex.Op2Point = Point<&THIMemory::Value>(Offset);
     UpIndex.onResult = Point<&THIHub::doEvent>(UpHub);
 
     DownIndex.ResultType = 0;
-    DownIndex.Op2 = 1.0;
+    DownIndex.Op2 = 1.0;  // unused while Op2Point is connected; 1.0 as for every THIMath here
     DownIndex.Op2Point = Point<&THIMemory::Value>(Offset);
     DownIndex.onResult = Point<&THIHub::doEvent>(DownHub);
 
@@ -89,7 +89,7 @@ TClassChildPanel_1B60E80::TClassChildPanel_1B60E80(TControl* parent)
     DownLoop.EndPoint = Point<&THIEditMultiBase::Data>(View, 2);
     DownLoop.onEvent = Point<&THIMath::doAdd>(DownIndex);
 
-    DirectionTest.Type = 0;
+    DirectionTest.Type = Compare::Equal;
     DirectionTest.Op1Point = Point<&THIRadioButton::CheckedValue>(DownRadio);
     SetInteger(DirectionTest.Op2, 1);
     DirectionTest.onTrue = Point<&THIFor::doFor>(DownLoop);
@@ -109,7 +109,7 @@ TClassChildPanel_1B60E80::TClassChildPanel_1B60E80(TControl* parent)
     SetInteger(ZeroOffset.Data, 0);
     ZeroOffset.onEventData = Point<&THIMemory::doValue>(Offset);
 
-    ModeTest.Type = 0;
+    ModeTest.Type = Compare::Equal;
     ModeTest.Op1Point = Point<&THICheckBox::CheckedValue>(QuickSearchBox);
     SetInteger(ModeTest.Op2, 1);
     ModeTest.onTrue = Point<&THIDoData::doData>(ZeroOffset);

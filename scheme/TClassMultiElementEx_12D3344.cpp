@@ -34,7 +34,7 @@ TClassMultiElementEx_12D3344::TClassMultiElementEx_12D3344(TControl* parent)
     KeyBuilder.EventPoints[0] = Point<&THIHub::doEvent>(RowCollector, 2);
     KeyBuilder.DataPoints[0] = Point<&THIMemory::Value>(LineMemory);
 
-    KeyTest.Type = 2;  // greater: "=" found at a position above 0
+    KeyTest.Type = Compare::Greater;  // "=" found at a position above 0
     SetString(KeyTest.Op2, "0");
     KeyTest.onTrue = Point<&THIMultiElementEx::doWork>(KeyBuilder, 0);
     KeyTest.onFalse = Point<&THIHub::doEvent>(OtherHub);

@@ -24,17 +24,17 @@ TClassMultiElementEx_1B35490::TClassMultiElementEx_1B35490(TControl*) {
     SetString(ComMask.Data, ";%3");
     ComMask.onEventData = Point<&THIHub::doEvent>(MaskCollector, 0);
 
-    NorTest.Type = 0;
+    NorTest.Type = Compare::Equal;
     SetString(NorTest.Op2, "nor");
     NorTest.onTrue = Point<&THIDoData::doData>(NorMask);
     NorTest.onFalse = Point<&THIDoData::doData>(KeyMask);
 
-    SecTest.Type = 0;
+    SecTest.Type = Compare::Equal;
     SetString(SecTest.Op2, "sec");
     SecTest.onTrue = Point<&THIDoData::doData>(SecMask);
     SecTest.onFalse = Point<&THIIf_else::doCompare>(NorTest);
 
-    ComTest.Type = 0;
+    ComTest.Type = Compare::Equal;
     SetString(ComTest.Op2, "com");
     ComTest.onTrue = Point<&THIDoData::doData>(ComMask);
     ComTest.onFalse = Point<&THIIf_else::doCompare>(SecTest);

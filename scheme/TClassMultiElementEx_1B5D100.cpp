@@ -19,7 +19,7 @@ TClassMultiElementEx_1B5D100::TClassMultiElementEx_1B5D100(TControl*) {
     StepBack.DataPoint = Point<&THIArrayEnum::Index>(EntryScan);
     StepBack.onEventData = Point<&THIMath::doSubtract>(PreviousEntry);
 
-    PastTarget.Type = 1;  // less
+    PastTarget.Type = Compare::Less;
     PastTarget.Op1Point = Point<&THIMemory::Value>(TargetRow);
     PastTarget.onTrue = Point<&THIDoData::doData>(StepBack);
 
