@@ -13,6 +13,7 @@
 #include "components/window/StringTableModel.h"
 #include "components/window/StringTableRows.h"
 #include "components/window/StringTableView.h"
+#include "objlib/qt/EventDelivery.h"
 #include "objlib/qt/QtText.h"
 
 namespace {
@@ -183,8 +184,7 @@ bool TListEdit::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) return BoxKeyPress(box, static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::KeyRelease) {
         // The box's keys stay in the box: the list would take them as its own.
-        static_cast<QObject*>(box)->event(event);
-        event->accept();
+        DeliverHere(box, event);
         return true;
     }
     return false;
@@ -210,8 +210,7 @@ bool TListEdit::BoxKeyPress(QLineEdit* box, QKeyEvent* key) {
         return true;
     }
     default:
-        static_cast<QObject*>(box)->event(key);
-        key->accept();
+        DeliverHere(box, key);
         return true;
     }
 }
