@@ -38,53 +38,6 @@ std::unique_ptr<TArrayIntf> CreateArray(void* target, void (*set)(void*, TData&,
     return a;
 }
 
-void SetNull(TData& d) {
-    d.DataType = Tag::Null;
-    d.ForwardEvent = nullptr;
-    d.Next = nullptr;
-}
-
-void SetInteger(TData& d, int32_t i) {
-    d.DataType = Tag::Integer;
-    d.IntValue = i;
-    d.ForwardEvent = nullptr;
-    d.Next = nullptr;
-}
-
-void SetString(TData& d, const Bytes& s) {
-    d.DataType = Tag::String;
-    d.StrValue = s;
-    d.ForwardEvent = nullptr;
-    d.Next = nullptr;
-}
-
-void SetReal(TData& d, double r) {
-    d.DataType = Tag::Real;
-    d.RealValue = r;
-    d.ForwardEvent = nullptr;
-    d.Next = nullptr;
-}
-
-void SetArray(TData& d, TArrayIntf* a) {
-    d.DataType = Tag::Array;
-    d.Ref = a;
-    d.ForwardEvent = nullptr;
-    d.Next = nullptr;
-}
-
-void SetStream(TData& d, void* stream) {
-    d.DataType = Tag::Stream;
-    d.Ref = stream;
-    d.ForwardEvent = nullptr;
-    d.Next = nullptr;
-}
-
-void CopyValue(TData& d, const TData& s) {
-    d = s;
-    d.ForwardEvent = nullptr;
-    d.Next = nullptr;
-}
-
 void ForwardData(TData& d, const THI_Event& ev) { AddForwardFlag(d, ev); }
 
 void ForwardCopy(TData& d, const THI_Event& ev, const TData& s) {
