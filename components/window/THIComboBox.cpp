@@ -1,7 +1,6 @@
 #include "components/window/THIComboBox.h"
 
 #include <QComboBox>
-#include <QScopedValueRollback>
 
 #include "objlib/qt/QtText.h"
 
@@ -29,12 +28,12 @@ void THIComboBox::doSelectString(TData& d, uint16_t) {
     if (!combo) return;
     const int found = combo->findText(ToQString(ToString(d)), Qt::MatchStartsWith);
     if (found < 0) return;
-    QScopedValueRollback<bool> guard(programmatic_, true);
+    const auto guard = ChangingItself();
     combo->setCurrentIndex(found);
 }
 
 void THIComboBox::AddItem(const Bytes& text) {
-    QScopedValueRollback<bool> guard(programmatic_, true);
+    const auto guard = ChangingItself();
     QComboBox* combo = Combo();
     const QString shown = ToQString(text);
     const int row = Sort ? SortedPosition(combo->count(), [combo](int i) { return combo->itemText(i); }, shown)
@@ -50,7 +49,7 @@ void THIComboBox::AddItem(const Bytes& text) {
 }
 
 void THIComboBox::ClearItems() {
-    QScopedValueRollback<bool> guard(programmatic_, true);
+    const auto guard = ChangingItself();
     QComboBox* combo = Combo();
     combo->clear();
     combo->clearEditText();
@@ -59,11 +58,11 @@ void THIComboBox::ClearItems() {
 int THIComboBox::ItemCount() const { return Combo()->count(); }
 
 void THIComboBox::SelectItem(int index) {
-    QScopedValueRollback<bool> guard(programmatic_, true);
+    const auto guard = ChangingItself();
     Combo()->setCurrentIndex(index);
 }
 
 void THIComboBox::CurrentChanged(int index) {
-    if (programmatic_) return;
+    if (IsChangingItself()) return;
     RaiseChoice(onClick, SelectMode, index, [&] { return Combo()->itemData(index).toByteArray(); });
 }

@@ -39,6 +39,4 @@ protected:
 private:
     QComboBox* Combo() const;
     void CurrentChanged(int index);
-
-    bool programmatic_ = false;  // set while the component itself changes the items
 };

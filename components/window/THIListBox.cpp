@@ -1,7 +1,6 @@
 #include "components/window/THIListBox.h"
 
 #include <QListWidget>
-#include <QScopedValueRollback>
 
 #include "objlib/qt/QtText.h"
 
@@ -28,7 +27,7 @@ int THIListBox::CurrentIndex() const {
 void THIListBox::Index(TData& d, uint16_t) { SetInteger(d, CurrentIndex()); }
 
 void THIListBox::AddItem(const Bytes& text) {
-    QScopedValueRollback<bool> guard(programmatic_, true);
+    const auto guard = ChangingItself();
     QListWidget* list = List();
     auto* item = new QListWidgetItem(ToQString(text));
     // The item keeps its own bytes, so onClick hands back exactly what was added.
@@ -39,25 +38,25 @@ void THIListBox::AddItem(const Bytes& text) {
 }
 
 void THIListBox::ClearItems() {
-    QScopedValueRollback<bool> guard(programmatic_, true);
+    const auto guard = ChangingItself();
     List()->clear();
 }
 
 int THIListBox::ItemCount() const { return List()->count(); }
 
 void THIListBox::SelectItem(int index) {
-    QScopedValueRollback<bool> guard(programmatic_, true);
+    const auto guard = ChangingItself();
     QListWidget* list = List();
     list->setCurrentRow(index);
     list->scrollToItem(list->item(index));
 }
 
 void THIListBox::SelectionChanged() {
-    if (programmatic_) return;
+    if (IsChangingItself()) return;
     QListWidget* list = List();
     // Qt lets Ctrl+click (or Ctrl+Space) take the selection off the only selected item.
     if (!MultiSelect && list->selectedItems().isEmpty() && list->currentItem()) {
-        QScopedValueRollback<bool> guard(programmatic_, true);
+        const auto guard = ChangingItself();
         list->currentItem()->setSelected(true);
         return;
     }

@@ -34,6 +34,4 @@ private:
     QListWidget* List() const;
     int CurrentIndex() const;
     void SelectionChanged();
-
-    bool programmatic_ = false;  // set while the component itself changes the items
 };

@@ -1,7 +1,6 @@
 #include "components/window/THIMemo.h"
 
 #include <QPlainTextEdit>
-#include <QScopedValueRollback>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -25,12 +24,12 @@ void THIMemo::Init() {
     Control->SetFrame(1);
     QObject::connect(memo, &QPlainTextEdit::textChanged, memo, [this] { UserChanged(); });
     THIWin::Init();
-    QScopedValueRollback<bool> guard(programmatic_, true);
+    const auto guard = ChangingItself();
     memo->setPlainText(ToQString(Text));
 }
 
 void THIMemo::UserChanged() {
-    if (programmatic_) return;
+    if (IsChangingItself()) return;
     QString text = Memo()->toPlainText();
     text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     std::string cp1251;
@@ -38,7 +37,7 @@ void THIMemo::UserChanged() {
 }
 
 void THIMemo::AddItem(const Bytes& text) {
-    QScopedValueRollback<bool> guard(programmatic_, true);
+    const auto guard = ChangingItself();
     QPlainTextEdit* memo = Memo();
     QTextCursor cursor(memo->document());
     cursor.movePosition(QTextCursor::End);
@@ -47,7 +46,7 @@ void THIMemo::AddItem(const Bytes& text) {
 }
 
 void THIMemo::ClearItems() {
-    QScopedValueRollback<bool> guard(programmatic_, true);
+    const auto guard = ChangingItself();
     Memo()->clear();
 }
 

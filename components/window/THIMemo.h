@@ -33,6 +33,4 @@ protected:
 private:
     QPlainTextEdit* Memo() const;
     void UserChanged();
-
-    bool programmatic_ = false;  // set while the component itself changes the text
 };

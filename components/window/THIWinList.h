@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QScopedValueRollback>
 #include <QString>
 
 #include "components/window/THIWin.h"
@@ -42,6 +43,13 @@ protected:
         RaiseString(onClick, Bytes(std::string_view(text.constData(), static_cast<size_t>(text.size()))));
     }
 
+    // Marks, for as long as the returned guard lives, that the component itself is changing
+    // its items or text: the control's change signals are then no choice of the user's.
+    [[nodiscard]] QScopedValueRollback<bool> ChangingItself() {
+        return QScopedValueRollback<bool>(changingItself_, true);
+    }
+    bool IsChangingItself() const { return changingItself_; }
+
     // Replaces every item by the lines of `strings` (lines as TStrList::SetText splits them);
     // an empty text leaves the control empty.
     void FillStrings(const Bytes& strings);
@@ -60,4 +68,7 @@ protected:
         }
         return low;
     }
+
+private:
+    bool changingItself_ = false;
 };

@@ -15,10 +15,9 @@
 #include "components/window/StringTableView.h"
 #include "objlib/qt/EventDelivery.h"
 #include "objlib/qt/QtText.h"
+#include "objlib/qt/VirtualKey.h"
 
 namespace {
-
-constexpr int kEnterKey = 13;
 
 bool IsModifierKey(int key) { return key == 16 || key == 17 || key == 18 || key == 91 || key == 92; }
 
@@ -150,7 +149,7 @@ int TListEdit::ColumnUnderPointer() const {
 }
 
 void TListEdit::ListKeyDown(int& key) {
-    if (key == kEnterKey) {
+    if (key == VirtualKey::Enter) {
         key = 0;
         Open();
         return;
