@@ -3,8 +3,15 @@
 #include "objlib/Cp1251Literal.h"
 #include "objlib/qt/Application.h"
 
+// The components are set up in the order of creation; the form is set up and initialised
+// before the text box is created (InitForm, from the member initialisers), since the box's
+// window is a child of the form's.
 TClassChildForm_130C0D8::TClassChildForm_130C0D8(TControl* parent)
     : AboutForm(parent), AboutText(InitForm()) {
+    View.SetWorkCount(1);
+    View.WorkPoints[0] = Point<&THIMainForm::doShowModal>(AboutForm);
+    View.Scheme = this;
+
     AboutText.SetPlacement(10, 10, 370, 205);
     AboutText.Ctl3D = 1;
     AboutText.Color = 0xFF000005;
@@ -12,10 +19,6 @@ TClassChildForm_130C0D8::TClassChildForm_130C0D8(TControl* parent)
     AboutText.ReadOnly = 0;    // read-only
     AboutText.Text = LoadTextResource(QStringLiteral(":/Str1"));
     AboutText.Init();
-
-    View.SetWorkCount(1);
-    View.WorkPoints[0] = Point<&THIMainForm::doShowModal>(AboutForm);
-    View.Scheme = this;
 }
 
 TControl* TClassChildForm_130C0D8::InitForm() {
