@@ -476,6 +476,25 @@ TEST_F(StringComponentsTest, PositionReadsItsSubstringFromItsPoint) {
     EXPECT_EQ(journal, (Journal{"pos:9"}));
 }
 
+TEST_F(StringComponentsTest, PositionContinuesBehindTheMatchWhenOnSearchSearchesAgain) {
+    // The continuation is stored before onSearch is raised, so a search started from its
+    // receiver goes on behind the match and is not undone when the first call returns.
+    RecordingProbe out = Probe("pos");
+    THIPosition search;
+    search.SubStr = "=";
+    search.StartPos = 1;
+    search.onSearch = To(out);
+    bool searchAgain = true;
+    out.then = [&] {
+        if (!searchAgain) return;
+        searchAgain = false;
+        Call<&THIPosition::doSearch>(search, Str("ab=c=d"));
+    };
+    Call<&THIPosition::doSearch>(search, Str("ab=c=d"));
+    Call<&THIPosition::doSearch>(search, Str("ab=c=d"));
+    EXPECT_EQ(journal, (Journal{"pos:3", "pos:5", "pos:0"}));
+}
+
 // ---- THICopy and THIDelete ---------------------------------------------------------------
 
 struct RangeCase {
