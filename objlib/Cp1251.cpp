@@ -1,24 +1,10 @@
 #include "objlib/Cp1251.h"
 
-#include <array>
 #include <cstdint>
 
-namespace {
+#include "objlib/Cp1251Table.h"
 
-// The upper half of code page 1251 (0x80..0xFF) as Unicode code points; 0 marks 0x98.
-constexpr std::array<uint16_t, 128> kUpperHalf = {
-    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, 0x20AC, 0x2030, 0x0409, 0x2039, 0x040A,
-    0x040C, 0x040B, 0x040F, 0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x0000, 0x2122,
-    0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, 0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6,
-    0x00A7, 0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407, 0x00B0, 0x00B1, 0x0406, 0x0456,
-    0x0491, 0x00B5, 0x00B6, 0x00B7, 0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
-    // 0xC0..0xFF: А..я
-    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417, 0x0418, 0x0419, 0x041A, 0x041B, 0x041C,
-    0x041D, 0x041E, 0x041F, 0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427, 0x0428, 0x0429,
-    0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F, 0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436,
-    0x0437, 0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F, 0x0440, 0x0441, 0x0442, 0x0443,
-    0x0444, 0x0445, 0x0446, 0x0447, 0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
-};
+namespace {
 
 void AppendUtf8(std::string& out, uint32_t cp) {
     if (cp < 0x80) {
@@ -33,21 +19,6 @@ void AppendUtf8(std::string& out, uint32_t cp) {
     }
 }
 
-// Decodes one UTF-8 sequence at `i`; false for a malformed one.
-bool NextCodePoint(std::string_view s, size_t& i, uint32_t& cp) {
-    unsigned char c = static_cast<unsigned char>(s[i]);
-    int extra = c < 0x80 ? 0 : (c >> 5) == 0x6 ? 1 : (c >> 4) == 0xE ? 2 : (c >> 3) == 0x1E ? 3 : -1;
-    if (extra < 0 || i + extra >= s.size()) return false;
-    cp = extra == 0 ? c : c & (0x3F >> extra);
-    for (int k = 1; k <= extra; ++k) {
-        unsigned char cc = static_cast<unsigned char>(s[i + k]);
-        if ((cc & 0xC0) != 0x80) return false;
-        cp = (cp << 6) | (cc & 0x3F);
-    }
-    i += extra + 1;
-    return true;
-}
-
 }  // namespace
 
 std::string Cp1251ToUtf8(std::string_view cp1251) {
@@ -58,7 +29,7 @@ std::string Cp1251ToUtf8(std::string_view cp1251) {
         if (c < 0x80) {
             out += ch;
         } else {
-            uint16_t cp = kUpperHalf[c - 0x80];
+            uint16_t cp = CodePage1251::kUpperHalf[c - 0x80];
             AppendUtf8(out, cp ? cp : 0xFFFD);
         }
     }
@@ -71,15 +42,10 @@ bool Utf8ToCp1251(std::string_view utf8, std::string& out) {
     size_t i = 0;
     while (i < utf8.size()) {
         uint32_t cp = 0;
-        if (!NextCodePoint(utf8, i, cp)) return false;
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-            continue;
-        }
-        size_t k = 0;
-        while (k < kUpperHalf.size() && kUpperHalf[k] != cp) ++k;
-        if (k == kUpperHalf.size()) return false;
-        out += static_cast<char>(0x80 + k);
+        if (!CodePage1251::NextCodePoint(utf8, i, cp)) return false;
+        const int byte = CodePage1251::ByteOf(cp);
+        if (byte < 0) return false;
+        out += static_cast<char>(byte);
     }
     return true;
 }

@@ -1,10 +1,10 @@
 #include "objlib/TObj.h"
 
 TObj::~TObj() {
-    if (OnDestroy) {
-        auto handler = std::move(OnDestroy);
-        OnDestroy = nullptr;
-        handler(this);
+    if (OnDestroy.Proc) {
+        const DestroyEvent handler = OnDestroy;
+        OnDestroy = {};
+        handler.Proc(handler.Target, this);
     }
     for (auto& [proc, argument] : cleanup_) proc(argument);
 }

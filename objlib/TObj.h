@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <utility>
 #include <vector>
 
@@ -33,7 +32,12 @@ public:
     // Calls proc(argument) when the object is destroyed, after OnDestroy.
     void AddCleanup(CleanupProc proc, void* argument) { cleanup_.emplace_back(proc, argument); }
 
-    std::function<void(TObj*)> OnDestroy;
+    // The destroy event: Proc(Target, the object), fired once. Empty by default.
+    struct DestroyEvent {
+        void (*Proc)(void* target, TObj* sender) = nullptr;
+        void* Target = nullptr;
+    };
+    DestroyEvent OnDestroy;
 
 private:
     int32_t refCount_ = 0;

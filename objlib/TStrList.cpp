@@ -1,6 +1,9 @@
 #include "objlib/TStrList.h"
 
 #include <cstring>
+#include <istream>
+#include <iterator>
+#include <string>
 
 #include "objlib/FileSystem.h"
 
@@ -93,6 +96,11 @@ void TStrList::SetText(const Bytes& s, bool append) {
 void TStrList::LoadFromFile(const Bytes& path) {
     Bytes content;
     if (ReadWholeFile(path, content)) SetText(content, false);
+}
+
+void TStrList::LoadFromStream(std::istream& stream, bool append) {
+    std::string content{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+    SetText(Bytes(content), append);
 }
 
 void TStrList::SaveToFile(const Bytes& path) { WriteWholeLines(path, lines_, "\r\n"); }

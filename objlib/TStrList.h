@@ -1,6 +1,7 @@
 // TStrList: a list of text lines that can be read and written as one CR LF text and as a file.
 #pragma once
 
+#include <iosfwd>
 #include <string_view>
 #include <vector>
 
@@ -39,6 +40,9 @@ public:
     // Replaces the lines by the file's lines; a file that cannot be read (missing, a folder,
     // no access) leaves the list as it was. The path is cp1251 text.
     void LoadFromFile(const Bytes& path);
+    // Reads the stream from its current position to its end and sets that text (replacing
+    // the lines, or appending them when `append` is true).
+    void LoadFromStream(std::istream& stream, bool append);
     // Saves Text() over the file in one step (see WriteWholeFile): on any failure the old file
     // stays as it was. Nothing is reported.
     void SaveToFile(const Bytes& path);

@@ -12,6 +12,13 @@ const char* const kTypeNames[Tag::Count] = {
 void SetNothing(void*, TData&, TData&) {}
 void AddNothing(void*, TData&) {}
 
+// The flag is added, not or-ed in: a record that carries it already (a copy of a value that
+// was itself on its way) loses it and ends the dispatch, as adding to a byte does.
+void AddForwardFlag(TData& d, const THI_Event& ev) {
+    d.DataType = static_cast<uint8_t>(d.DataType + ForwardFlag);
+    d.ForwardEvent = &ev;
+}
+
 }  // namespace
 
 const char* DataTypeName(uint8_t tag) {
@@ -31,62 +38,11 @@ std::unique_ptr<TArrayIntf> CreateArray(void* target, void (*set)(void*, TData&,
     return a;
 }
 
-void SetNull(TData& d) {
-    d.DataType = Tag::Null;
-    d.ForwardEvent = nullptr;
-    d.Next = nullptr;
-}
-
-void SetInteger(TData& d, int32_t i) {
-    d.DataType = Tag::Integer;
-    d.IntValue = i;
-    d.ForwardEvent = nullptr;
-    d.Next = nullptr;
-}
-
-void SetString(TData& d, const Bytes& s) {
-    d.DataType = Tag::String;
-    d.StrValue = s;
-    d.ForwardEvent = nullptr;
-    d.Next = nullptr;
-}
-
-void SetReal(TData& d, double r) {
-    d.DataType = Tag::Real;
-    d.RealValue = r;
-    d.ForwardEvent = nullptr;
-    d.Next = nullptr;
-}
-
-void SetArray(TData& d, TArrayIntf* a) {
-    d.DataType = Tag::Array;
-    d.Ref = a;
-    d.ForwardEvent = nullptr;
-    d.Next = nullptr;
-}
-
-void SetStream(TData& d, void* stream) {
-    d.DataType = Tag::Stream;
-    d.Ref = stream;
-    d.ForwardEvent = nullptr;
-    d.Next = nullptr;
-}
-
-void CopyValue(TData& d, const TData& s) {
-    d = s;
-    d.ForwardEvent = nullptr;
-    d.Next = nullptr;
-}
-
-void ForwardData(TData& d, const THI_Event& ev) {
-    d.DataType |= ForwardFlag;
-    d.ForwardEvent = &ev;
-}
+void ForwardData(TData& d, const THI_Event& ev) { AddForwardFlag(d, ev); }
 
 void ForwardCopy(TData& d, const THI_Event& ev, const TData& s) {
     d = s;
-    d.DataType |= ForwardFlag;
-    d.ForwardEvent = &ev;
+    AddForwardFlag(d, ev);
 }
 
 void ForwardNull(TData& d, const THI_Event& ev) {
@@ -131,7 +87,7 @@ double StrToReal(std::string_view s) {
     double whole = 0.0, fraction = 0.0, scale = 1.0;
     bool inFraction = false;
     int exponent = 0;
-    for (; i < s.size() && s[i] != '\0'; ++i) {
+    for (; i < s.size(); ++i) {
         char c = s[i];
         if (c >= '0' && c <= '9') {
             if (inFraction) {

@@ -119,17 +119,58 @@ inline int32_t ArrayCount(TArrayIntf& a) { return a.Count(a.Target); }
 inline void ArrayAdd(TArrayIntf& a, TData& item) { a.Add(a.Target, item); }
 
 // ---- Value builders: each clears ForwardEvent and Next -------------------------------------
+// Inline: the raising operations build every fresh record with them.
 
-void SetNull(TData& d);
-void SetInteger(TData& d, int32_t i);
-void SetString(TData& d, const Bytes& s);
-void SetReal(TData& d, double r);
-void SetArray(TData& d, TArrayIntf* a);
-void SetStream(TData& d, void* stream);
+// What every value builder does last: the record is no longer on its way, nor part of a chain.
+inline void CutLinks(TData& d) {
+    d.ForwardEvent = nullptr;
+    d.Next = nullptr;
+}
+
+inline void SetNull(TData& d) {
+    d.DataType = Tag::Null;
+    CutLinks(d);
+}
+
+inline void SetInteger(TData& d, int32_t i) {
+    d.DataType = Tag::Integer;
+    d.IntValue = i;
+    CutLinks(d);
+}
+
+inline void SetString(TData& d, const Bytes& s) {
+    d.DataType = Tag::String;
+    d.StrValue = s;
+    CutLinks(d);
+}
+
+inline void SetReal(TData& d, double r) {
+    d.DataType = Tag::Real;
+    d.RealValue = r;
+    CutLinks(d);
+}
+
+inline void SetArray(TData& d, TArrayIntf* a) {
+    d.DataType = Tag::Array;
+    d.Ref = a;
+    CutLinks(d);
+}
+
+inline void SetStream(TData& d, void* stream) {
+    d.DataType = Tag::Stream;
+    d.Ref = stream;
+    CutLinks(d);
+}
+
 // D := S, then ForwardEvent and Next cleared: the first value of a chain only.
-void CopyValue(TData& d, const TData& s);
+inline void CopyValue(TData& d, const TData& s) {
+    d = s;
+    CutLinks(d);
+}
 
 // ---- Forwarding builders: the last action of a method called through the dispatcher ---------
+// ForwardData and ForwardCopy add ForwardFlag to the tag byte, so a record that carries the
+// flag already loses it and the dispatch ends there.
 
 void ForwardData(TData& d, const THI_Event& ev);
 void ForwardCopy(TData& d, const THI_Event& ev, const TData& s);
@@ -148,7 +189,8 @@ uint8_t DataTypeOf(const TData& d);
 
 // Optional sign, then decimal digits up to the first non-digit; no digits give 0; wraps at 32 bits.
 int32_t StrToInteger(std::string_view s);
-// Optional "-", digits, one ".", an "E"/"e" exponent read by StrToInteger; other bytes skipped.
+// Optional "-", digits, one ".", an "E"/"e" exponent read by StrToInteger; every other byte,
+// NUL included, is skipped.
 double StrToReal(std::string_view s);
 // Round to nearest, ties to even, wrapping into 32 bits.
 int32_t RoundToInteger(double r);

@@ -37,6 +37,23 @@ bool ReadConnected(const THI_Event& point, TData& answer) {
     return answer.Tag() != Tag::Break;
 }
 
+bool IsEmpty(const Bytes& s) { return s.empty(); }
+bool IsEmpty(int32_t i) { return i == 0; }
+bool IsEmpty(double r) { return r == 0.0; }
+
+// The read rule of ReadString, ReadInteger and ReadReal, with Convert the conversion of the
+// wanted kind: a connected point that does not answer Break wins; else a non-empty default;
+// else the first value of d, taken and consumed; else the (empty) default.
+template <auto Convert, class T>
+T ReadWithDefault(TData& d, const THI_Event& point, const T& def) {
+    TData answer;
+    if (ReadConnected(point, answer)) return Convert(answer);
+    if (!IsEmpty(def) || d.Tag() == Tag::Null) return def;
+    T result = Convert(d);
+    Consume(d);
+    return result;
+}
+
 struct InitCall {
     void* target;
     InitFn fn;
@@ -83,24 +100,21 @@ void RaiseNull(const THI_Event& point) {
 void RaiseInteger(const THI_Event& point, int32_t i) {
     if (!point.Method) return;
     TData d;
-    d.DataType = Tag::Integer;
-    d.IntValue = i;
+    SetInteger(d, i);
     EventHook(point, d);
 }
 
 void RaiseString(const THI_Event& point, const Bytes& s) {
     if (!point.Method) return;
     TData d;
-    d.DataType = Tag::String;
-    d.StrValue = s;
+    SetString(d, s);
     EventHook(point, d);
 }
 
 void RaiseReal(const THI_Event& point, double r) {
     if (!point.Method) return;
     TData d;
-    d.DataType = Tag::Real;
-    d.RealValue = r;
+    SetReal(d, r);
     EventHook(point, d);
 }
 
@@ -112,39 +126,15 @@ void ReadRaw(TData& d, const THI_Event& point) {
 }
 
 Bytes ReadString(TData& d, const THI_Event& point, const Bytes& def) {
-    TData answer;
-    if (ReadConnected(point, answer)) return ToString(answer);
-    if (!def.empty()) return def;
-    if (d.Tag() != Tag::Null) {
-        Bytes result = ToString(d);
-        Consume(d);
-        return result;
-    }
-    return def;
+    return ReadWithDefault<&ToString>(d, point, def);
 }
 
 int32_t ReadInteger(TData& d, const THI_Event& point, int32_t def) {
-    TData answer;
-    if (ReadConnected(point, answer)) return ToInteger(answer);
-    if (def != 0) return def;
-    if (d.Tag() != Tag::Null) {
-        int32_t result = ToInteger(d);
-        Consume(d);
-        return result;
-    }
-    return def;
+    return ReadWithDefault<&ToInteger>(d, point, def);
 }
 
 double ReadReal(TData& d, const THI_Event& point, double def) {
-    TData answer;
-    if (ReadConnected(point, answer)) return ToReal(answer);
-    if (def != 0.0) return def;
-    if (d.Tag() != Tag::Null) {
-        double result = ToReal(d);
-        Consume(d);
-        return result;
-    }
-    return def;
+    return ReadWithDefault<&ToReal>(d, point, def);
 }
 
 void* ReadStream(TData& d, const THI_Event& point, void* def) {

@@ -14,16 +14,17 @@ void THIFor::doFor(TData& d, uint16_t) {
 }
 
 void THIFor::Iterate(int64_t last) {
-    // The running value is 64-bit so that a bound at the edge of the 32-bit range still ends
-    // the loop; Counter takes it wrapped to 32 bits, as 32-bit arithmetic would leave it.
+    // Each step starts from Counter itself, so a loop started over from inside an iteration
+    // carries on from where that run left Counter. The step is taken in 64 bits so that a
+    // bound at the edge of the 32-bit range still ends the loop; Counter keeps the result
+    // wrapped to 32 bits, as 32-bit arithmetic would leave it.
     int64_t value = Counter;
     while (Step > 0 ? value <= last : value >= last) {
-        Counter = static_cast<int32_t>(value);
         RaiseInteger(onEvent, Counter);
         if (Stop) return;
-        value += Step;
+        value = int64_t{Counter} + Step;
+        Counter = static_cast<int32_t>(static_cast<uint32_t>(value));
     }
-    Counter = static_cast<int32_t>(static_cast<uint32_t>(value));
 }
 
 void THIFor::doStop(TData&, uint16_t) { Stop = true; }

@@ -1,5 +1,6 @@
 #include "scheme/TClassChildPanelEx_1299360.h"
 
+#include "objlib/Cp1251Literal.h"
 #include "scheme/TClassChildPanel_1B60E80.h"
 #include "scheme/TClassMultiElementEx_1B35490.h"
 #include "scheme/TClassMultiElementEx_1B5D100.h"
@@ -88,14 +89,11 @@ TClassChildPanelEx_1299360::TClassChildPanelEx_1299360(TControl* parent)
     InsertHub.onEvent[0] = Point<&THIMemory::doValue>(RowText);
     InsertHub.onEvent[1] = Point<&THIDoData::doData>(InsertAtSelection);
 
-    // The new rows' placeholder words: коментарий, секция, параметр, значение.
-    SetString(ParameterTemplate.Data,
-        "0#0\tkey\t\xEF\xE0\xF0\xE0\xEC\xE5\xF2\xF0\t\xE7\xED\xE0\xF7\xE5\xED\xE8\xE5\t"
-        "\xEA\xEE\xEC\xE5\xED\xF2\xE0\xF0\xE8\xE9");
+    SetString(ParameterTemplate.Data, "0#0\tkey\tпараметр\tзначение\tкоментарий"_cp1251);
     ParameterTemplate.onEventData = Point<&THIHub::doEvent>(InsertHub, 2);
-    SetString(SectionTemplate.Data, "0#16707055\tsec\t\xF1\xE5\xEA\xF6\xE8\xFF\t\t\xEA\xEE\xEC\xE5\xED\xF2\xE0\xF0\xE8\xE9");
+    SetString(SectionTemplate.Data, "0#16707055\tsec\tсекция\t\tкоментарий"_cp1251);
     SectionTemplate.onEventData = Point<&THIHub::doEvent>(InsertHub, 1);
-    SetString(CommentTemplate.Data, "0#15466238\tcom\t\t\t\xEA\xEE\xEC\xE5\xED\xF2\xE0\xF0\xE8\xE9");
+    SetString(CommentTemplate.Data, "0#15466238\tcom\t\t\tкоментарий"_cp1251);
     CommentTemplate.onEventData = Point<&THIHub::doEvent>(InsertHub, 0);
 
     MenuChannels.SetCount(4);
@@ -104,16 +102,11 @@ TClassChildPanelEx_1299360::TClassChildPanelEx_1299360(TControl* parent)
     MenuChannels.onEvent[2] = Point<&THIDoData::doData>(ParameterTemplate);
     MenuChannels.onEvent[3] = Point<&THIDoData::doData>(DeleteAtSelection);
 
-    RightButton.Type = 0;
+    RightButton.Type = Compare::Equal;
     SetInteger(RightButton.Op2, 1);
     RightButton.onTrue = Point<&THIPopupMenu::doPopup>(RowMenu);
 
-    // Добавить коментарий, Добавить секцию, Добавить параметр, Удалить строку
-    RowMenu.Items =
-        "\xC4\xEE\xE1\xE0\xE2\xE8\xF2\xFC \xEA\xEE\xEC\xE5\xED\xF2\xE0\xF0\xE8\xE9\r\n"
-        "\xC4\xEE\xE1\xE0\xE2\xE8\xF2\xFC \xF1\xE5\xEA\xF6\xE8\xFE\r\n"
-        "\xC4\xEE\xE1\xE0\xE2\xE8\xF2\xFC \xEF\xE0\xF0\xE0\xEC\xE5\xF2\xF0\r\n"
-        "\xD3\xE4\xE0\xEB\xE8\xF2\xFC \xF1\xF2\xF0\xEE\xEA\xF3";
+    RowMenu.Items = "Добавить коментарий\r\nДобавить секцию\r\nДобавить параметр\r\nУдалить строку"_cp1251;
     RowMenu.onClick = Point<&THIIndexToChanel::doEvent>(MenuChannels);
 
     CommentBox.SetPlacement(1, 552, 650, 20);
@@ -126,7 +119,7 @@ TClassChildPanelEx_1299360::TClassChildPanelEx_1299360(TControl* parent)
     ContentsTable.SetPlacement(516, 1, 135, 551);
     ContentsTable.Align = Align::Right;
     ContentsTable.Splitter = TSplitterRec{4, 0xFF00000F, 130, 400};
-    ContentsTable.Columns = "\xE8\xED\xE4\xE5\xEA\xF1\r\n\xF1\xE5\xEA\xF6\xE8\xFF";  // индекс, секция
+    ContentsTable.Columns = "индекс\r\nсекция"_cp1251;
     ContentsTable.ColumnWidth = "80";
     ContentsTable.ColumnAlign = 0;
     ContentsTable.Delimiter = "+";
@@ -152,10 +145,7 @@ TClassChildPanelEx_1299360::TClassChildPanelEx_1299360(TControl* parent)
 
     MainTable.SetPlacement(1, 1, 515, 551);
     MainTable.Align = Align::Client;
-    // тип, параметр, значение, коментарий
-    MainTable.Columns =
-        "\xF2\xE8\xEF\r\n\xEF\xE0\xF0\xE0\xEC\xE5\xF2\xF0\r\n\xE7\xED\xE0\xF7\xE5\xED\xE8\xE5\r\n"
-        "\xEA\xEE\xEC\xE5\xED\xF2\xE0\xF0\xE8\xE9";
+    MainTable.Columns = "тип\r\nпараметр\r\nзначение\r\nкоментарий"_cp1251;
     MainTable.ColumnWidth = "165";
     MainTable.ColumnAlign = 0;
     MainTable.Delimiter = "\t";

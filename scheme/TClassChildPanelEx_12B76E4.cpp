@@ -1,5 +1,12 @@
 #include "scheme/TClassChildPanelEx_12B76E4.h"
 
+#include "objlib/Cp1251Literal.h"
+
+// The components are set up in the order of creation, each with its settings and then its
+// connections. Two steps keep an order of their own: the panel is initialised before the
+// controls on it are created (InitPanel, from the member initialisers), since their windows
+// are its children; and the controls' Init calls come last, last created first (InitControls),
+// since Init creates a control's window and the TAB order follows the order of the windows.
 TClassChildPanelEx_12B76E4::TClassChildPanelEx_12B76E4(TControl* parent)
     : PanelBox(parent),
       RemoveButton(InitPanel()),
@@ -12,109 +19,93 @@ TClassChildPanelEx_12B76E4::TClassChildPanelEx_12B76E4(TControl* parent)
       SaveFileButton(PanelBox.Control.get()),
       AboutButton(PanelBox.Control.get()),
       SaveAsButton(PanelBox.Control.get()) {
-    FileIndexVar.SetName("FileIndex");
-
-    StoreIndex.DataPoint = Point<&THIListBox::Index>(FileList);
-    StoreIndex.onEventData = Point<&THIGlobalVar::doValue>(FileIndexVar);
-
-    OpenHub.SetOutCount(2);
-    OpenHub.onEvent[0] = Point<&THIDoData::doData>(StoreIndex);
-    OpenHub.onEvent[1] = Point<&THIEditMultiBase::doEvent>(View, 4);
-
-    SetString(CursorDefault.Data, "\xE2 \xF6\xE5\xED\xF2\xF0\xE5");  // в центре
-    CursorDefault.onEventData = Point<&THIComboBox::doSelectString>(CursorCombo);
-
-    SaveAsButton.SetPlacement(5, 505, 130, 30);
-    SaveAsButton.Caption = "\xD1\xEE\xF5\xF0\xE0\xED\xE8\xF2\xFC \xEA\xE0\xEA...";  // Сохранить как...
-    SaveAsButton.Flat = true;
-    SaveAsButton.Enabled = false;
-    SaveAsButton.Init();
-
-    AboutButton.SetPlacement(5, 430, 130, 15);
-    AboutButton.Caption = "\xCE \xEF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xE5";  // О программе
-    AboutButton.Flat = true;
-    AboutButton.Init();
-    AboutButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 7);
-
-    SaveFileButton.SetPlacement(5, 540, 130, 30);
-    SaveFileButton.Caption = "\xD1\xEE\xF5\xF0\xE0\xED\xE8\xF2\xFC \xF4\xE0\xE9\xEB";  // Сохранить файл
-    SaveFileButton.Hint = "\xC7\xE0\xEF\xE8\xF1\xE0\xF2\xFC \xE8\xE7\xEC\xE5\xED\xE5\xED\xE8\xFF.";  // Записать изменения.
-    SaveFileButton.Flat = true;
-    SaveFileButton.Init();
-    SaveFileButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 6);
-
-    CursorLabel.SetPlacement(15, 310, 106, 17);
-    CursorLabel.Color = 0xFF00000F;
-    CursorLabel.Caption = "\xCF\xEE\xEB\xEE\xE6\xE5\xED\xE8\xE5 \xEA\xF3\xF0\xF1\xEE\xF0\xE0";  // Положение курсора
-    CursorLabel.AutoSize = true;
-    CursorLabel.Alignment = 0;
-    CursorLabel.Init();
-
-    CursorCombo.SetPlacement(5, 325, 130, 21);
-    CursorCombo.Color = 0xFF000005;
-    CursorCombo.Ctl3D = 1;
-    // Где будет подсвеченная строка при переходе из оглавления
-    CursorCombo.Hint =
-        "\xC3\xE4\xE5 \xE1\xF3\xE4\xE5\xF2 \xEF\xEE\xE4\xF1\xE2\xE5\xF7\xE5\xED\xED\xE0\xFF \xF1\xF2\xF0\xEE\xEA\xE0 "
-        "\xEF\xF0\xE8 \xEF\xE5\xF0\xE5\xF5\xEE\xE4\xE5 \xE8\xE7 \xEE\xE3\xEB\xE0\xE2\xEB\xE5\xED\xE8\xFF";
-    CursorCombo.Editable = false;
-    CursorCombo.Sort = false;
-    CursorCombo.SelectMode = 0;
-    CursorCombo.Text = "ComboBox";
-    // стандарт, сверху, в центре, внизу
-    CursorCombo.Strings =
-        "\xF1\xF2\xE0\xED\xE4\xE0\xF0\xF2\r\n\xF1\xE2\xE5\xF0\xF5\xF3\r\n\xE2 \xF6\xE5\xED\xF2\xF0\xE5\r\n"
-        "\xE2\xED\xE8\xE7\xF3";
-    CursorCombo.Init();
-    CursorCombo.onClick = Point<&THIEditMultiBase::doEvent>(View, 5);
-
-    FileList.SetPlacement(5, 1, 130, 250);
-    FileList.Color = 0xFF000005;
-    FileList.Ctl3D = 1;
-    // Бросьте сюда нужные файлы.
-    FileList.Hint = "\xC1\xF0\xEE\xF1\xFC\xF2\xE5 \xF1\xFE\xE4\xE0 \xED\xF3\xE6\xED\xFB\xE5 \xF4\xE0\xE9\xEB\xFB.";
-    FileList.Strings = "";
-    FileList.Sort = false;
-    FileList.MultiSelect = false;
-    FileList.SelectMode = 0;
-    FileList.SelectAdded = false;
-    FileList.Init();
-    FileList.onDblClick = Point<&THIHub::doEvent>(OpenHub);
-
-    ClearButton.SetPlacement(75, 260, 60, 20);
-    ClearButton.Caption = "\xCE\xF7\xE8\xF1\xF2\xE8\xF2\xFC";           // Очистить
-    ClearButton.Hint = "\xCE\xF7\xE8\xF1\xF2\xE8\xF2\xFC \xF1\xEF\xE8\xF1\xEE\xEA.";  // Очистить список.
-    ClearButton.Flat = true;
-    ClearButton.Init();
-    ClearButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 3);
-
-    SaveListButton.SetPlacement(5, 285, 60, 20);
-    SaveListButton.Caption = "\xD1\xEE\xF5\xF0\xE0\xED\xE8\xF2\xFC";  // Сохранить
-    SaveListButton.Hint = "\xD1\xEE\xF5\xF0\xE0\xED\xE8\xF2\xFC \xF1\xEF\xE8\xF1\xEE\xEA.";  // Сохранить список.
-    SaveListButton.Flat = true;
-    SaveListButton.Init();
-    SaveListButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 0);
-
-    LoadListButton.SetPlacement(75, 285, 60, 20);
-    LoadListButton.Caption = "\xC7\xE0\xE3\xF0\xF3\xE7\xE8\xF2\xFC";  // Загрузить
-    LoadListButton.Hint = "\xC7\xE0\xE3\xF0\xF3\xE7\xE8\xF2\xFC \xF1\xEF\xE8\xF1\xEE\xEA.";  // Загрузить список.
-    LoadListButton.Flat = true;
-    LoadListButton.Init();
-    LoadListButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 1);
-
-    RemoveButton.SetPlacement(5, 260, 60, 20);
-    RemoveButton.Caption = "\xD3\xE4\xE0\xEB\xE8\xF2\xFC";  // Удалить
-    // Удалить текущий файл из списка.
-    RemoveButton.Hint = "\xD3\xE4\xE0\xEB\xE8\xF2\xFC \xF2\xE5\xEA\xF3\xF9\xE8\xE9 \xF4\xE0\xE9\xEB \xE8\xE7 \xF1\xEF\xE8\xF1\xEA\xE0.";
-    RemoveButton.Flat = true;
-    RemoveButton.Init();
-    RemoveButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 2);
-
     View.SetWorkCount(3);
     View.WorkPoints[0] = Point<&THIWinList::doAdd>(FileList);
     View.WorkPoints[1] = Point<&THIWinList::doClear>(FileList);
     View.WorkPoints[2] = Point<&THIDoData::doData>(CursorDefault);
     View.Scheme = this;
+
+    RemoveButton.SetPlacement(5, 260, 60, 20);
+    RemoveButton.Caption = "Удалить"_cp1251;
+    RemoveButton.Hint = "Удалить текущий файл из списка."_cp1251;
+    RemoveButton.Flat = true;
+    RemoveButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 2);
+
+    LoadListButton.SetPlacement(75, 285, 60, 20);
+    LoadListButton.Caption = "Загрузить"_cp1251;
+    LoadListButton.Hint = "Загрузить список."_cp1251;
+    LoadListButton.Flat = true;
+    LoadListButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 1);
+
+    SaveListButton.SetPlacement(5, 285, 60, 20);
+    SaveListButton.Caption = "Сохранить"_cp1251;
+    SaveListButton.Hint = "Сохранить список."_cp1251;
+    SaveListButton.Flat = true;
+    SaveListButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 0);
+
+    ClearButton.SetPlacement(75, 260, 60, 20);
+    ClearButton.Caption = "Очистить"_cp1251;
+    ClearButton.Hint = "Очистить список."_cp1251;
+    ClearButton.Flat = true;
+    ClearButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 3);
+
+    FileList.SetPlacement(5, 1, 130, 250);
+    FileList.Color = 0xFF000005;
+    FileList.Ctl3D = 1;
+    FileList.Hint = "Бросьте сюда нужные файлы."_cp1251;
+    FileList.Strings = "";
+    FileList.Sort = false;
+    FileList.MultiSelect = false;
+    FileList.SelectMode = 0;
+    FileList.SelectAdded = false;
+    FileList.onDblClick = Point<&THIHub::doEvent>(OpenHub);
+
+    CursorCombo.SetPlacement(5, 325, 130, 21);
+    CursorCombo.Color = 0xFF000005;
+    CursorCombo.Ctl3D = 1;
+    CursorCombo.Hint = "Где будет подсвеченная строка при переходе из оглавления"_cp1251;
+    CursorCombo.Editable = false;
+    CursorCombo.Sort = false;
+    CursorCombo.SelectMode = 0;
+    CursorCombo.Text = "ComboBox";
+    CursorCombo.Strings = "стандарт\r\nсверху\r\nв центре\r\nвнизу"_cp1251;
+    CursorCombo.onClick = Point<&THIEditMultiBase::doEvent>(View, 5);
+
+    CursorLabel.SetPlacement(15, 310, 106, 17);
+    CursorLabel.Color = 0xFF00000F;
+    CursorLabel.Caption = "Положение курсора"_cp1251;
+    CursorLabel.AutoSize = true;
+    CursorLabel.Alignment = 0;
+
+    SaveFileButton.SetPlacement(5, 540, 130, 30);
+    SaveFileButton.Caption = "Сохранить файл"_cp1251;
+    SaveFileButton.Hint = "Записать изменения."_cp1251;
+    SaveFileButton.Flat = true;
+    SaveFileButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 6);
+
+    AboutButton.SetPlacement(5, 430, 130, 15);
+    AboutButton.Caption = "О программе"_cp1251;
+    AboutButton.Flat = true;
+    AboutButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 7);
+
+    SaveAsButton.SetPlacement(5, 505, 130, 30);
+    SaveAsButton.Caption = "Сохранить как..."_cp1251;
+    SaveAsButton.Flat = true;
+    SaveAsButton.Enabled = false;
+
+    SetString(CursorDefault.Data, "в центре"_cp1251);
+    CursorDefault.onEventData = Point<&THIComboBox::doSelectString>(CursorCombo);
+
+    OpenHub.SetOutCount(2);
+    OpenHub.onEvent[0] = Point<&THIDoData::doData>(StoreIndex);
+    OpenHub.onEvent[1] = Point<&THIEditMultiBase::doEvent>(View, 4);
+
+    StoreIndex.DataPoint = Point<&THIListBox::Index>(FileList);
+    StoreIndex.onEventData = Point<&THIGlobalVar::doValue>(FileIndexVar);
+
+    FileIndexVar.SetName("FileIndex");
+
+    InitControls();
 }
 
 TControl* TClassChildPanelEx_12B76E4::InitPanel() {
@@ -129,4 +120,17 @@ TControl* TClassChildPanelEx_12B76E4::InitPanel() {
     PanelBox.BorderStyle = 0;
     PanelBox.Init();
     return PanelBox.Control.get();
+}
+
+void TClassChildPanelEx_12B76E4::InitControls() {
+    SaveAsButton.Init();
+    AboutButton.Init();
+    SaveFileButton.Init();
+    CursorLabel.Init();
+    CursorCombo.Init();
+    FileList.Init();
+    ClearButton.Init();
+    SaveListButton.Init();
+    LoadListButton.Init();
+    RemoveButton.Init();
 }

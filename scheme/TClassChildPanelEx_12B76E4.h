@@ -44,4 +44,6 @@ public:
 private:
     // Sets PanelBox up and returns its window, the parent of the controls.
     TControl* InitPanel();
+    // Runs the controls' Init, last created first.
+    void InitControls();
 };

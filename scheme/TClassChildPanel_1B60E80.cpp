@@ -1,5 +1,13 @@
 #include "scheme/TClassChildPanel_1B60E80.h"
 
+#include "objlib/Cp1251Literal.h"
+
+// The components are set up in the order of creation, each with its settings and then its
+// connections. Two steps keep an order of their own: the panel is initialised before the
+// controls on it are created (CreatePanel, from the member initialisers), since their windows
+// are its children; and the controls' Init calls come last, last created first (InitControls),
+// since Init creates the edit box's and the button's windows and the TAB order follows the
+// order of the windows.
 TClassChildPanel_1B60E80::TClassChildPanel_1B60E80(TControl* parent)
     : PanelBox(parent),
       PanelWindow(CreatePanel()),
@@ -9,75 +17,81 @@ TClassChildPanel_1B60E80::TClassChildPanel_1B60E80(TControl* parent)
       QuickSearchBox(PanelWindow),
       SearchButton(PanelWindow),
       WholeLineBox(PanelWindow) {
-    SelectFound.DataPoint = Point<&THIMemory::Value>(RowIndex);
-    SelectFound.onEventData = Point<&THIEditMultiBase::doEvent>(View, 0);
+    View.SetWorkCount(0);
+    View.Scheme = this;
 
-    FoundHub.SetOutCount(3);
-    FoundHub.onEvent[0] = Point<&THIDoData::doData>(SelectFound);
-    FoundHub.onEvent[1] = Point<&THIFor::doStop>(DownLoop);
-    FoundHub.onEvent[2] = Point<&THIFor::doStop>(UpLoop);
+    SearchBox.SetPlacement(0, 20, 170, 20);
+    SearchBox.Color = 0xFF000005;
+    SearchBox.Ctl3D = 1;
+    SearchBox.Hint = "поиск работает только для строк с параметрами"_cp1251;
+    SearchBox.Text = "";
+    SearchBox.Alignment = 0;
+    SearchBox.Password = false;
+    SearchBox.ReadOnly = false;
+    SearchBox.onChange = Point<&THILength::doLength>(TextLength);
 
-    LineSearch.SubStr = "";
-    LineSearch.StartPos = 1;
-    LineSearch.SkipNotFound = 1;
-    LineSearch.ResetPos = 1;
-    LineSearch.SubStrPoint = Point<&THIEdit::TextValue>(SearchBox);
-    LineSearch.Str = Point<&THIArrayRW::Item>(RowReader);
-    LineSearch.onSearch = Point<&THIHub::doEvent>(FoundHub, 1);
+    const Bytes directionHint = "направление поиска от курсора"_cp1251;
+    UpRadio.SetPlacement(220, 0, 55, 20);
+    UpRadio.Caption = "Вверх"_cp1251;
+    UpRadio.Hint = directionHint;
+    UpRadio.Flat = true;
+    UpRadio.Checked = 1;
 
-    PrefixTest.Type = 0;
-    PrefixTest.Op2Point = Point<&THIEdit::TextValue>(SearchBox);
-    PrefixTest.onTrue = Point<&THIHub::doEvent>(FoundHub, 0);
+    DownRadio.SetPlacement(220, 20, 55, 20);
+    DownRadio.Caption = "Вниз"_cp1251;
+    DownRadio.Hint = directionHint;
+    DownRadio.Flat = true;
+    DownRadio.Checked = 0;
 
-    NamePrefix.Position = 5;  // behind "key" and its TAB
-    NamePrefix.Count = 1;
-    NamePrefix.CountPoint = Point<&THILength::ResultPoint>(TextLength);
-    NamePrefix.Str = Point<&THIArrayRW::Item>(RowReader);
-    NamePrefix.onCopy = Point<&THIIf_else::doCompare>(PrefixTest);
+    QuickSearchBox.SetPlacement(0, 0, 105, 20);
+    QuickSearchBox.Caption = "Быстрый поиск"_cp1251;
+    QuickSearchBox.Hint = "вкл - поиск по первым набранным буквам,  выкл - поиск по нажатию кнопки"_cp1251;
+    QuickSearchBox.Flat = true;
+    QuickSearchBox.Checked = 0;
 
-    WholeLineTest.Type = 0;
-    WholeLineTest.Op1Point = Point<&THICheckBox::CheckedValue>(WholeLineBox);
-    SetInteger(WholeLineTest.Op2, 0);
-    WholeLineTest.onTrue = Point<&THICopy::doCopy>(NamePrefix);
-    WholeLineTest.onFalse = Point<&THIPosition::doSearch>(LineSearch);
+    SearchButton.SetPlacement(170, 20, 40, 20);
+    SearchButton.Caption = "Поиск"_cp1251;
+    SearchButton.Hint = "Искать!!!"_cp1251;
+    SearchButton.Flat = true;
+    SearchButton.onClick = Point<&THIHub::doEvent>(ButtonHub);
 
-    KeyFilter.SubStr = "key\t";
-    KeyFilter.StartPos = 1;
-    KeyFilter.SkipNotFound = 1;
-    KeyFilter.ResetPos = 1;
-    KeyFilter.onSearch = Point<&THIIf_else::doCompare>(WholeLineTest);
+    WholeLineBox.SetPlacement(110, 0, 110, 20);
+    WholeLineBox.Caption = "По всей строке"_cp1251;
+    WholeLineBox.Hint = "вкл - искать по все строке, выкл - искать с первого символа"_cp1251;
+    WholeLineBox.Flat = true;
+    WholeLineBox.Checked = 1;
 
-    RowReader.Array = Point<&THIEditMultiBase::Data>(View, 0);
-    RowReader.onRead = Point<&THIPosition::doSearch>(KeyFilter);
+    TextLength.onLength = Point<&THIHub::doEvent>(TypeHub);
 
-    IndexHub.SetOutCount(1);
-    IndexHub.onEvent[0] = Point<&THIMemory::doValue>(RowIndex);
+    TypeHub.SetOutCount(2);
+    TypeHub.onEvent[0] = Point<&THIIf_else::doCompare>(ModeTest);
+    TypeHub.onEvent[1] = Point<&THIHub::doEvent>(DirectionHub, 0);
 
-    UpHub.SetOutCount(2);
-    UpHub.onEvent[0] = Point<&THIHub::doEvent>(IndexHub, 1);
-    UpHub.onEvent[1] = Point<&THIArrayRW::doRead>(RowReader);
+    ModeTest.Type = Compare::Equal;
+    ModeTest.Op1Point = Point<&THICheckBox::CheckedValue>(QuickSearchBox);
+    SetInteger(ModeTest.Op2, 1);
+    ModeTest.onTrue = Point<&THIDoData::doData>(ZeroOffset);
+    ModeTest.onFalse = Point<&THIMemory::doClear>(Offset);
 
-    DownHub.SetOutCount(2);
-    DownHub.onEvent[0] = Point<&THIHub::doEvent>(IndexHub, 0);
-    DownHub.onEvent[1] = Point<&THIArrayRW::doRead>(RowReader);
+    SetInteger(ZeroOffset.Data, 0);
+    ZeroOffset.onEventData = Point<&THIMemory::doValue>(Offset);
 
-    UpIndex.ResultType = 0;
-    UpIndex.Op2 = 1.0;
-    UpIndex.Op2Point = Point<&THIMemory::Value>(Offset);
-    UpIndex.onResult = Point<&THIHub::doEvent>(UpHub);
+    TData one;
+    SetInteger(one, 1);
+    Offset.SetDefault(one);
 
-    DownIndex.ResultType = 0;
-    DownIndex.Op2 = 1.0;
-    DownIndex.Op2Point = Point<&THIMemory::Value>(Offset);
-    DownIndex.onResult = Point<&THIHub::doEvent>(DownHub);
+    ButtonHub.SetOutCount(2);
+    ButtonHub.onEvent[0] = Point<&THIMemory::doClear>(Offset);
+    ButtonHub.onEvent[1] = Point<&THIHub::doEvent>(DirectionHub, 1);
 
-    UpLoop.End = 1;
-    UpLoop.Step = -1;
-    UpLoop.IncludeEnd = true;
-    UpLoop.InData = false;
-    UpLoop.BreakEvent = false;
-    UpLoop.StartPoint = Point<&THIEditMultiBase::Data>(View, 1);
-    UpLoop.onEvent = Point<&THIMath::doSubtract>(UpIndex);
+    DirectionHub.SetOutCount(1);
+    DirectionHub.onEvent[0] = Point<&THIIf_else::doCompare>(DirectionTest);
+
+    DirectionTest.Type = Compare::Equal;
+    DirectionTest.Op1Point = Point<&THIRadioButton::CheckedValue>(DownRadio);
+    SetInteger(DirectionTest.Op2, 1);
+    DirectionTest.onTrue = Point<&THIFor::doFor>(DownLoop);
+    DirectionTest.onFalse = Point<&THIFor::doFor>(UpLoop);
 
     DownLoop.Step = 1;
     DownLoop.IncludeEnd = true;
@@ -87,98 +101,77 @@ TClassChildPanel_1B60E80::TClassChildPanel_1B60E80(TControl* parent)
     DownLoop.EndPoint = Point<&THIEditMultiBase::Data>(View, 2);
     DownLoop.onEvent = Point<&THIMath::doAdd>(DownIndex);
 
-    DirectionTest.Type = 0;
-    DirectionTest.Op1Point = Point<&THIRadioButton::CheckedValue>(DownRadio);
-    SetInteger(DirectionTest.Op2, 1);
-    DirectionTest.onTrue = Point<&THIFor::doFor>(DownLoop);
-    DirectionTest.onFalse = Point<&THIFor::doFor>(UpLoop);
+    UpLoop.End = 1;
+    UpLoop.Step = -1;
+    UpLoop.IncludeEnd = true;
+    UpLoop.InData = false;
+    UpLoop.BreakEvent = false;
+    UpLoop.StartPoint = Point<&THIEditMultiBase::Data>(View, 1);
+    UpLoop.onEvent = Point<&THIMath::doSubtract>(UpIndex);
 
-    DirectionHub.SetOutCount(1);
-    DirectionHub.onEvent[0] = Point<&THIIf_else::doCompare>(DirectionTest);
+    DownIndex.ResultType = 0;
+    DownIndex.Op2 = 1.0;  // unused while Op2Point is connected; 1.0 as for every THIMath here
+    DownIndex.Op2Point = Point<&THIMemory::Value>(Offset);
+    DownIndex.onResult = Point<&THIHub::doEvent>(DownHub);
 
-    ButtonHub.SetOutCount(2);
-    ButtonHub.onEvent[0] = Point<&THIMemory::doClear>(Offset);
-    ButtonHub.onEvent[1] = Point<&THIHub::doEvent>(DirectionHub, 1);
+    UpIndex.ResultType = 0;
+    UpIndex.Op2 = 1.0;  // unused while Op2Point is connected; 1.0 as for every THIMath here
+    UpIndex.Op2Point = Point<&THIMemory::Value>(Offset);
+    UpIndex.onResult = Point<&THIHub::doEvent>(UpHub);
 
-    TData one;
-    SetInteger(one, 1);
-    Offset.SetDefault(one);
+    DownHub.SetOutCount(2);
+    DownHub.onEvent[0] = Point<&THIHub::doEvent>(IndexHub, 0);
+    DownHub.onEvent[1] = Point<&THIArrayRW::doRead>(RowReader);
 
-    SetInteger(ZeroOffset.Data, 0);
-    ZeroOffset.onEventData = Point<&THIMemory::doValue>(Offset);
+    UpHub.SetOutCount(2);
+    UpHub.onEvent[0] = Point<&THIHub::doEvent>(IndexHub, 1);
+    UpHub.onEvent[1] = Point<&THIArrayRW::doRead>(RowReader);
 
-    ModeTest.Type = 0;
-    ModeTest.Op1Point = Point<&THICheckBox::CheckedValue>(QuickSearchBox);
-    SetInteger(ModeTest.Op2, 1);
-    ModeTest.onTrue = Point<&THIDoData::doData>(ZeroOffset);
-    ModeTest.onFalse = Point<&THIMemory::doClear>(Offset);
+    IndexHub.SetOutCount(1);
+    IndexHub.onEvent[0] = Point<&THIMemory::doValue>(RowIndex);
 
-    TypeHub.SetOutCount(2);
-    TypeHub.onEvent[0] = Point<&THIIf_else::doCompare>(ModeTest);
-    TypeHub.onEvent[1] = Point<&THIHub::doEvent>(DirectionHub, 0);
+    RowReader.Array = Point<&THIEditMultiBase::Data>(View, 0);
+    RowReader.onRead = Point<&THIPosition::doSearch>(KeyFilter);
 
-    TextLength.onLength = Point<&THIHub::doEvent>(TypeHub);
+    KeyFilter.SubStr = "key\t";
+    KeyFilter.StartPos = 1;
+    KeyFilter.SkipNotFound = 1;
+    KeyFilter.ResetPos = 1;
+    KeyFilter.onSearch = Point<&THIIf_else::doCompare>(WholeLineTest);
 
-    WholeLineBox.SetPlacement(110, 0, 110, 20);
-    WholeLineBox.Caption = "\xCF\xEE \xE2\xF1\xE5\xE9 \xF1\xF2\xF0\xEE\xEA\xE5";  // По всей строке
-    // вкл - искать по все строке, выкл - искать с первого символа
-    WholeLineBox.Hint =
-        "\xE2\xEA\xEB - \xE8\xF1\xEA\xE0\xF2\xFC \xEF\xEE \xE2\xF1\xE5 \xF1\xF2\xF0\xEE\xEA\xE5, \xE2\xFB\xEA\xEB - "
-        "\xE8\xF1\xEA\xE0\xF2\xFC \xF1 \xEF\xE5\xF0\xE2\xEE\xE3\xEE \xF1\xE8\xEC\xE2\xEE\xEB\xE0";
-    WholeLineBox.Flat = true;
-    WholeLineBox.Checked = 1;
-    WholeLineBox.Init();
+    WholeLineTest.Type = Compare::Equal;
+    WholeLineTest.Op1Point = Point<&THICheckBox::CheckedValue>(WholeLineBox);
+    SetInteger(WholeLineTest.Op2, 0);
+    WholeLineTest.onTrue = Point<&THICopy::doCopy>(NamePrefix);
+    WholeLineTest.onFalse = Point<&THIPosition::doSearch>(LineSearch);
 
-    SearchButton.SetPlacement(170, 20, 40, 20);
-    SearchButton.Caption = "\xCF\xEE\xE8\xF1\xEA";  // Поиск
-    SearchButton.Hint = "\xC8\xF1\xEA\xE0\xF2\xFC!!!";  // Искать!!!
-    SearchButton.Flat = true;
-    SearchButton.Init();
-    SearchButton.onClick = Point<&THIHub::doEvent>(ButtonHub);
+    NamePrefix.Position = 5;  // behind "key" and its TAB
+    NamePrefix.Count = 1;  // unused while CountPoint is connected; 1 as for every THICopy here
+    NamePrefix.CountPoint = Point<&THILength::ResultPoint>(TextLength);
+    NamePrefix.Str = Point<&THIArrayRW::Item>(RowReader);
+    NamePrefix.onCopy = Point<&THIIf_else::doCompare>(PrefixTest);
 
-    QuickSearchBox.SetPlacement(0, 0, 105, 20);
-    QuickSearchBox.Caption = "\xC1\xFB\xF1\xF2\xF0\xFB\xE9 \xEF\xEE\xE8\xF1\xEA";  // Быстрый поиск
-    // вкл - поиск по первым набранным буквам,  выкл - поиск по нажатию кнопки
-    QuickSearchBox.Hint =
-        "\xE2\xEA\xEB - \xEF\xEE\xE8\xF1\xEA \xEF\xEE \xEF\xE5\xF0\xE2\xFB\xEC \xED\xE0\xE1\xF0\xE0\xED\xED\xFB\xEC "
-        "\xE1\xF3\xEA\xE2\xE0\xEC,  \xE2\xFB\xEA\xEB - \xEF\xEE\xE8\xF1\xEA \xEF\xEE \xED\xE0\xE6\xE0\xF2\xE8\xFE "
-        "\xEA\xED\xEE\xEF\xEA\xE8";
-    QuickSearchBox.Flat = true;
-    QuickSearchBox.Checked = 0;
-    QuickSearchBox.Init();
+    PrefixTest.Type = Compare::Equal;
+    PrefixTest.Op2Point = Point<&THIEdit::TextValue>(SearchBox);
+    PrefixTest.onTrue = Point<&THIHub::doEvent>(FoundHub, 0);
 
-    const Bytes directionHint =  // направление поиска от курсора
-        "\xED\xE0\xEF\xF0\xE0\xE2\xEB\xE5\xED\xE8\xE5 \xEF\xEE\xE8\xF1\xEA\xE0 \xEE\xF2 \xEA\xF3\xF0\xF1\xEE\xF0\xE0";
-    DownRadio.SetPlacement(220, 20, 55, 20);
-    DownRadio.Caption = "\xC2\xED\xE8\xE7";  // Вниз
-    DownRadio.Hint = directionHint;
-    DownRadio.Flat = true;
-    DownRadio.Checked = 0;
-    DownRadio.Init();
+    LineSearch.SubStr = "";
+    LineSearch.StartPos = 1;
+    LineSearch.SkipNotFound = 1;
+    LineSearch.ResetPos = 1;
+    LineSearch.SubStrPoint = Point<&THIEdit::TextValue>(SearchBox);
+    LineSearch.Str = Point<&THIArrayRW::Item>(RowReader);
+    LineSearch.onSearch = Point<&THIHub::doEvent>(FoundHub, 1);
 
-    UpRadio.SetPlacement(220, 0, 55, 20);
-    UpRadio.Caption = "\xC2\xE2\xE5\xF0\xF5";  // Вверх
-    UpRadio.Hint = directionHint;
-    UpRadio.Flat = true;
-    UpRadio.Checked = 1;
-    UpRadio.Init();
+    FoundHub.SetOutCount(3);
+    FoundHub.onEvent[0] = Point<&THIDoData::doData>(SelectFound);
+    FoundHub.onEvent[1] = Point<&THIFor::doStop>(DownLoop);
+    FoundHub.onEvent[2] = Point<&THIFor::doStop>(UpLoop);
 
-    SearchBox.SetPlacement(0, 20, 170, 20);
-    SearchBox.Color = 0xFF000005;
-    SearchBox.Ctl3D = 1;
-    // поиск работает только для строк с параметрами
-    SearchBox.Hint =
-        "\xEF\xEE\xE8\xF1\xEA \xF0\xE0\xE1\xEE\xF2\xE0\xE5\xF2 \xF2\xEE\xEB\xFC\xEA\xEE \xE4\xEB\xFF \xF1\xF2\xF0\xEE\xEA "
-        "\xF1 \xEF\xE0\xF0\xE0\xEC\xE5\xF2\xF0\xE0\xEC\xE8";
-    SearchBox.Text = "";
-    SearchBox.Alignment = 0;
-    SearchBox.Password = false;
-    SearchBox.ReadOnly = false;
-    SearchBox.Init();
-    SearchBox.onChange = Point<&THILength::doLength>(TextLength);
+    SelectFound.DataPoint = Point<&THIMemory::Value>(RowIndex);
+    SelectFound.onEventData = Point<&THIEditMultiBase::doEvent>(View, 0);
 
-    View.SetWorkCount(0);
-    View.Scheme = this;
+    InitControls();
 }
 
 TControl* TClassChildPanel_1B60E80::CreatePanel() {
@@ -192,4 +185,13 @@ TControl* TClassChildPanel_1B60E80::CreatePanel() {
     PanelBox.BorderStyle = 0;
     PanelBox.Init();
     return PanelBox.Control.get();
+}
+
+void TClassChildPanel_1B60E80::InitControls() {
+    WholeLineBox.Init();
+    SearchButton.Init();
+    QuickSearchBox.Init();
+    DownRadio.Init();
+    UpRadio.Init();
+    SearchBox.Init();
 }

@@ -65,4 +65,6 @@ public:
 private:
     // Sets PanelBox up and initialises it: its window exists before the controls are created.
     TControl* CreatePanel();
+    // Runs the controls' Init, last created first.
+    void InitControls();
 };

@@ -5,6 +5,8 @@
 // #3 doLoadList, #4 doRemoveCurrent, #5 doClearList, #6 doOpenCurrent; events #0 onShowName
 // (one entry's name without folder and extension), #1 onClearNames, #2 onOpenFile (a path).
 // The current entry is the index in the global variable "FileIndex", set by the file panel.
+// A blank line of the list file is shown as an empty name, so that every name stands at the
+// index of its path and opening or removing a name acts on that name's own path.
 #pragma once
 
 #include "components/text/THIArrayEnum.h"
@@ -15,6 +17,7 @@
 #include "runtime/THIDoData.h"
 #include "runtime/THIGlobalVar.h"
 #include "runtime/THIHub.h"
+#include "runtime/THIIf_else.h"
 
 class TClassMultiElementEx_12C4A68 : public TScheme {
 public:
@@ -23,6 +26,7 @@ public:
     THIEditMultiEx View;
     THIStrList List;            // full paths, saved to and loaded from "filename.ini"
     THIArrayEnum Enumerator;
+    THIIf_else BlankTest;       // an empty path goes out as an empty name
     THIFilePart PathSplitter;
     THIArrayRW ArrayReader;
     THIGlobalVar FileIndexVar;  // "FileIndex"

@@ -5,50 +5,54 @@
 
 TClassMultiElementEx_12D3344::TClassMultiElementEx_12D3344(TControl* parent)
     : SectionBuilder(parent), KeyBuilder(parent) {
-    RowCollector.SetOutCount(1);
-    RowCollector.onEvent[0] = Point<&THIEditMultiBase::doEvent>(View, 1);
+    View.SetWorkCount(1);
+    View.WorkPoints[0] = Point<&THIHub::doEvent>(EntryHub);
+    View.Scheme = this;
 
-    OtherRow.Mask = "0#15532017\tnor\t%1\t\t%2";
-    OtherRow.SetDataCount(2);
-    OtherRow.SkipInserted = 1;
-    OtherRow.Str[0] = Point<&THIMemory::Value>(OtherNameMemory);
-    OtherRow.Str[1] = Point<&THIMemory::Value>(OtherCommentMemory);
-    OtherRow.onFString = Point<&THIHub::doEvent>(RowCollector, 3);
+    EntryHub.SetOutCount(4);
+    EntryHub.onEvent[0] = Point<&THIStrList::doClear>(Lines);
+    EntryHub.onEvent[1] = Point<&THIStrList::doLoad>(Lines);
+    EntryHub.onEvent[2] = Point<&THIEditMultiBase::doEvent>(View, 2);
+    EntryHub.onEvent[3] = Point<&THIArrayEnum::doEnum>(LineEnum);
 
-    OtherCut.Char = ";";
-    OtherCut.Str = Point<&THIMemory::Value>(LineMemory);
-    OtherCut.onSplit = Point<&THIMemory::doValue>(OtherNameMemory);
-    OtherCut.onNotFound = Point<&THIMemory::doValue>(OtherNameMemory);
-    OtherCut.onPart = Point<&THIMemory::doValue>(OtherCommentMemory);
+    LineEnum.Array = Point<&THIStrList::Array>(Lines);
+    LineEnum.onItem = Point<&THIReplace::doReplace>(TabRemover);
 
-    // The name and comment are stored before the row is formatted; the comment is cleared
-    // afterwards so that a following line without one gets an empty comment.
-    OtherHub.SetOutCount(3);
-    OtherHub.onEvent[0] = Point<&THIStrPart::doSplit>(OtherCut);
-    OtherHub.onEvent[1] = Point<&THIFormatStr::doString>(OtherRow);
-    OtherHub.onEvent[2] = Point<&THIMemory::doClear>(OtherCommentMemory);
+    TabRemover.SubStr = "\t";
+    TabRemover.DestStr = "";
+    TabRemover.onReplace = Point<&THIHub::doEvent>(LineHub);
 
-    KeyBuilder.SetFactory(&MakeScheme<TClassMultiElementEx_12D7E14>);
-    KeyBuilder.SetEventCount(1);
-    KeyBuilder.SetDataCount(1);
-    KeyBuilder.EventPoints[0] = Point<&THIHub::doEvent>(RowCollector, 2);
-    KeyBuilder.DataPoints[0] = Point<&THIMemory::Value>(LineMemory);
+    LineHub.SetOutCount(2);
+    LineHub.onEvent[0] = Point<&THIMemory::doValue>(LineMemory);
+    LineHub.onEvent[1] = Point<&THITrim::doTrim>(SpaceTrimmer);
 
-    KeyTest.Type = 2;  // greater: "=" found at a position above 0
-    SetString(KeyTest.Op2, "0");
-    KeyTest.onTrue = Point<&THIMultiElementEx::doWork>(KeyBuilder, 0);
-    KeyTest.onFalse = Point<&THIHub::doEvent>(OtherHub);
+    SpaceTrimmer.Char = " ";
+    SpaceTrimmer.onTrim = Point<&THICopy::doCopy>(FirstChar);
 
-    EqualsSearch.SubStr = "=";
-    EqualsSearch.StartPos = 0;
-    EqualsSearch.SkipNotFound = 0;
-    EqualsSearch.ResetPos = 1;
-    EqualsSearch.onSearch = Point<&THIIf_else::doCompare>(KeyTest);
+    FirstChar.Position = 1;
+    FirstChar.Count = 1;
+    FirstChar.onCopy = Point<&THICase::doCase>(CommentTest);
 
-    CommentCut.Char = ";";
-    CommentCut.Str = Point<&THIMemory::Value>(LineMemory);
-    CommentCut.onSplit = Point<&THIPosition::doSearch>(EqualsSearch);
-    CommentCut.onNotFound = Point<&THIPosition::doSearch>(EqualsSearch);
+    SetString(CommentTest.Value, ";");
+    CommentTest.onMatch = Point<&THITrim::doTrim>(CommentTrimmer);
+    CommentTest.onNext = Point<&THICase::doCase>(SectionTest);
+
+    SetString(SectionTest.Value, "[");
+    SectionTest.onMatch = Point<&THIMultiElementEx::doWork>(SectionBuilder, 0);
+    SectionTest.onNext = Point<&THIStrPart::doSplit>(CommentCut);
+
+    CommentTrimmer.Char = " ";
+    CommentTrimmer.Text = Point<&THIMemory::Value>(LineMemory);
+    CommentTrimmer.onTrim = Point<&THIDelete::doDelete>(CommentMarkRemover);
+
+    CommentMarkRemover.Position = 1;
+    CommentMarkRemover.Count = 1;
+    CommentMarkRemover.onDelete = Point<&THIFormatStr::doString>(CommentRow);
+
+    CommentRow.Mask = "0#15466238\tcom\t\t\t%1";
+    CommentRow.SetDataCount(1);
+    CommentRow.SkipInserted = 1;
+    CommentRow.onFString = Point<&THIHub::doEvent>(RowCollector, 0);
 
     SectionBuilder.SetFactory(&MakeScheme<TClassMultiElementEx_12D63D0>);
     SectionBuilder.SetEventCount(2);
@@ -57,52 +61,48 @@ TClassMultiElementEx_12D3344::TClassMultiElementEx_12D3344(TControl* parent)
     SectionBuilder.EventPoints[1] = Point<&THIEditMultiBase::doEvent>(View, 0);
     SectionBuilder.DataPoints[0] = Point<&THIMemory::Value>(LineMemory);
 
-    CommentRow.Mask = "0#15466238\tcom\t\t\t%1";
-    CommentRow.SetDataCount(1);
-    CommentRow.SkipInserted = 1;
-    CommentRow.onFString = Point<&THIHub::doEvent>(RowCollector, 0);
+    CommentCut.Char = ";";
+    CommentCut.Str = Point<&THIMemory::Value>(LineMemory);
+    CommentCut.onSplit = Point<&THIPosition::doSearch>(EqualsSearch);
+    CommentCut.onNotFound = Point<&THIPosition::doSearch>(EqualsSearch);
 
-    CommentMarkRemover.Position = 1;
-    CommentMarkRemover.Count = 1;
-    CommentMarkRemover.onDelete = Point<&THIFormatStr::doString>(CommentRow);
+    EqualsSearch.SubStr = "=";
+    EqualsSearch.StartPos = 0;
+    EqualsSearch.SkipNotFound = 0;
+    EqualsSearch.ResetPos = 1;
+    EqualsSearch.onSearch = Point<&THIIf_else::doCompare>(KeyTest);
 
-    CommentTrimmer.Char = " ";
-    CommentTrimmer.Text = Point<&THIMemory::Value>(LineMemory);
-    CommentTrimmer.onTrim = Point<&THIDelete::doDelete>(CommentMarkRemover);
+    KeyTest.Type = Compare::Greater;  // "=" found at a position above 0
+    SetString(KeyTest.Op2, "0");
+    KeyTest.onTrue = Point<&THIMultiElementEx::doWork>(KeyBuilder, 0);
+    KeyTest.onFalse = Point<&THIHub::doEvent>(OtherHub);
 
-    SetString(SectionTest.Value, "[");
-    SectionTest.onMatch = Point<&THIMultiElementEx::doWork>(SectionBuilder, 0);
-    SectionTest.onNext = Point<&THIStrPart::doSplit>(CommentCut);
+    KeyBuilder.SetFactory(&MakeScheme<TClassMultiElementEx_12D7E14>);
+    KeyBuilder.SetEventCount(1);
+    KeyBuilder.SetDataCount(1);
+    KeyBuilder.EventPoints[0] = Point<&THIHub::doEvent>(RowCollector, 2);
+    KeyBuilder.DataPoints[0] = Point<&THIMemory::Value>(LineMemory);
 
-    SetString(CommentTest.Value, ";");
-    CommentTest.onMatch = Point<&THITrim::doTrim>(CommentTrimmer);
-    CommentTest.onNext = Point<&THICase::doCase>(SectionTest);
+    // The name and comment are stored before the row is formatted; the comment is cleared
+    // afterwards so that a following line without one gets an empty comment.
+    OtherHub.SetOutCount(3);
+    OtherHub.onEvent[0] = Point<&THIStrPart::doSplit>(OtherCut);
+    OtherHub.onEvent[1] = Point<&THIFormatStr::doString>(OtherRow);
+    OtherHub.onEvent[2] = Point<&THIMemory::doClear>(OtherCommentMemory);
 
-    FirstChar.Position = 1;
-    FirstChar.Count = 1;
-    FirstChar.onCopy = Point<&THICase::doCase>(CommentTest);
+    OtherCut.Char = ";";
+    OtherCut.Str = Point<&THIMemory::Value>(LineMemory);
+    OtherCut.onSplit = Point<&THIMemory::doValue>(OtherNameMemory);
+    OtherCut.onNotFound = Point<&THIMemory::doValue>(OtherNameMemory);
+    OtherCut.onPart = Point<&THIMemory::doValue>(OtherCommentMemory);
 
-    SpaceTrimmer.Char = " ";
-    SpaceTrimmer.onTrim = Point<&THICopy::doCopy>(FirstChar);
+    OtherRow.Mask = "0#15532017\tnor\t%1\t\t%2";
+    OtherRow.SetDataCount(2);
+    OtherRow.SkipInserted = 1;
+    OtherRow.Str[0] = Point<&THIMemory::Value>(OtherNameMemory);
+    OtherRow.Str[1] = Point<&THIMemory::Value>(OtherCommentMemory);
+    OtherRow.onFString = Point<&THIHub::doEvent>(RowCollector, 3);
 
-    LineHub.SetOutCount(2);
-    LineHub.onEvent[0] = Point<&THIMemory::doValue>(LineMemory);
-    LineHub.onEvent[1] = Point<&THITrim::doTrim>(SpaceTrimmer);
-
-    TabRemover.SubStr = "\t";
-    TabRemover.DestStr = "";
-    TabRemover.onReplace = Point<&THIHub::doEvent>(LineHub);
-
-    LineEnum.Array = Point<&THIStrList::Array>(Lines);
-    LineEnum.onItem = Point<&THIReplace::doReplace>(TabRemover);
-
-    EntryHub.SetOutCount(4);
-    EntryHub.onEvent[0] = Point<&THIStrList::doClear>(Lines);
-    EntryHub.onEvent[1] = Point<&THIStrList::doLoad>(Lines);
-    EntryHub.onEvent[2] = Point<&THIEditMultiBase::doEvent>(View, 2);
-    EntryHub.onEvent[3] = Point<&THIArrayEnum::doEnum>(LineEnum);
-
-    View.SetWorkCount(1);
-    View.WorkPoints[0] = Point<&THIHub::doEvent>(EntryHub);
-    View.Scheme = this;
+    RowCollector.SetOutCount(1);
+    RowCollector.onEvent[0] = Point<&THIEditMultiBase::doEvent>(View, 1);
 }

@@ -8,7 +8,8 @@
 // a start below 1 counts as 1. The 1-based position of the match, or 0 when there is none or
 // either text is empty, is raised through onSearch at once; a miss raises nothing when
 // SkipNotFound is set. Position keeps where the next search starts: behind the match, or 0
-// after a miss, so the next call starts from StartPos again.
+// after a miss, so the next call starts from StartPos again. It is set before onSearch is
+// raised, so a search started from onSearch's receiver already continues behind the match.
 //
 // Points: method doSearch; data points Str, SubStrPoint and StartPosPoint (the data
 // points `SubStr` and `StartPos`, suffixed because the properties have those names); event

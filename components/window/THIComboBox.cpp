@@ -1,7 +1,6 @@
 #include "components/window/THIComboBox.h"
 
 #include <QComboBox>
-#include <QScopedValueRollback>
 
 #include "objlib/qt/QtText.h"
 
@@ -10,11 +9,13 @@ QComboBox* THIComboBox::Combo() const { return Control ? Control->As<QComboBox>(
 void THIComboBox::Init() {
     auto* combo = new QComboBox;
     combo->setEditable(Editable);
+    combo->setInsertPolicy(QComboBox::NoInsert);
     Control = std::make_unique<TControl>(ParentControl, combo);
     THIWin::Init();
-    if (Editable) combo->setEditText(ToQString(Text));
     QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [this](int index) { CurrentChanged(index); });
     FillStrings(Strings);
+    // After the filling, which empties the edit field as doClear does.
+    if (Editable) combo->setEditText(ToQString(Text));
 }
 
 void THIComboBox::Index(TData& d, uint16_t) {
@@ -27,12 +28,12 @@ void THIComboBox::doSelectString(TData& d, uint16_t) {
     if (!combo) return;
     const int found = combo->findText(ToQString(ToString(d)), Qt::MatchStartsWith);
     if (found < 0) return;
-    QScopedValueRollback<bool> guard(programmatic_, true);
+    const auto guard = ChangingItself();
     combo->setCurrentIndex(found);
 }
 
-int THIComboBox::AddItem(const Bytes& text) {
-    QScopedValueRollback<bool> guard(programmatic_, true);
+void THIComboBox::AddItem(const Bytes& text) {
+    const auto guard = ChangingItself();
     QComboBox* combo = Combo();
     const QString shown = ToQString(text);
     const int row = Sort ? SortedPosition(combo->count(), [combo](int i) { return combo->itemText(i); }, shown)
@@ -45,23 +46,23 @@ int THIComboBox::AddItem(const Bytes& text) {
         combo->setCurrentIndex(-1);
         if (Editable) combo->setEditText(editText);
     }
-    return row;
 }
 
 void THIComboBox::ClearItems() {
-    QScopedValueRollback<bool> guard(programmatic_, true);
+    const auto guard = ChangingItself();
     QComboBox* combo = Combo();
-    const QString editText = combo->currentText();
     combo->clear();
-    if (Editable) combo->setEditText(editText);
+    combo->clearEditText();
 }
 
+int THIComboBox::ItemCount() const { return Combo()->count(); }
+
 void THIComboBox::SelectItem(int index) {
-    QScopedValueRollback<bool> guard(programmatic_, true);
+    const auto guard = ChangingItself();
     Combo()->setCurrentIndex(index);
 }
 
 void THIComboBox::CurrentChanged(int index) {
-    if (programmatic_) return;
+    if (IsChangingItself()) return;
     RaiseChoice(onClick, SelectMode, index, [&] { return Combo()->itemData(index).toByteArray(); });
 }

@@ -1,6 +1,7 @@
 // THIComboBox: a drop-down list, or with Editable a drop-down combo box with an edit field.
 // onClick reports a choice made by the user, never one made by the scheme's calls
-// (doSelectString, filling).
+// (doSelectString, filling). Text typed into the edit field never becomes an item (Enter adds
+// nothing), and doClear empties the edit field along with the items.
 #pragma once
 
 #include "components/window/THIWinList.h"
@@ -11,7 +12,7 @@ class THIComboBox : public THIWinList {
 public:
     using THIWinList::THIWinList;
 
-    // Creates the box with Editable, the base's Init, sets Text, then fills it with Strings.
+    // Creates the box with Editable, the base's Init, fills it with Strings, then sets Text.
     void Init() override;
 
     // Value point: the current item's index as an Integer, -1 when no item is current.
@@ -30,13 +31,12 @@ public:
     THI_Event onClick;
 
 protected:
-    int AddItem(const Bytes& text) override;
+    void AddItem(const Bytes& text) override;
     void ClearItems() override;
+    int ItemCount() const override;
     void SelectItem(int index) override;
 
 private:
     QComboBox* Combo() const;
     void CurrentChanged(int index);
-
-    bool programmatic_ = false;  // set while the component itself changes the items
 };

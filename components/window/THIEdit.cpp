@@ -5,12 +5,7 @@
 
 #include "objlib/qt/QtAlignment.h"
 #include "objlib/qt/QtText.h"
-
-namespace {
-
-constexpr int kEnterKey = 13;
-
-}  // namespace
+#include "objlib/qt/VirtualKey.h"
 
 bool THIEdit::StringReader(THIEdit& edit, TData& value) {
     QLineEdit* box = edit.Edit();
@@ -64,7 +59,7 @@ void THIEdit::TextValue(TData& d, uint16_t) {
 }
 
 void THIEdit::KeyDown(int& key) {
-    if (key != kEnterKey || !onEnter.Connected()) {
+    if (key != VirtualKey::Enter || !onEnter.Connected()) {
         THIWin::KeyDown(key);
         return;
     }

@@ -1,7 +1,6 @@
 #include "components/window/THIListBox.h"
 
 #include <QListWidget>
-#include <QScopedValueRollback>
 
 #include "objlib/qt/QtText.h"
 
@@ -27,8 +26,8 @@ int THIListBox::CurrentIndex() const {
 
 void THIListBox::Index(TData& d, uint16_t) { SetInteger(d, CurrentIndex()); }
 
-int THIListBox::AddItem(const Bytes& text) {
-    QScopedValueRollback<bool> guard(programmatic_, true);
+void THIListBox::AddItem(const Bytes& text) {
+    const auto guard = ChangingItself();
     QListWidget* list = List();
     auto* item = new QListWidgetItem(ToQString(text));
     // The item keeps its own bytes, so onClick hands back exactly what was added.
@@ -36,26 +35,34 @@ int THIListBox::AddItem(const Bytes& text) {
     const int row = Sort ? SortedPosition(list->count(), [list](int i) { return list->item(i)->text(); }, item->text())
                          : list->count();
     list->insertItem(row, item);
-    return row;
 }
 
 void THIListBox::ClearItems() {
-    QScopedValueRollback<bool> guard(programmatic_, true);
+    const auto guard = ChangingItself();
     List()->clear();
 }
 
+int THIListBox::ItemCount() const { return List()->count(); }
+
 void THIListBox::SelectItem(int index) {
-    QScopedValueRollback<bool> guard(programmatic_, true);
+    const auto guard = ChangingItself();
     QListWidget* list = List();
     list->setCurrentRow(index);
     list->scrollToItem(list->item(index));
 }
 
 void THIListBox::SelectionChanged() {
-    if (programmatic_) return;
+    if (IsChangingItself()) return;
+    QListWidget* list = List();
+    // Qt lets Ctrl+click (or Ctrl+Space) take the selection off the only selected item.
+    if (!MultiSelect && list->selectedItems().isEmpty() && list->currentItem()) {
+        const auto guard = ChangingItself();
+        list->currentItem()->setSelected(true);
+        return;
+    }
     const int index = CurrentIndex();
     RaiseChoice(onClick, SelectMode, index, [&] {
-        const QListWidgetItem* item = List()->item(index);
+        const QListWidgetItem* item = list->item(index);
         return item ? item->data(Qt::UserRole).toByteArray() : QByteArray();
     });
 }

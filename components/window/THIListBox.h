@@ -1,5 +1,6 @@
 // THIListBox: a list box. onClick reports a change of the current item made by the user
-// (clicks, keys), never one made by the scheme's calls.
+// (clicks, keys), never one made by the scheme's calls. Without MultiSelect the current item
+// stays selected when the user Ctrl+clicks it, as the platform's single-selection list does.
 #pragma once
 
 #include "components/window/THIWinList.h"
@@ -24,14 +25,13 @@ public:
     THI_Event onClick;
 
 protected:
-    int AddItem(const Bytes& text) override;
+    void AddItem(const Bytes& text) override;
     void ClearItems() override;
+    int ItemCount() const override;
     void SelectItem(int index) override;
 
 private:
     QListWidget* List() const;
     int CurrentIndex() const;
     void SelectionChanged();
-
-    bool programmatic_ = false;  // set while the component itself changes the items
 };

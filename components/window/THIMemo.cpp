@@ -1,7 +1,6 @@
 #include "components/window/THIMemo.h"
 
 #include <QPlainTextEdit>
-#include <QScopedValueRollback>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -25,32 +24,33 @@ void THIMemo::Init() {
     Control->SetFrame(1);
     QObject::connect(memo, &QPlainTextEdit::textChanged, memo, [this] { UserChanged(); });
     THIWin::Init();
-    QScopedValueRollback<bool> guard(programmatic_, true);
+    const auto guard = ChangingItself();
     memo->setPlainText(ToQString(Text));
 }
 
 void THIMemo::UserChanged() {
-    if (programmatic_) return;
+    if (IsChangingItself()) return;
     QString text = Memo()->toPlainText();
     text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     std::string cp1251;
     if (FromQString(text, cp1251)) RaiseString(onChange, Bytes(cp1251));
 }
 
-int THIMemo::AddItem(const Bytes& text) {
-    QScopedValueRollback<bool> guard(programmatic_, true);
+void THIMemo::AddItem(const Bytes& text) {
+    const auto guard = ChangingItself();
     QPlainTextEdit* memo = Memo();
     QTextCursor cursor(memo->document());
     cursor.movePosition(QTextCursor::End);
     if (!cursor.block().text().isEmpty()) cursor.insertBlock();
     cursor.insertText(ToQString(text));
-    return memo->document()->blockCount() - 1;
 }
 
 void THIMemo::ClearItems() {
-    QScopedValueRollback<bool> guard(programmatic_, true);
+    const auto guard = ChangingItself();
     Memo()->clear();
 }
+
+int THIMemo::ItemCount() const { return Memo()->document()->blockCount(); }
 
 void THIMemo::SelectItem(int) {
     QPlainTextEdit* memo = Memo();

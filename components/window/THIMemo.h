@@ -24,14 +24,13 @@ public:
 
 protected:
     // Appends as a new line: a line end first when the last line is not empty.
-    int AddItem(const Bytes& text) override;
+    void AddItem(const Bytes& text) override;
     void ClearItems() override;
+    int ItemCount() const override;
     // Puts the caret at the end and scrolls it into view.
     void SelectItem(int index) override;
 
 private:
     QPlainTextEdit* Memo() const;
     void UserChanged();
-
-    bool programmatic_ = false;  // set while the component itself changes the text
 };

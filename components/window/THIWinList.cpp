@@ -5,8 +5,8 @@
 void THIWinList::doAdd(TData& d, uint16_t) {
     const Bytes text = ReadString(d, Str);
     if (!Control) return;
-    const int index = AddItem(text);
-    if (SelectAdded) SelectItem(index);
+    AddItem(text);
+    if (SelectAdded) SelectItem(ItemCount() - 1);
     RaiseNull(onChange);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QScopedValueRollback>
 #include <QString>
 
 #include "components/window/THIWin.h"
@@ -12,8 +13,8 @@ public:
     using THIWin::THIWin;
 
     // Method point: appends the Str value (the incoming string when unconnected) as an item;
-    // with SelectAdded that item becomes current and is scrolled into view; then onChange
-    // with nothing.
+    // with SelectAdded the last item becomes current and is scrolled into view (in a sorted
+    // control that need not be the one just added); then onChange with nothing.
     void doAdd(TData& d, uint16_t index);
     // Method point: removes every item, then onChange with nothing.
     void doClear(TData& d, uint16_t index);
@@ -24,9 +25,10 @@ public:
     THI_Event onChange;  // NULL after doAdd and doClear
 
 protected:
-    // Appends (or, in a sorted control, inserts) one item; returns where it landed.
-    virtual int AddItem(const Bytes& text) = 0;
+    // Appends (or, in a sorted control, inserts) one item.
+    virtual void AddItem(const Bytes& text) = 0;
     virtual void ClearItems() = 0;
+    virtual int ItemCount() const = 0;
     virtual void SelectItem(int index) = 0;
 
     // Raises `onClick` for the item the user made current: its index, or with SelectMode 1
@@ -40,6 +42,13 @@ protected:
         const QByteArray text = index >= 0 ? itemText() : QByteArray();
         RaiseString(onClick, Bytes(std::string_view(text.constData(), static_cast<size_t>(text.size()))));
     }
+
+    // Marks, for as long as the returned guard lives, that the component itself is changing
+    // its items or text: the control's change signals are then no choice of the user's.
+    [[nodiscard]] QScopedValueRollback<bool> ChangingItself() {
+        return QScopedValueRollback<bool>(changingItself_, true);
+    }
+    bool IsChangingItself() const { return changingItself_; }
 
     // Replaces every item by the lines of `strings` (lines as TStrList::SetText splits them);
     // an empty text leaves the control empty.
@@ -59,4 +68,7 @@ protected:
         }
         return low;
     }
+
+private:
+    bool changingItself_ = false;
 };

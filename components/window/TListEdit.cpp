@@ -13,11 +13,11 @@
 #include "components/window/StringTableModel.h"
 #include "components/window/StringTableRows.h"
 #include "components/window/StringTableView.h"
+#include "objlib/qt/EventDelivery.h"
 #include "objlib/qt/QtText.h"
+#include "objlib/qt/VirtualKey.h"
 
 namespace {
-
-constexpr int kEnterKey = 13;
 
 bool IsModifierKey(int key) { return key == 16 || key == 17 || key == 18 || key == 91 || key == 92; }
 
@@ -149,7 +149,7 @@ int TListEdit::ColumnUnderPointer() const {
 }
 
 void TListEdit::ListKeyDown(int& key) {
-    if (key == kEnterKey) {
+    if (key == VirtualKey::Enter) {
         key = 0;
         Open();
         return;
@@ -183,8 +183,7 @@ bool TListEdit::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) return BoxKeyPress(box, static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::KeyRelease) {
         // The box's keys stay in the box: the list would take them as its own.
-        static_cast<QObject*>(box)->event(event);
-        event->accept();
+        DeliverHere(box, event);
         return true;
     }
     return false;
@@ -210,8 +209,7 @@ bool TListEdit::BoxKeyPress(QLineEdit* box, QKeyEvent* key) {
         return true;
     }
     default:
-        static_cast<QObject*>(box)->event(key);
-        key->accept();
+        DeliverHere(box, key);
         return true;
     }
 }

@@ -63,7 +63,7 @@ public:
     void SetEvents(TControlEvents* events) { events_ = events; }
     TControlEvents* Events() const { return events_; }
 
-    // ---- Placement: pixels, relative to the parent's client area -------------------------------
+    // ---- Placement: pixels, relative to the parent's client area (TControlPlacement.cpp) -------
     void SetBounds(int left, int top, int width, int height);
     void SetAlign(uint8_t align);
     // A bar of splitter.Width pixels on the inner edge of this docked window; dragging it
@@ -74,7 +74,7 @@ public:
     // order, then the client ones in what is left.
     void Realign();
 
-    // ---- Look ----------------------------------------------------------------------------------
+    // ---- Look (TControlLook.cpp) ---------------------------------------------------------------
     // A colour property value (0x00BBGGRR or 0xFF000000 + system colour) as the background.
     void SetColor(uint32_t color);
     uint32_t Color() const { return color_; }
@@ -86,10 +86,12 @@ public:
     // 0 sunken edge, 1 flat single border, 2 the widget's own frame (only frames of QFrame
     // kinds change; other widgets keep theirs).
     void SetFrame(uint8_t ctl3d);
-    void SetEnabled(bool enabled);
-    void SetVisible(bool visible);
     // 0 the widget's own cursor; otherwise a platform cursor number (IDC_ARROW 32512, ...).
     void SetCursor(uint32_t cursor);
+
+    // ---- Behaviour -----------------------------------------------------------------------------
+    void SetEnabled(bool enabled);
+    void SetVisible(bool visible);
     // Empty text: no tooltip.
     void SetHint(std::string_view cp1251);
     // > 0 a TAB stop at that place among its siblings, 0 the default order, < 0 not a TAB stop.
@@ -99,9 +101,17 @@ private:
     friend class TControlFilter;
     friend class TSplitterBar;
 
+    // The viewport of a scrolling view, which gets the view's mouse events; nil for others.
+    static QWidget* ViewportOf(QWidget* widget);
+
+    // ---- Event delivery (TControlInput.cpp) ---------------------------------------------------
+    // The filter that feeds the widget's (and its viewport's) events to HandleEvent.
+    static std::unique_ptr<QObject> CreateEventFilter(TControl& control);
     bool HandleEvent(QObject* watched, QEvent* event);
     bool HandleKey(QKeyEvent* event);
     bool IsMouseSource(const QObject* watched) const;
+
+    // ---- The splitter bar's side of placement -------------------------------------------------
     void DragSplitter(int startSize, int delta);
     void PlaceSplitterBar(int x, int y, int w, int h);
 

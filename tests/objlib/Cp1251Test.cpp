@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "objlib/Cp1251.h"
+#include "objlib/Cp1251Literal.h"
 
 namespace {
 
@@ -22,6 +23,26 @@ TEST(Cp1251Test, CyrillicAndUnwritableText) {
     EXPECT_EQ(out, "\xA8\xB8\xB9 test");
     EXPECT_FALSE(Utf8ToCp1251("日本", out));
     EXPECT_FALSE(Utf8ToCp1251("\xC3", out));  // cut sequence
+}
+
+TEST(Cp1251Test, LiteralsAreConvertedAtCompileTimeAsAtRunTime) {
+    static_assert("Удалить"_cp1251 == "\xD3\xE4\xE0\xEB\xE8\xF2\xFC");
+    struct Case {
+        std::string_view compiled;
+        const char* utf8;
+    };
+    const Case cases[] = {
+        {"Сохранить как..."_cp1251, "Сохранить как..."},
+        {"стандарт\r\nсверху"_cp1251, "стандарт\r\nсверху"},
+        {"Ёё№ «»—"_cp1251, "Ёё№ «»—"},
+        {""_cp1251, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.utf8);
+        std::string runtime;
+        ASSERT_TRUE(Utf8ToCp1251(c.utf8, runtime));
+        EXPECT_EQ(c.compiled, runtime);
+    }
 }
 
 }  // namespace

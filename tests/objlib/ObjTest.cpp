@@ -14,8 +14,7 @@ class Logged : public TObj {
 public:
     explicit Logged(std::vector<std::string>& log) {
         // The handler runs from ~TObj: it may compare the pointer, not use Logged's members.
-        TObj* self = this;
-        OnDestroy = [&log, self](TObj* sender) { log.push_back(sender == self ? "destroy" : "destroy?"); };
+        OnDestroy = {&Destroyed, new Entry{&log, "destroy", this}};
         AddCleanup(&Note, new Entry{&log, "cleanup 1"});
         AddCleanup(&Note, new Entry{&log, "cleanup 2"});
     }
@@ -24,7 +23,13 @@ private:
     struct Entry {
         std::vector<std::string>* log;
         const char* text;
+        const TObj* self = nullptr;
     };
+    static void Destroyed(void* target, TObj* sender) {
+        auto* entry = static_cast<Entry*>(target);
+        entry->log->push_back(sender == entry->self ? entry->text : "destroy?");
+        delete entry;
+    }
     static void Note(void* argument) {
         auto* entry = static_cast<Entry*>(argument);
         entry->log->push_back(entry->text);

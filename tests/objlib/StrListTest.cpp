@@ -1,6 +1,7 @@
 // The string list: its one-text form, guarded index operations, lookup and the list with values.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,32 @@ TEST(StrListTest, AppendedTextKeepsEarlierLines) {
     list.Delete(0);
     EXPECT_EQ(LinesOf(list), (std::vector<std::string>{"b", "added", "c", "d"}));
     list.SetText("", false);
+    EXPECT_EQ(list.Count(), 0);
+}
+
+TEST(StrListTest, StreamIsReadFromItsPositionToItsEnd) {
+    struct Case {
+        const char* name;
+        bool append;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"replacing", false, {"a", "b"}},
+        {"appending", true, {"old", "a", "b"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::istringstream stream("skip\r\na\r\nb\r\n");
+        stream.seekg(6);
+        TStrList list;
+        list.Add("old");
+        list.LoadFromStream(stream, c.append);
+        EXPECT_EQ(LinesOf(list), c.lines);
+    }
+    std::istringstream empty;
+    TStrList list;
+    list.Add("old");
+    list.LoadFromStream(empty, false);
     EXPECT_EQ(list.Count(), 0);
 }
 

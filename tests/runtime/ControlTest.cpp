@@ -182,7 +182,8 @@ TEST_F(SwitchTest, ConnectedStateValueWinsOverTheProperty) {
     EXPECT_EQ(Describe(toggle.Value), "'pulled'");
 }
 
-// A THIFor wired to probes; its onEvent receiver calls doStop in the iteration stopAt.
+// A THIFor wired to probes; its onEvent receiver calls doStop in the iteration stopAt, and
+// starts the loop over once in the iteration restartAt.
 class ForTest : public HooksActiveTest {
 protected:
     void SetUp() override {
@@ -194,6 +195,10 @@ protected:
     void Iteration(TData& d, uint16_t) {
         journal.push_back(Describe(d));
         if (stopAt == d.IntValue) RaiseNull(Point<&THIFor::doStop>(loop, 1));
+        if (restartAt == d.IntValue) {
+            restartAt.reset();
+            Run();
+        }
     }
     void Run(const TData& arriving = Null()) { RaiseEvent(Point<&THIFor::doFor>(loop), arriving); }
 
@@ -201,6 +206,7 @@ protected:
     RecordingProbe stop = Probe("stop");
     RecordingProbe broken = Probe("break");
     std::optional<int32_t> stopAt;
+    std::optional<int32_t> restartAt;
 };
 
 TEST_F(ForTest, CountsFromStartToEnd) {
@@ -245,6 +251,14 @@ TEST_F(ForTest, StopDuringAnIterationEndsTheLoopThere) {
     loop.BreakEvent = true;
     Run();
     EXPECT_EQ(journal, (Journal{"0", "1", "2", "break:NULL"}));
+}
+
+TEST_F(ForTest, ALoopRestartedInsideAnIterationCarriesOnFromTheCounter) {
+    // The inner run leaves Counter beyond the range, so the outer run steps on from there.
+    loop.End = 3;
+    restartAt = 1;
+    Run();
+    EXPECT_EQ(journal, (Journal{"0", "1", "0", "1", "2", "stop:3", "stop:4"}));
 }
 
 TEST_F(ForTest, AStopOutsideTheLoopIsForgotten) {

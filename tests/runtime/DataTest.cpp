@@ -59,6 +59,8 @@ TEST(ConversionTest, StrToReal) {
         SCOPED_TRACE(c.text);
         EXPECT_DOUBLE_EQ(StrToReal(c.text), c.expected);
     }
+    // A NUL byte is one more character to skip, not the end of the text.
+    EXPECT_DOUBLE_EQ(StrToReal(std::string_view("1\0" "5.5", 5)), 15.5);
 }
 
 TEST(ConversionTest, ToStringAndIsNonZero) {
@@ -90,6 +92,40 @@ TEST(BuilderTest, ForwardingBuildersSetTheFlagAndTheEvent) {
     CopyValue(d, s);
     EXPECT_EQ(d.DataType, Tag::String);
     EXPECT_EQ(d.ForwardEvent, nullptr);
+}
+
+TEST(BuilderTest, PassingOnAddsTheFlagSoARecordThatCarriesItLosesIt) {
+    THI_Event ev;
+    TData d = Str("x");
+    ForwardData(d, ev);
+    EXPECT_EQ(d.DataType, Tag::String | ForwardFlag);
+    ForwardData(d, ev);
+    EXPECT_EQ(d.DataType, Tag::String);
+
+    TData flagged = Int(3);
+    flagged.DataType |= ForwardFlag;
+    ForwardCopy(d, ev, flagged);
+    EXPECT_EQ(d.DataType, Tag::Integer);
+    EXPECT_EQ(d.IntValue, 3);
+    EXPECT_EQ(d.ForwardEvent, &ev);
+}
+
+// Passes a stored value on with ForwardCopy, as THIMemory does.
+struct StoredValueRelay {
+    TData stored;
+    THI_Event onData;
+    void doEvent(TData& d, uint16_t) { ForwardCopy(d, onData, stored); }
+};
+
+using ForwardingTest = HooksActiveTest;
+
+TEST_F(ForwardingTest, AStoredValueThatCarriesTheFlagEndsTheDispatch) {
+    RecordingProbe next = Probe("next");
+    StoredValueRelay relay{Int(3), Point<&RecordingProbe::doEvent>(next)};
+    RaiseNull(Point<&StoredValueRelay::doEvent>(relay));
+    relay.stored.DataType |= ForwardFlag;
+    RaiseNull(Point<&StoredValueRelay::doEvent>(relay));
+    EXPECT_EQ(journal, Journal{"next:3"});
 }
 
 }  // namespace

@@ -8,33 +8,7 @@
 
 namespace {
 
-class HooksOn : public ::testing::Test {
-protected:
-    void SetUp() override { ActivateHooks(); }
-    void TearDown() override { DeactivateHooks(); }
-};
-
-// Passes its record on unchanged through the dispatcher's forward loop.
-struct PassThrough {
-    THI_Event onEvent;
-    void doEvent(TData& d, uint16_t) { ForwardData(d, onEvent); }
-};
-
-// Records what reaches it.
-struct Probe {
-    std::vector<TData> seen;
-    std::vector<uint16_t> indexes;
-    void doEvent(TData& d, uint16_t index) {
-        seen.push_back(d);
-        indexes.push_back(index);
-    }
-};
-
-// Answers a fixed value when read.
-struct Source {
-    TData value;
-    void Value(TData& d, uint16_t) { d = value; }
-};
+using HooksOn = HooksActiveTest;
 
 TEST_F(HooksOn, UnconnectedEventRaisesNothing) {
     TData d = Int(1);
@@ -45,15 +19,15 @@ TEST_F(HooksOn, UnconnectedEventRaisesNothing) {
 
 TEST_F(HooksOn, AMillionPassThroughComponentsRunAsALoop) {
     // A recursive dispatch would need megabytes of stack here and crash.
-    std::vector<PassThrough> chain(1000000);
-    Probe end;
-    for (size_t i = 0; i + 1 < chain.size(); ++i) chain[i].onEvent = Point<&PassThrough::doEvent>(chain[i + 1]);
-    chain.back().onEvent = Point<&Probe::doEvent>(end, 3);
-    RaiseString(Point<&PassThrough::doEvent>(chain[0]), "far");
-    ASSERT_EQ(end.seen.size(), 1u);
-    EXPECT_EQ(end.seen[0].StrValue, "far");
-    EXPECT_EQ(end.seen[0].DataType, Tag::String);
-    EXPECT_EQ(end.indexes[0], 3);
+    std::vector<ForwardingRelay> chain(1000000);
+    RecordingProbe end = Probe("end");
+    for (size_t i = 0; i + 1 < chain.size(); ++i)
+        chain[i].onEvent = Point<&ForwardingRelay::doEvent>(chain[i + 1]);
+    chain.back().onEvent = Point<&RecordingProbe::doEvent>(end, 3);
+    RaiseString(Point<&ForwardingRelay::doEvent>(chain[0]), "far");
+    EXPECT_EQ(journal, Journal{"end:'far'"});
+    EXPECT_EQ(end.last.DataType, Tag::String);  // the flag is cleared on arrival
+    EXPECT_EQ(end.lastIndex, 3);
 }
 
 struct Rewriter {
@@ -74,13 +48,13 @@ TEST_F(HooksOn, CallEventSeesDownstreamChangesAndRaiseDoesNot) {
 }
 
 TEST_F(HooksOn, InactiveHooksCarryNothing) {
-    Probe p;
+    RecordingProbe p = Probe("p");
     DeactivateHooks();
-    RaiseInteger(Point<&Probe::doEvent>(p), 1);
-    Source s{Int(9)};
+    RaiseInteger(Point<&RecordingProbe::doEvent>(p), 1);
+    ValueSource s{Int(9)};
     TData d;
-    EXPECT_EQ(ReadInteger(d, Point<&Source::Value>(s)), 0);
-    EXPECT_TRUE(p.seen.empty());
+    EXPECT_EQ(ReadInteger(d, Point<&ValueSource::Value>(s)), 0);
+    EXPECT_TRUE(journal.empty());
 }
 
 TEST_F(HooksOn, ReadStringTakesSuccessiveValuesOfAChain) {
@@ -103,14 +77,14 @@ TEST_F(HooksOn, NonEmptyDefaultsWinOverTheRecord) {
 }
 
 TEST_F(HooksOn, ConnectedPointWinsUnlessItAnswersBreak) {
-    Source s{Str("12")};
+    ValueSource s{Str("12")};
     TData d = Int(7);
-    EXPECT_EQ(ReadInteger(d, Point<&Source::Value>(s), 5), 12);
+    EXPECT_EQ(ReadInteger(d, Point<&ValueSource::Value>(s), 5), 12);
     EXPECT_EQ(d.IntValue, 7);
 
     s.value.DataType = Tag::Break;
-    EXPECT_EQ(ReadInteger(d, Point<&Source::Value>(s), 5), 5);
-    EXPECT_EQ(ReadInteger(d, Point<&Source::Value>(s), 0), 7);
+    EXPECT_EQ(ReadInteger(d, Point<&ValueSource::Value>(s), 5), 5);
+    EXPECT_EQ(ReadInteger(d, Point<&ValueSource::Value>(s), 0), 7);
 }
 
 TEST_F(HooksOn, ReadDataTwiceFromOneUnchainedRecord) {

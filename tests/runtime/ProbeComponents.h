@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -73,11 +74,29 @@ private:
     std::vector<TData> values_;
 };
 
-// Writes "name:record" into the journal for every call.
+// Writes "name:record" into the journal for every call and keeps the last record and index;
+// then runs `then`, when a test gives it one (to stop a walk from inside it, say). As a value
+// point it answers the last record it got, so it can stand in for a memory.
 struct RecordingProbe {
     Journal* journal;
     std::string name;
-    void doEvent(TData& d, uint16_t) { journal->push_back(name + ":" + Describe(d)); }
+    std::function<void()> then = nullptr;
+    TData last = {};
+    uint16_t lastIndex = 0;
+
+    void doEvent(TData& d, uint16_t index) {
+        last = d;
+        lastIndex = index;
+        journal->push_back(name + ":" + Describe(d));
+        if (then) then();
+    }
+    void Value(TData& d, uint16_t) { CopyValue(d, last); }
+};
+
+// Passes what it receives on with ForwardData, as the routing components do.
+struct ForwardingRelay {
+    THI_Event onEvent;
+    void doEvent(TData& d, uint16_t) { ForwardData(d, onEvent); }
 };
 
 // Records its call, then overwrites the record it was given and passes that on to onEvent.
@@ -97,6 +116,19 @@ struct ValueSource {
     TData value;
     void Value(TData& d, uint16_t) { d = value; }
 };
+
+// A value point that answers the given records one after the other, and counts the reads.
+struct SequenceSource {
+    std::vector<TData> values;
+    size_t reads = 0;
+    void Value(TData& d, uint16_t) { d = values.at(reads++); }
+};
+
+inline SequenceSource IntegerSequence(const std::vector<int32_t>& values) {
+    SequenceSource source;
+    for (int32_t v : values) source.values.push_back(Int(v));
+    return source;
+}
 
 // The hooks are on for every test, as after start-up; the journal starts empty.
 class HooksActiveTest : public ::testing::Test {

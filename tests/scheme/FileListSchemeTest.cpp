@@ -81,6 +81,17 @@ TEST_F(FileListSchemeTest, SaveAndLoadGiveTheSameList) {
     EXPECT_EQ(recorder.log, (std::vector<std::string>{"<clear>", "file", "y"}));
 }
 
+TEST_F(FileListSchemeTest, ABlankLineOfTheListFileKeepsNamesAtTheirPaths) {
+    WriteFileBytes("filename.ini", "/a.ltx\r\n\r\n/b.ltx\r\n");
+    Call(3);
+    EXPECT_EQ(recorder.log, (std::vector<std::string>{"<clear>", "a", "", "b"}));
+
+    recorder.log.clear();
+    SetFileIndex(2);  // the third name, b
+    Call(6);
+    EXPECT_EQ(recorder.log, (std::vector<std::string>{"open /b.ltx"}));
+}
+
 TEST_F(FileListSchemeTest, LoadingWithoutAListFileEmptiesTheList) {
     Drop({"/a.ltx"});
     recorder.log.clear();

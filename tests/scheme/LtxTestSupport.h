@@ -1,9 +1,13 @@
-// Helpers for the LTX scheme tests: temporary files and an opened document's rows.
+// Helpers for the LTX scheme tests: temporary files, an opened document's rows, and the
+// fixture the parser and writer tests share.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "runtime/Dispatch.h"
 #include "tools/LtxDocument.h"
 
 // A fresh directory under /tmp, removed with everything in it at the end of the scope.
@@ -40,3 +44,12 @@ public:
 Parsed ParseFile(const std::string& path);
 // Writes `text` to a temporary file and opens it.
 Parsed ParseText(const std::string& text);
+
+// The hooks on, as after start-up, and a fresh directory for the files a test reads and writes.
+class LtxSchemeTest : public ::testing::Test {
+protected:
+    void SetUp() override { ActivateHooks(); }
+    void TearDown() override { DeactivateHooks(); }
+
+    TempDir dir;
+};

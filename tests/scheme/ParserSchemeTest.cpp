@@ -3,15 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "LtxTestSupport.h"
-#include "runtime/Dispatch.h"
+#include "runtime/MultiElement.h"
+#include "scheme/TClassMultiElementEx_12D3344.h"
+#include "tests/runtime/ProbeComponents.h"
 
 namespace {
 
-class ParserSchemeTest : public ::testing::Test {
-protected:
-    void SetUp() override { ActivateHooks(); }
-    void TearDown() override { DeactivateHooks(); }
-};
+using ParserSchemeTest = LtxSchemeTest;
 
 const std::string kKey = "0#0\tkey\t";
 const std::string kSec = "0#16707055\tsec\t";
@@ -93,9 +91,35 @@ TEST_F(ParserSchemeTest, OddFilesGiveRowsAsTheRulesSay) {
 }
 
 TEST_F(ParserSchemeTest, AMissingFileGivesNoRows) {
-    TempDir dir;
     EXPECT_TRUE(ParseFile(dir.File("missing.ltx")).rows.empty());
     EXPECT_TRUE(ParseFile(dir.File("")).rows.empty());  // a directory
+}
+
+TEST_F(ParserSchemeTest, TheLoadedPathComesOnceBeforeTheFirstRowAlsoForAMissingFile) {
+    Journal journal;
+    RecordingProbe section{&journal, "section"}, row{&journal, "row"}, loaded{&journal, "loaded"};
+    THIMultiElementEx parser{nullptr};
+    parser.SetFactory(&MakeScheme<TClassMultiElementEx_12D3344>);
+    parser.SetEventCount(3);
+    parser.EventPoints[0] = Point<&RecordingProbe::doEvent>(section);
+    parser.EventPoints[1] = Point<&RecordingProbe::doEvent>(row);
+    parser.EventPoints[2] = Point<&RecordingProbe::doEvent>(loaded);
+    auto parse = [&](const std::string& path) {
+        TData d;
+        SetString(d, Bytes(path));
+        parser.doWork(d, 0);
+    };
+
+    const std::string file = dir.File("one.ltx");
+    WriteFileBytes(file, "[s]\r\nk=v\r\n");
+    parse(file);
+    EXPECT_EQ(journal, (Journal{"loaded:'" + file + "'", "section:'s'", "row:'" + kSec + "[s]\t\t'",
+                                "row:'" + kKey + "k\tv\t'"}));
+
+    journal.clear();
+    const std::string missing = dir.File("missing.ltx");
+    parse(missing);
+    EXPECT_EQ(journal, Journal{"loaded:'" + missing + "'"});
 }
 
 }  // namespace

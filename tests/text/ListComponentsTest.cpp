@@ -3,7 +3,6 @@
 
 #include <sys/stat.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,41 +14,12 @@
 
 namespace {
 
-// One raised event as seen by a probe: which probe, the tag and the value as text.
-struct Seen {
-    std::string event;
-    uint8_t tag;
-    std::string value;
-    bool operator==(const Seen&) const = default;
-};
-std::ostream& operator<<(std::ostream& out, const Seen& s) {
-    return out << s.event << "(" << int(s.tag) << " " << s.value << ")";
-}
-
-// Records what reaches it into a log shared by several probes, then runs an optional action.
-struct Probe {
-    std::vector<Seen>* log;
-    std::string name;
-    std::function<void()> then;
-    void doEvent(TData& d, uint16_t) {
-        log->push_back({name, d.Tag(), ToString(d).str()});
-        if (then) then();
-    }
-};
-
-// Answers a fixed value when read.
-struct Source {
-    TData value;
-    void Value(TData& d, uint16_t) { d = value; }
-};
-
-class ListComponentsTest : public ::testing::Test {
+class ListComponentsTest : public HooksActiveTest {
 protected:
     void SetUp() override {
-        ActivateHooks();
-        list.onChange = Point<&Probe::doEvent>(changed);
+        HooksActiveTest::SetUp();
+        list.onChange = Point<&RecordingProbe::doEvent>(changed);
     }
-    void TearDown() override { DeactivateHooks(); }
 
     void Call(void (THIStrList::*method)(TData&, uint16_t), TData d) { (list.*method)(d, 0); }
     std::vector<std::string> Lines() const {
@@ -59,18 +29,17 @@ protected:
     }
     THI_Event ArrayOfList() { return Point<&THIStrList::Array>(list); }
 
-    std::vector<Seen> log;
-    Probe changed{&log, "onChange", {}};
+    RecordingProbe changed = Probe("onChange");
     THIStrList list;
 };
 
 TEST_F(ListComponentsTest, AddTakesStrOrTheIncomingValue) {
-    Source source{Str("from Str")};
+    ValueSource source{Str("from Str")};
     Call(&THIStrList::doAdd, Str("incoming"));
-    list.Str = Point<&Source::Value>(source);
+    list.Str = Point<&ValueSource::Value>(source);
     Call(&THIStrList::doAdd, Str("ignored"));
     EXPECT_EQ(Lines(), (std::vector<std::string>{"incoming", "from Str"}));
-    EXPECT_EQ(log, (std::vector<Seen>{{"onChange", Tag::Null, ""}, {"onChange", Tag::Null, ""}}));
+    EXPECT_EQ(journal, (Journal{"onChange:NULL", "onChange:NULL"}));
 }
 
 TEST_F(ListComponentsTest, DeleteOnlyAnIndexInRange) {
@@ -93,10 +62,10 @@ TEST_F(ListComponentsTest, DeleteOnlyAnIndexInRange) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         list.Strings = "0\r\n1\r\n2\r\n3\r\n4";
-        log.clear();
+        journal.clear();
         Call(&THIStrList::doDelete, c.index);
         EXPECT_EQ(Lines(), c.left);
-        EXPECT_EQ(log.size(), c.left == all ? 0u : 1u);
+        EXPECT_EQ(journal.size(), c.left == all ? 0u : 1u);
     }
 }
 
@@ -104,7 +73,7 @@ TEST_F(ListComponentsTest, ClearRaisesChange) {
     list.Strings = "a\nb";
     Call(&THIStrList::doClear, TData{});
     EXPECT_EQ(list.Lines().Count(), 0);
-    EXPECT_EQ(log.size(), 1u);
+    EXPECT_EQ(journal.size(), 1u);
 }
 
 class ListFileTest : public ListComponentsTest {
@@ -118,12 +87,12 @@ TEST_F(ListFileTest, SaveThenLoadThroughTheFileNameProperty) {
     list.Strings = "C:\\a.ltx\nC:\\b.ltx";
     Call(&THIStrList::doSave, TData{});
     EXPECT_EQ(ScratchDir::ReadFile(dir / "filename.ini"), "C:\\a.ltx\r\nC:\\b.ltx\r\n");
-    EXPECT_TRUE(log.empty());
+    EXPECT_TRUE(journal.empty());
 
     list.Strings = "";
     Call(&THIStrList::doLoad, Str("ignored: the property wins"));
     EXPECT_EQ(Lines(), (std::vector<std::string>{"C:\\a.ltx", "C:\\b.ltx"}));
-    EXPECT_EQ(log.size(), 1u);
+    EXPECT_EQ(journal.size(), 1u);
 }
 
 TEST_F(ListFileTest, LoadPathFromThePointOrTheIncomingValue) {
@@ -135,8 +104,8 @@ TEST_F(ListFileTest, LoadPathFromThePointOrTheIncomingValue) {
     EXPECT_EQ(Lines(), std::vector<std::string>{"one"});
 
     list.FileName = "unused.ini";
-    Source source{Str(two.str().c_str())};
-    list.FileNamePoint = Point<&Source::Value>(source);
+    ValueSource source{Str(two.str().c_str())};
+    list.FileNamePoint = Point<&ValueSource::Value>(source);
     Call(&THIStrList::doLoad, TData{});
     EXPECT_EQ(Lines(), std::vector<std::string>{"two"});
 }
@@ -147,10 +116,10 @@ TEST_F(ListFileTest, LoadOfAFolderOrMissingFileChangesNothing) {
     for (const char* name : {"folder", "missing.ltx"}) {
         SCOPED_TRACE(name);
         list.Strings = "kept";
-        log.clear();
+        journal.clear();
         Call(&THIStrList::doLoad, Str((dir / name).c_str()));
         EXPECT_EQ(Lines(), std::vector<std::string>{"kept"});
-        EXPECT_TRUE(log.empty());
+        EXPECT_TRUE(journal.empty());
     }
 }
 
@@ -181,7 +150,7 @@ TEST_F(ListComponentsTest, ArrayWorksOnTheLines) {
     TData added = Str("c");
     ArrayAdd(*array, added);
     EXPECT_EQ(Lines(), (std::vector<std::string>{"42", "b", "c"}));
-    EXPECT_TRUE(log.empty());
+    EXPECT_TRUE(journal.empty());
 }
 
 // ---- THIArrayEnum -------------------------------------------------------------------------
@@ -192,35 +161,35 @@ protected:
         ListComponentsTest::SetUp();
         list.Strings = "a\r\nb\r\nc";
         walker.Array = ArrayOfList();
-        walker.onItem = Point<&Probe::doEvent>(item);
-        walker.onEndEnum = Point<&Probe::doEvent>(end);
-        walker.onBreak = Point<&Probe::doEvent>(broken);
+        walker.onItem = Point<&RecordingProbe::doEvent>(item);
+        walker.onEndEnum = Point<&RecordingProbe::doEvent>(end);
+        walker.onBreak = Point<&RecordingProbe::doEvent>(broken);
     }
     void Walk() {
         TData d = Int(7);
         CallEvent(Point<&THIArrayEnum::doEnum>(walker), d);
     }
-    static Seen Item(const char* s) { return {"onItem", Tag::String, s}; }
+    static std::string Item(const char* s) { return std::string("onItem:'") + s + "'"; }
 
     THIArrayEnum walker;
-    Probe item{&log, "onItem", {}};
-    Probe end{&log, "onEndEnum", {}};
-    Probe broken{&log, "onBreak", {}};
-    const Seen endSeen{"onEndEnum", Tag::Integer, "7"};
+    RecordingProbe item = Probe("onItem");
+    RecordingProbe end = Probe("onEndEnum");
+    RecordingProbe broken = Probe("onBreak");
+    const std::string endSeen = "onEndEnum:7";
 };
 
 TEST_F(ArrayEnumTest, WalksForwardOrBackwardThenEnds) {
     Walk();
-    EXPECT_EQ(log, (std::vector<Seen>{Item("a"), Item("b"), Item("c"), endSeen}));
+    EXPECT_EQ(journal, (Journal{Item("a"), Item("b"), Item("c"), endSeen}));
     TData index;
     walker.Index(index, 0);
     EXPECT_EQ(index.Tag(), Tag::Integer);
     EXPECT_EQ(index.IntValue, 3);  // the index tried last
 
-    log.clear();
+    journal.clear();
     walker.Backward = 1;
     Walk();
-    EXPECT_EQ(log, (std::vector<Seen>{Item("c"), Item("b"), Item("a"), endSeen}));
+    EXPECT_EQ(journal, (Journal{Item("c"), Item("b"), Item("a"), endSeen}));
 }
 
 TEST_F(ArrayEnumTest, StopDuringTheFirstItem) {
@@ -229,17 +198,17 @@ TEST_F(ArrayEnumTest, StopDuringTheFirstItem) {
         walker.doStop(d, 1);
     };
     Walk();
-    EXPECT_EQ(log, (std::vector<Seen>{Item("a"), endSeen}));
+    EXPECT_EQ(journal, (Journal{Item("a"), endSeen}));
 
-    log.clear();
+    journal.clear();
     walker.UseBreak = 1;
     Walk();
-    EXPECT_EQ(log, (std::vector<Seen>{Item("a"), {"onBreak", Tag::Integer, "7"}}));
+    EXPECT_EQ(journal, (Journal{Item("a"), "onBreak:7"}));
 
-    log.clear();  // the stop flag does not outlive its walk
+    journal.clear();  // the stop flag does not outlive its walk
     item.then = nullptr;
     Walk();
-    EXPECT_EQ(log.size(), 4u);
+    EXPECT_EQ(journal.size(), 4u);
 }
 
 TEST_F(ArrayEnumTest, ReachesElementsAddedDuringTheWalk) {
@@ -247,18 +216,18 @@ TEST_F(ArrayEnumTest, ReachesElementsAddedDuringTheWalk) {
         if (list.Lines().Count() < 5) list.Lines().Add("new");
     };
     Walk();
-    EXPECT_EQ(log, (std::vector<Seen>{Item("a"), Item("b"), Item("c"), Item("new"), Item("new"), endSeen}));
+    EXPECT_EQ(journal, (Journal{Item("a"), Item("b"), Item("c"), Item("new"), Item("new"), endSeen}));
 }
 
 TEST_F(ArrayEnumTest, EmptyArrayOnlyEndsAndNoArrayRaisesNothing) {
     list.Strings = "";
     Walk();
-    EXPECT_EQ(log, std::vector<Seen>{endSeen});
+    EXPECT_EQ(journal, Journal{endSeen});
 
-    log.clear();
+    journal.clear();
     walker.Array = THI_Event{};
     Walk();
-    EXPECT_TRUE(log.empty());
+    EXPECT_TRUE(journal.empty());
 }
 
 // ---- THIArrayRW ---------------------------------------------------------------------------
@@ -269,7 +238,7 @@ protected:
         ListComponentsTest::SetUp();
         list.Strings = "a\r\nb\r\nc";
         reader.Array = ArrayOfList();
-        reader.onRead = Point<&Probe::doEvent>(read);
+        reader.onRead = Point<&RecordingProbe::doEvent>(read);
     }
     // Calls doRead as a connection would; returns the record as the caller sees it afterwards.
     TData ReadAt(TData index) {
@@ -283,40 +252,40 @@ protected:
     }
 
     THIArrayRW reader;
-    Probe read{&log, "onRead", {}};
+    RecordingProbe read = Probe("onRead");
 };
 
 TEST_F(ArrayRWTest, ReadsTheElementAtTheIndex) {
     TData after = ReadAt(Int(1));
-    EXPECT_EQ(log, (std::vector<Seen>{{"onRead", Tag::String, "b"}}));
+    EXPECT_EQ(journal, (Journal{"onRead:'b'"}));
     EXPECT_EQ(after.StrValue, "b");  // raised on return: the caller's record became the item
     EXPECT_EQ(LastItem(), "b");
 
-    log.clear();
+    journal.clear();
     ReadAt(Str("2"));
-    EXPECT_EQ(log, (std::vector<Seen>{{"onRead", Tag::String, "c"}}));
+    EXPECT_EQ(journal, (Journal{"onRead:'c'"}));
 }
 
 TEST_F(ArrayRWTest, IndexOutOfRangeRaisesNothing) {
     ReadAt(Int(0));
-    log.clear();
+    journal.clear();
     for (TData bad : {Int(3), Int(-1), Str("x"), TData{}}) {
         ReadAt(bad);
-        EXPECT_TRUE(log.empty());
+        EXPECT_TRUE(journal.empty());
         EXPECT_EQ(LastItem(), "a");
     }
     reader.Array = THI_Event{};
     ReadAt(Int(0));
-    EXPECT_TRUE(log.empty());
+    EXPECT_TRUE(journal.empty());
 }
 
 TEST_F(ArrayRWTest, IndexPointWinsOverPropertyWinsOverIncoming) {
     reader.Index = Int(2);
     ReadAt(Int(0));
-    Source source{Int(1)};
-    reader.IndexPoint = Point<&Source::Value>(source);
+    ValueSource source{Int(1)};
+    reader.IndexPoint = Point<&ValueSource::Value>(source);
     ReadAt(Int(0));
-    EXPECT_EQ(log, (std::vector<Seen>{{"onRead", Tag::String, "c"}, {"onRead", Tag::String, "b"}}));
+    EXPECT_EQ(journal, (Journal{"onRead:'c'", "onRead:'b'"}));
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // The nine string components wired to small recording probes, as the schemes wire them.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,57 +13,25 @@
 #include "components/text/THIReplace.h"
 #include "components/text/THIStrPart.h"
 #include "components/text/THITrim.h"
+#include "tests/runtime/ProbeComponents.h"
 
 namespace {
 
-// Writes every value it receives into a shared log as "label:text", so that the order of
-// calls across several probes can be checked; answers the last value as a value point.
-struct Probe {
-    std::vector<std::string>* log;
-    std::string label;
-    TData last;
-
-    void doEvent(TData& d, uint16_t) {
-        last = d;
-        log->push_back(label + ":" + ToString(d).str());
+// The replace component's Skip point: answers the given sequence and notes the position of
+// the occurrence each answer is asked for.
+struct SkipAnswers {
+    THIReplace* replace;
+    SequenceSource answers;
+    std::vector<int32_t> positions;
+    void Value(TData& d, uint16_t index) {
+        positions.push_back(replace->Position);
+        answers.Value(d, index);
     }
-    void Value(TData& d, uint16_t) { CopyValue(d, last); }
 };
 
-// Passes what it receives on by forwarding, like the routing components do.
-struct Relay {
-    THI_Event onEvent;
-    void doEvent(TData& d, uint16_t) { ForwardData(d, onEvent); }
-};
-
-// A value point whose answer the test decides.
-struct Answer {
-    std::function<void(TData&)> answer;
-    void Value(TData& d, uint16_t) { answer(d); }
-};
-
-Answer Text(const char* s) {
-    return Answer{[text = Bytes(s)](TData& d) { SetString(d, text); }};
-}
-
-// Answers the given integers one after the other.
-Answer Integers(std::vector<int32_t> values) {
-    return Answer{[values, next = size_t{0}](TData& d) mutable { SetInteger(d, values.at(next++)); }};
-}
-
-TData StrValue(const char* s) {
-    TData d;
-    SetString(d, s);
-    return d;
-}
-
-class StringComponentsTest : public ::testing::Test {
+class StringComponentsTest : public HooksActiveTest {
 protected:
-    void SetUp() override { ActivateHooks(); }
-    void TearDown() override { DeactivateHooks(); }
-
-    THI_Event To(Probe& probe) { return Point<&Probe::doEvent>(probe); }
-    Probe MakeProbe(const char* label) { return Probe{&log, label, {}}; }
+    THI_Event To(RecordingProbe& probe) { return Point<&RecordingProbe::doEvent>(probe); }
 
     // Calls a method point through the dispatcher as a connection would; returns the caller's
     // record afterwards, which holds what a method passed on on return.
@@ -73,11 +40,7 @@ protected:
         CallEvent(Point<Method>(component), d);
         return d;
     }
-
-    std::vector<std::string> log;
 };
-
-using Log = std::vector<std::string>;
 
 // ---- THIStrPart --------------------------------------------------------------------------
 
@@ -85,40 +48,40 @@ TEST_F(StringComponentsTest, StrPartSplitsAtTheFirstSeparator) {
     struct Case {
         const char* separator;
         const char* input;
-        Log expected;
+        Journal expected;
     };
     const Case cases[] = {
-        {";", "a=1;c", {"split:a=1", "part:c"}},
-        {";", "a;", {"split:a", "part:"}},
-        {";", ";x", {"split:", "part:x"}},
-        {";", "a;b;c", {"split:a", "part:b;c"}},
-        {";", "abc", {"none:abc"}},
-        {";", "", {"none:"}},
-        {"\t", "key\tname\tvalue", {"split:key", "part:name\tvalue"}},
-        {"=>", "a=b", {"none:a=b"}},  // the whole separator must occur
-        {"=>", "a=>b", {"split:a", "part:>b"}},  // but only its first character splits
+        {";", "a=1;c", {"split:'a=1'", "part:'c'"}},
+        {";", "a;", {"split:'a'", "part:''"}},
+        {";", ";x", {"split:''", "part:'x'"}},
+        {";", "a;b;c", {"split:'a'", "part:'b;c'"}},
+        {";", "abc", {"none:'abc'"}},
+        {";", "", {"none:''"}},
+        {"\t", "key\tname\tvalue", {"split:'key'", "part:'name\tvalue'"}},
+        {"=>", "a=b", {"none:'a=b'"}},  // the whole separator must occur
+        {"=>", "a=>b", {"split:'a'", "part:'>b'"}},  // but only its first character splits
         {"", "a;b", {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "'" << c.input << "' at '" << c.separator << "'");
-        log.clear();
-        Probe split = MakeProbe("split"), part = MakeProbe("part"), none = MakeProbe("none");
+        journal.clear();
+        RecordingProbe split = Probe("split"), part = Probe("part"), none = Probe("none");
         THIStrPart cut;
         cut.Char = c.separator;
         cut.onSplit = To(split);
         cut.onPart = To(part);
         cut.onNotFound = To(none);
-        TData after = Call<&THIStrPart::doSplit>(cut, StrValue(c.input));
-        EXPECT_EQ(log, c.expected);
+        TData after = Call<&THIStrPart::doSplit>(cut, Str(c.input));
+        EXPECT_EQ(journal, c.expected);
         // onPart and onNotFound are passed on through the caller's record, not raised from inside.
         if (!c.expected.empty() && !c.expected.back().starts_with("split:")) {
             EXPECT_EQ(after.Tag(), Tag::String);
-            EXPECT_EQ(after.StrValue.str(), c.expected.back().substr(5));
+            EXPECT_EQ(Describe(after), c.expected.back().substr(5));
         }
         if (!c.expected.empty() && c.expected[0].starts_with("split:")) {
             TData left;
             cut.LeftPoint(left, 0);
-            EXPECT_EQ("split:" + left.StrValue.str(), c.expected[0]);
+            EXPECT_EQ("split:" + Describe(left), c.expected[0]);
         }
     }
 }
@@ -126,26 +89,26 @@ TEST_F(StringComponentsTest, StrPartSplitsAtTheFirstSeparator) {
 TEST_F(StringComponentsTest, StrPartRunsEverythingBehindOnSplitBeforeOnPart) {
     // The key-row builder's pattern: the key is stored from onSplit, and the row is formatted
     // from onPart with the stored key, so the store must have happened by then.
-    Probe keyMemory = MakeProbe("key");
-    Relay relay{To(keyMemory)};
-    Probe row = MakeProbe("row");
+    RecordingProbe keyMemory = Probe("key");
+    ForwardingRelay relay{To(keyMemory)};
+    RecordingProbe row = Probe("row");
     THIFormatStr format;
     format.Mask = "%1|%2";
     format.SetDataCount(2);
     format.SkipInserted = 1;
-    format.Str[0] = Point<&Probe::Value>(keyMemory);
+    format.Str[0] = Point<&RecordingProbe::Value>(keyMemory);
     format.onFString = To(row);
     THIStrPart cut;
     cut.Char = "=";
-    cut.onSplit = Point<&Relay::doEvent>(relay);
+    cut.onSplit = Point<&ForwardingRelay::doEvent>(relay);
     cut.onPart = Point<&THIFormatStr::doString>(format);
 
-    Call<&THIStrPart::doSplit>(cut, StrValue("key=value"));
-    EXPECT_EQ(log, (Log{"key:key", "row:key|value"}));
+    Call<&THIStrPart::doSplit>(cut, Str("key=value"));
+    EXPECT_EQ(journal, (Journal{"key:'key'", "row:'key|value'"}));
 }
 
 TEST_F(StringComponentsTest, StrPartPartsShareTheInputBytes) {
-    Probe part = MakeProbe("part");
+    RecordingProbe part = Probe("part");
     THIStrPart cut;
     cut.Char = ";";
     cut.onPart = To(part);
@@ -182,11 +145,12 @@ TEST_F(StringComponentsTest, FormatStrFillsPlaceholdersAndLeavesTheRest) {
         {"%1 %%", 0, "%1 %%"},        // no data points: the mask as it is
         {"%1", -1, "%1"},
     };
-    Answer k = Text("k"), v = Text("v"), x = Text("x");
-    const THI_Event values[] = {Point<&Answer::Value>(k), Point<&Answer::Value>(v), Point<&Answer::Value>(x)};
+    ValueSource k{Str("k")}, v{Str("v")}, x{Str("x")};
+    const THI_Event values[] = {Point<&ValueSource::Value>(k), Point<&ValueSource::Value>(v),
+                                Point<&ValueSource::Value>(x)};
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "mask '" << c.mask << "' DataCount " << c.dataCount);
-        Probe out = MakeProbe("out");
+        RecordingProbe out = Probe("out");
         THIFormatStr format;
         format.Mask = c.mask;
         format.SetDataCount(c.dataCount);
@@ -220,14 +184,14 @@ TEST_F(StringComponentsTest, FormatStrScansInsertedTextOnlyWhenAskedTo) {
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "mask '" << c.mask << "' values '" << c.first << "', '" << c.second
                                           << "' SkipInserted " << int(c.skipInserted));
-        Probe out = MakeProbe("out");
-        Answer first = Text(c.first), second = Text(c.second);
+        RecordingProbe out = Probe("out");
+        ValueSource first{Str(c.first)}, second{Str(c.second)};
         THIFormatStr format;
         format.Mask = c.mask;
         format.SetDataCount(2);
         format.SkipInserted = c.skipInserted;
-        format.Str[0] = Point<&Answer::Value>(first);
-        format.Str[1] = Point<&Answer::Value>(second);
+        format.Str[0] = Point<&ValueSource::Value>(first);
+        format.Str[1] = Point<&ValueSource::Value>(second);
         format.onFString = To(out);
         Call<&THIFormatStr::doString>(format, TData());
         EXPECT_EQ(out.last.StrValue, c.expected);
@@ -249,15 +213,15 @@ TEST_F(StringComponentsTest, FormatStrUnconnectedPointsTakeChainValuesInTheOrder
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "mask '" << c.mask << "'");
-        Probe out = MakeProbe("out");
-        Answer fixed = Text("V");
+        RecordingProbe out = Probe("out");
+        ValueSource fixed{Str("V")};
         THIFormatStr format;
         format.Mask = c.mask;
         format.SetDataCount(4);
         format.SkipInserted = c.skipInserted;
-        format.Str[1] = Point<&Answer::Value>(fixed);
+        format.Str[1] = Point<&ValueSource::Value>(fixed);
         format.onFString = To(out);
-        TData third = StrValue("c"), second = StrValue("b"), first = StrValue("a");
+        TData third = Str("c"), second = Str("b"), first = Str("a");
         second.Next = &third;
         first.Next = &second;
         Call<&THIFormatStr::doString>(format, first);
@@ -267,17 +231,18 @@ TEST_F(StringComponentsTest, FormatStrUnconnectedPointsTakeChainValuesInTheOrder
 
 TEST_F(StringComponentsTest, FormatStrTakesItsMaskFromDoMask) {
     // The writer's pattern: the mask is chosen for each row, then the row is formatted.
-    Probe out = MakeProbe("out");
-    Answer name = Text("name"), value = Text("1"), comment = Text("");
+    RecordingProbe out = Probe("out");
+    ValueSource name{Str("name")}, value{Str("1")}, comment{Str("")};
     THIFormatStr format;
     format.Mask = "%1-%2-%3";
     format.SetDataCount(3);
     format.SkipInserted = 1;
-    format.Str = {Point<&Answer::Value>(name), Point<&Answer::Value>(value), Point<&Answer::Value>(comment)};
+    format.Str = {Point<&ValueSource::Value>(name), Point<&ValueSource::Value>(value),
+                  Point<&ValueSource::Value>(comment)};
     format.onFString = To(out);
 
-    Call<&THIFormatStr::doMask>(format, StrValue("\t%1 = %2\t;%3"));
-    EXPECT_TRUE(log.empty());
+    Call<&THIFormatStr::doMask>(format, Str("\t%1 = %2\t;%3"));
+    EXPECT_TRUE(journal.empty());
     Call<&THIFormatStr::doString>(format, TData());
     EXPECT_EQ(out.last.StrValue, "\tname = 1\t;");
 
@@ -291,7 +256,7 @@ TEST_F(StringComponentsTest, FormatStrTakesItsMaskFromDoMask) {
 }
 
 TEST_F(StringComponentsTest, FormatStrRaisesAMaskWithoutPlaceholdersAsItIs) {
-    Probe out = MakeProbe("out");
+    RecordingProbe out = Probe("out");
     THIFormatStr format;
     format.Mask = "no placeholders here%";
     format.SetDataCount(1);
@@ -323,16 +288,16 @@ TEST_F(StringComponentsTest, ReplaceReplacesEveryOccurrenceWithoutSearchingInser
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "'" << c.sub << "' -> '" << c.dst << "' in '" << c.input << "'");
-        Probe out = MakeProbe("out");
+        RecordingProbe out = Probe("out");
         THIReplace replace;
         replace.SubStr = c.sub;
         replace.DestStr = c.dst;
         replace.onReplace = To(out);
-        TData after = Call<&THIReplace::doReplace>(replace, StrValue(c.input));
-        EXPECT_EQ(log, (Log{std::string("out:") + c.expected}));
+        TData after = Call<&THIReplace::doReplace>(replace, Str(c.input));
+        EXPECT_EQ(journal, (Journal{std::string("out:'") + c.expected + "'"}));
         EXPECT_EQ(replace.Result, c.expected);
         EXPECT_EQ(after.StrValue, c.expected);  // passed on on return
-        log.clear();
+        journal.clear();
     }
 }
 
@@ -366,17 +331,12 @@ TEST_F(StringComponentsTest, ReplaceAsksSkipAtEachOccurrenceOfTheTextBeingBuilt)
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "'" << c.sub << "' -> '" << c.dst << "' in '" << c.input << "'");
         THIReplace replace;
-        std::vector<int32_t> positions;
-        Answer skips = Integers(c.skips);
-        Answer skip{[&](TData& d) {
-            positions.push_back(replace.Position);
-            skips.answer(d);
-        }};
+        SkipAnswers skip{&replace, IntegerSequence(c.skips), {}};
         replace.SubStr = c.sub;
         replace.DestStr = c.dst;
-        replace.Skip = Point<&Answer::Value>(skip);
-        TData after = Call<&THIReplace::doReplace>(replace, StrValue(c.input));
-        EXPECT_EQ(positions, c.positions);
+        replace.Skip = Point<&SkipAnswers::Value>(skip);
+        TData after = Call<&THIReplace::doReplace>(replace, Str(c.input));
+        EXPECT_EQ(skip.positions, c.positions);
         EXPECT_EQ(after.StrValue, c.expected);
     }
 }
@@ -384,18 +344,18 @@ TEST_F(StringComponentsTest, ReplaceAsksSkipAtEachOccurrenceOfTheTextBeingBuilt)
 TEST_F(StringComponentsTest, ReplaceReadsTextSubstringAndReplacementInThatOrder) {
     // All three points unconnected, no properties: they take the chain's values in turn.
     THIReplace replace;
-    TData replacement = StrValue("+"), sub = StrValue("-"), text = StrValue("a-b");
+    TData replacement = Str("+"), sub = Str("-"), text = Str("a-b");
     sub.Next = &replacement;
     text.Next = &sub;
     EXPECT_EQ(Call<&THIReplace::doReplace>(replace, text).StrValue, "a+b");
 
     // Connected points win over the properties.
-    Answer subPoint = Text("b"), destPoint = Text("B");
+    ValueSource subPoint{Str("b")}, destPoint{Str("B")};
     replace.SubStr = "a";
     replace.DestStr = "A";
-    replace.SubStrPoint = Point<&Answer::Value>(subPoint);
-    replace.DestStrPoint = Point<&Answer::Value>(destPoint);
-    EXPECT_EQ(Call<&THIReplace::doReplace>(replace, StrValue("abc")).StrValue, "aBc");
+    replace.SubStrPoint = Point<&ValueSource::Value>(subPoint);
+    replace.DestStrPoint = Point<&ValueSource::Value>(destPoint);
+    EXPECT_EQ(Call<&THIReplace::doReplace>(replace, Str("abc")).StrValue, "aBc");
 }
 
 // ---- THITrim -----------------------------------------------------------------------------
@@ -417,18 +377,18 @@ TEST_F(StringComponentsTest, TrimStripsOnlyItsOneCharacter) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "'" << c.input << "' by '" << c.ch << "'");
-        Probe out = MakeProbe("out");
+        RecordingProbe out = Probe("out");
         THITrim trim;
         trim.Char = c.ch;
         trim.onTrim = To(out);
-        Call<&THITrim::doTrim>(trim, StrValue(c.input));
-        EXPECT_EQ(log, (Log{std::string("out:") + c.expected}));
-        log.clear();
+        Call<&THITrim::doTrim>(trim, Str(c.input));
+        EXPECT_EQ(journal, (Journal{std::string("out:'") + c.expected + "'"}));
+        journal.clear();
     }
 }
 
 TEST_F(StringComponentsTest, TrimGivesASliceOfTheInput) {
-    Probe out = MakeProbe("out");
+    RecordingProbe out = Probe("out");
     THITrim trim;
     trim.Char = " ";
     trim.onTrim = To(out);
@@ -445,7 +405,7 @@ TEST_F(StringComponentsTest, PositionFindsTheSubstring) {
     struct Case {
         const char* input;
         int32_t startPos;
-        Log expected;
+        Journal expected;
     };
     // The equals search of the line parser: SubStr "=", ResetPos 1, SkipNotFound 0.
     const Case cases[] = {
@@ -458,18 +418,18 @@ TEST_F(StringComponentsTest, PositionFindsTheSubstring) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "'" << c.input << "' from " << c.startPos);
-        Probe out = MakeProbe("pos");
+        RecordingProbe out = Probe("pos");
         THIPosition search;
         search.SubStr = "=";
         search.StartPos = c.startPos;
         search.ResetPos = 1;
         search.onSearch = To(out);
-        Call<&THIPosition::doSearch>(search, StrValue(c.input));
-        Call<&THIPosition::doSearch>(search, StrValue(c.input));  // ResetPos: the same again
-        Log twice = c.expected;
+        Call<&THIPosition::doSearch>(search, Str(c.input));
+        Call<&THIPosition::doSearch>(search, Str(c.input));  // ResetPos: the same again
+        Journal twice = c.expected;
         twice.insert(twice.end(), c.expected.begin(), c.expected.end());
-        EXPECT_EQ(log, twice);
-        log.clear();
+        EXPECT_EQ(journal, twice);
+        journal.clear();
     }
 }
 
@@ -477,7 +437,7 @@ TEST_F(StringComponentsTest, PositionContinuesBehindTheMatchWithoutResetPos) {
     struct Case {
         const char* sub;
         uint8_t skipNotFound;
-        Log expected;
+        Journal expected;
     };
     const Case cases[] = {
         {"=", 0, {"pos:3", "pos:5", "pos:0", "pos:3"}},  // after a miss it starts again
@@ -486,34 +446,53 @@ TEST_F(StringComponentsTest, PositionContinuesBehindTheMatchWithoutResetPos) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "'" << c.sub << "' SkipNotFound " << int(c.skipNotFound));
-        Probe out = MakeProbe("pos");
+        RecordingProbe out = Probe("pos");
         THIPosition search;
         search.SubStr = c.sub;
         search.StartPos = 1;
         search.SkipNotFound = c.skipNotFound;
         search.onSearch = To(out);
-        for (int i = 0; i < 4; ++i) Call<&THIPosition::doSearch>(search, StrValue("ab=c=d"));
-        EXPECT_EQ(log, c.expected);
-        log.clear();
+        for (int i = 0; i < 4; ++i) Call<&THIPosition::doSearch>(search, Str("ab=c=d"));
+        EXPECT_EQ(journal, c.expected);
+        journal.clear();
     }
 }
 
 TEST_F(StringComponentsTest, PositionReadsItsSubstringFromItsPoint) {
     // The search panel's line search: the substring comes from the search box; a miss and an
     // empty substring raise nothing.
-    Probe out = MakeProbe("pos");
-    Answer box = Text("name");
+    RecordingProbe out = Probe("pos");
+    ValueSource box{Str("name")};
     THIPosition search;
     search.StartPos = 1;
     search.SkipNotFound = 1;
     search.ResetPos = 1;
-    search.SubStrPoint = Point<&Answer::Value>(box);
+    search.SubStrPoint = Point<&ValueSource::Value>(box);
     search.onSearch = To(out);
-    Call<&THIPosition::doSearch>(search, StrValue("0#0\tkey\tname\t1\t"));
-    Call<&THIPosition::doSearch>(search, StrValue("0#0\tkey\tother\t1\t"));
-    box = Text("");
-    Call<&THIPosition::doSearch>(search, StrValue("0#0\tkey\tname\t1\t"));
-    EXPECT_EQ(log, (Log{"pos:9"}));
+    Call<&THIPosition::doSearch>(search, Str("0#0\tkey\tname\t1\t"));
+    Call<&THIPosition::doSearch>(search, Str("0#0\tkey\tother\t1\t"));
+    box.value = Str("");
+    Call<&THIPosition::doSearch>(search, Str("0#0\tkey\tname\t1\t"));
+    EXPECT_EQ(journal, (Journal{"pos:9"}));
+}
+
+TEST_F(StringComponentsTest, PositionContinuesBehindTheMatchWhenOnSearchSearchesAgain) {
+    // The continuation is stored before onSearch is raised, so a search started from its
+    // receiver goes on behind the match and is not undone when the first call returns.
+    RecordingProbe out = Probe("pos");
+    THIPosition search;
+    search.SubStr = "=";
+    search.StartPos = 1;
+    search.onSearch = To(out);
+    bool searchAgain = true;
+    out.then = [&] {
+        if (!searchAgain) return;
+        searchAgain = false;
+        Call<&THIPosition::doSearch>(search, Str("ab=c=d"));
+    };
+    Call<&THIPosition::doSearch>(search, Str("ab=c=d"));
+    Call<&THIPosition::doSearch>(search, Str("ab=c=d"));
+    EXPECT_EQ(journal, (Journal{"pos:3", "pos:5", "pos:0"}));
 }
 
 // ---- THICopy and THIDelete ---------------------------------------------------------------
@@ -522,42 +501,42 @@ struct RangeCase {
     int32_t position;
     int32_t count;
     const char* input;
-    Log expected;
+    Journal expected;
 };
 
 TEST_F(StringComponentsTest, CopyTakesTheClampedRangeAndNothingFromEmptyInput) {
     const RangeCase cases[] = {
-        {1, 1, "xyz", {"out:x"}},
+        {1, 1, "xyz", {"out:'x'"}},
         {1, 1, "", {}},
-        {2, 9, "xyz", {"out:yz"}},
-        {4, 1, "xyz", {"out:"}},
+        {2, 9, "xyz", {"out:'yz'"}},
+        {4, 1, "xyz", {"out:''"}},
         // A position of 0 or less shortens the count by the bytes before position 1.
-        {0, 3, "abcdef", {"out:ab"}},
-        {-2, 5, "abcdef", {"out:ab"}},
-        {-5, 3, "abcdef", {"out:"}},
-        {INT32_MIN, INT32_MIN, "abc", {"out:"}},
+        {0, 3, "abcdef", {"out:'ab'"}},
+        {-2, 5, "abcdef", {"out:'ab'"}},
+        {-5, 3, "abcdef", {"out:''"}},
+        {INT32_MIN, INT32_MIN, "abc", {"out:''"}},
     };
     for (const RangeCase& c : cases) {
         SCOPED_TRACE(::testing::Message() << "'" << c.input << "' at " << c.position << " count " << c.count);
-        Probe out = MakeProbe("out");
+        RecordingProbe out = Probe("out");
         THICopy copy;
         copy.Position = c.position;
         copy.Count = c.count;
         copy.onCopy = To(out);
-        Call<&THICopy::doCopy>(copy, StrValue(c.input));
-        EXPECT_EQ(log, c.expected);
-        log.clear();
+        Call<&THICopy::doCopy>(copy, Str(c.input));
+        EXPECT_EQ(journal, c.expected);
+        journal.clear();
     }
 }
 
 TEST_F(StringComponentsTest, CopyTakesItsCountFromALength) {
     // The search panel's name prefix: the first bytes of the name, as many as were typed.
     THILength typed;
-    Call<&THILength::doLength>(typed, StrValue("na"));
-    Answer row = Text("0#0\tkey\tname\t1\t");
+    Call<&THILength::doLength>(typed, Str("na"));
+    ValueSource row{Str("0#0\tkey\tname\t1\t")};
     THICopy prefix;
     prefix.Position = 9;
-    prefix.Str = Point<&Answer::Value>(row);
+    prefix.Str = Point<&ValueSource::Value>(row);
     prefix.CountPoint = Point<&THILength::ResultPoint>(typed);
     TData after = Call<&THICopy::doCopy>(prefix, TData());
     EXPECT_EQ(after.StrValue, "na");
@@ -565,35 +544,35 @@ TEST_F(StringComponentsTest, CopyTakesItsCountFromALength) {
 
 TEST_F(StringComponentsTest, DeleteCutsTheClampedRangeAndNothingFromEmptyInput) {
     const RangeCase cases[] = {
-        {1, 1, ";c", {"out:c"}},
+        {1, 1, ";c", {"out:'c'"}},
         {1, 1, "", {}},
-        {2, 9, "abc", {"out:a"}},
-        {4, 1, "abc", {"out:abc"}},
-        {0, 1, "abc", {"out:abc"}},  // no adjustment here: nothing is deleted
-        {2, 0, "abc", {"out:abc"}},
+        {2, 9, "abc", {"out:'a'"}},
+        {4, 1, "abc", {"out:'abc'"}},
+        {0, 1, "abc", {"out:'abc'"}},  // no adjustment here: nothing is deleted
+        {2, 0, "abc", {"out:'abc'"}},
     };
     for (const RangeCase& c : cases) {
         SCOPED_TRACE(::testing::Message() << "'" << c.input << "' at " << c.position << " count " << c.count);
-        Probe out = MakeProbe("out");
+        RecordingProbe out = Probe("out");
         THIDelete cut;
         cut.Position = c.position;
         cut.Count = c.count;
         cut.onDelete = To(out);
-        Call<&THIDelete::doDelete>(cut, StrValue(c.input));
-        EXPECT_EQ(log, c.expected);
-        log.clear();
+        Call<&THIDelete::doDelete>(cut, Str(c.input));
+        EXPECT_EQ(journal, c.expected);
+        journal.clear();
     }
 }
 
 // ---- THILength ---------------------------------------------------------------------------
 
 TEST_F(StringComponentsTest, LengthRaisesAndKeepsTheByteCount) {
-    Probe out = MakeProbe("len");
+    RecordingProbe out = Probe("len");
     THILength length;
     length.onLength = To(out);
-    Call<&THILength::doLength>(length, StrValue("\xEA\xEB\xFE\xF7"));  // four cp1251 letters
-    Call<&THILength::doLength>(length, StrValue(""));
-    EXPECT_EQ(log, (Log{"len:4", "len:0"}));
+    Call<&THILength::doLength>(length, Str("\xEA\xEB\xFE\xF7"));  // four cp1251 letters
+    Call<&THILength::doLength>(length, Str(""));
+    EXPECT_EQ(journal, (Journal{"len:4", "len:0"}));
     TData answer;
     length.ResultPoint(answer, 0);
     EXPECT_EQ(answer.Tag(), Tag::Integer);
@@ -607,31 +586,31 @@ TEST_F(StringComponentsTest, BlockFindRaisesEachBlockThenTheString) {
         const char* start;
         const char* end;
         const char* input;
-        Log expected;
+        Journal expected;
     };
     const Case cases[] = {
-        {"[", "]", "[a]b[c", {"find:a", "result:[a]b[c"}},
-        {"[", "]", "[base]:[a]", {"find:base", "find:a", "result:[base]:[a]"}},
-        {"[", "]", "[base", {"result:[base"}},
-        {"[", "]", "[]", {"find:", "result:[]"}},
-        {"[", "]", "]a[", {"result:]a["}},
-        {"[", "]", "[a[b]c]", {"find:a[b", "result:[a[b]c]"}},
-        {"<<", ">>", "<<x>>y<<>>", {"find:x", "find:", "result:<<x>>y<<>>"}},
-        {"", "]", "a]", {"result:a]"}},
-        {"[", "", "[a", {"result:[a"}},
-        {"[", "]", "", {"result:"}},
+        {"[", "]", "[a]b[c", {"find:'a'", "result:'[a]b[c'"}},
+        {"[", "]", "[base]:[a]", {"find:'base'", "find:'a'", "result:'[base]:[a]'"}},
+        {"[", "]", "[base", {"result:'[base'"}},
+        {"[", "]", "[]", {"find:''", "result:'[]'"}},
+        {"[", "]", "]a[", {"result:']a['"}},
+        {"[", "]", "[a[b]c]", {"find:'a[b'", "result:'[a[b]c]'"}},
+        {"<<", ">>", "<<x>>y<<>>", {"find:'x'", "find:''", "result:'<<x>>y<<>>'"}},
+        {"", "]", "a]", {"result:'a]'"}},
+        {"[", "", "[a", {"result:'[a'"}},
+        {"[", "]", "", {"result:''"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "'" << c.input << "' between '" << c.start << "' and '" << c.end << "'");
-        Probe find = MakeProbe("find"), result = MakeProbe("result");
+        RecordingProbe find = Probe("find"), result = Probe("result");
         THIBlockFind blocks;
         blocks.StartBlock = c.start;
         blocks.EndBlock = c.end;
         blocks.onFind = To(find);
         blocks.onResult = To(result);
-        Call<&THIBlockFind::doFind>(blocks, StrValue(c.input));
-        EXPECT_EQ(log, c.expected);
-        log.clear();
+        Call<&THIBlockFind::doFind>(blocks, Str(c.input));
+        EXPECT_EQ(journal, c.expected);
+        journal.clear();
     }
 }
 
@@ -643,27 +622,27 @@ TEST_F(StringComponentsTest, BlockFindCutsBlocksWhenAskedTo) {
         const char* replaceStr;
         std::vector<int32_t> checks;
         const char* input;
-        Log expected;
+        Journal expected;
     };
     const Case cases[] = {
-        {1, 0, 0, "", {}, "[a]b", {"find:[a]", "result:[a]b"}},
-        {0, 1, 0, "#", {}, "[a]b[c]", {"find:a", "find:c", "result:[#]b[#]"}},
-        {1, 1, 0, "", {}, "x[a]y[b]z", {"find:[a]", "find:[b]", "result:xyz"}},
+        {1, 0, 0, "", {}, "[a]b", {"find:'[a]'", "result:'[a]b'"}},
+        {0, 1, 0, "#", {}, "[a]b[c]", {"find:'a'", "find:'c'", "result:'[#]b[#]'"}},
+        {1, 1, 0, "", {}, "x[a]y[b]z", {"find:'[a]'", "find:'[b]'", "result:'xyz'"}},
         // The replacement is not searched again, though it holds delimiters.
-        {1, 1, 0, "[z]", {}, "[a][b]", {"find:[a]", "find:[b]", "result:[z][z]"}},
-        {0, 1, 0, "[z]", {}, "[a][b]", {"find:a", "find:b", "result:[[z]][[z]]"}},
+        {1, 1, 0, "[z]", {}, "[a][b]", {"find:'[a]'", "find:'[b]'", "result:'[z][z]'"}},
+        {0, 1, 0, "[z]", {}, "[a][b]", {"find:'a'", "find:'b'", "result:'[[z]][[z]]'"}},
         // Check 0 keeps the block; the search goes on at its end delimiter.
-        {1, 1, 1, "", {0, 1}, "[a][b]", {"find:[a]", "find:[b]", "result:[a]"}},
-        {0, 1, 1, "", {0}, "[a]]", {"find:a", "result:[a]]"}},
+        {1, 1, 1, "", {0, 1}, "[a][b]", {"find:'[a]'", "find:'[b]'", "result:'[a]'"}},
+        {0, 1, 1, "", {0}, "[a]]", {"find:'a'", "result:'[a]]'"}},
         // Without CutBlocks, Check is never asked.
-        {0, 0, 1, "", {}, "[a]", {"find:a", "result:[a]"}},
+        {0, 0, 1, "", {}, "[a]", {"find:'a'", "result:'[a]'"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "'" << c.input << "' WithBounds " << int(c.withBounds) << " CutBlocks "
                                           << int(c.cutBlocks) << " UseCheck " << int(c.useCheck) << " ReplaceStr '"
                                           << c.replaceStr << "'");
-        Probe find = MakeProbe("find"), result = MakeProbe("result");
-        Answer check = Integers(c.checks);
+        RecordingProbe find = Probe("find"), result = Probe("result");
+        SequenceSource check = IntegerSequence(c.checks);
         THIBlockFind blocks;
         blocks.StartBlock = "[";
         blocks.EndBlock = "]";
@@ -671,12 +650,12 @@ TEST_F(StringComponentsTest, BlockFindCutsBlocksWhenAskedTo) {
         blocks.CutBlocks = c.cutBlocks;
         blocks.UseCheck = c.useCheck;
         blocks.ReplaceStr = c.replaceStr;
-        blocks.Check = Point<&Answer::Value>(check);
+        blocks.Check = Point<&SequenceSource::Value>(check);
         blocks.onFind = To(find);
         blocks.onResult = To(result);
-        Call<&THIBlockFind::doFind>(blocks, StrValue(c.input));
-        EXPECT_EQ(log, c.expected);
-        log.clear();
+        Call<&THIBlockFind::doFind>(blocks, Str(c.input));
+        EXPECT_EQ(journal, c.expected);
+        journal.clear();
     }
 }
 

@@ -1,5 +1,6 @@
 // The list box, the combo box and the memo, driven through their widgets.
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 
@@ -93,6 +94,24 @@ TEST_F(ListBoxTest, SelectAddedMakesTheNewItemCurrentWithoutClick) {
     EXPECT_EQ(log.Trace(), (std::vector<std::string>{"1:-"}));
 }
 
+TEST_F(ListBoxTest, SortedSelectAddedMakesTheLastItemCurrent) {
+    list.Sort = true;
+    list.SelectAdded = true;
+    Build("b\r\nc");
+    TData added = StringData("a");
+    list.doAdd(added, 0);
+    EXPECT_EQ(Widget()->item(0)->text(), QString("a"));
+    EXPECT_EQ(Index(), 2);
+}
+
+TEST_F(ListBoxTest, CtrlClickKeepsTheCurrentItemOfASingleSelectionList) {
+    Build("a\r\nb");
+    QTest::mouseClick(form.Window(), Qt::LeftButton, {}, ItemPos(0));
+    QTest::mouseClick(form.Window(), Qt::LeftButton, Qt::ControlModifier, ItemPos(0));
+    EXPECT_EQ(Index(), 0);
+    EXPECT_EQ(log.Trace(), (std::vector<std::string>{"2:0"}));
+}
+
 TEST_F(ListBoxTest, UserClickRaisesIndexOrTextBySelectMode) {
     list.SelectMode = 1;
     Build(Cp("файл.ltx\r\nb.ltx"));
@@ -163,6 +182,43 @@ TEST_F(ComboBoxTest, UserPickRaisesClickWithTheIndex) {
     QTest::keyClick(view, Qt::Key_Return);
     EXPECT_EQ(Widget()->currentText(), QString::fromUtf8("внизу"));
     EXPECT_EQ(log.Trace(), (std::vector<std::string>{"0:3"}));
+}
+
+class EditableComboBoxTest : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        combo.Width = 130;
+        combo.Height = 21;
+        combo.Editable = true;
+        combo.Text = "typed";
+        combo.Strings = "one\r\ntwo";
+        combo.onClick = log.At();
+        combo.Init();
+        ASSERT_TRUE(form.Start());
+    }
+    QComboBox* Widget() { return combo.Control->As<QComboBox>(); }
+
+    TestForm form;
+    THIComboBox combo{form.Parent()};
+    Recorder log;
+};
+
+TEST_F(EditableComboBoxTest, EnterAddsNoItemAndTheTextStays) {
+    EXPECT_EQ(Widget()->currentText(), QString("typed"));
+    Widget()->lineEdit()->setFocus();
+    QTest::keyClicks(Widget()->lineEdit(), " more");
+    QTest::keyClick(Widget()->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(Widget()->count(), 2);
+    EXPECT_EQ(Widget()->currentText(), QString("typed more"));
+    EXPECT_EQ(log.Count(), 0u);
+}
+
+TEST_F(EditableComboBoxTest, ClearEmptiesTheEditFieldToo) {
+    TData none;
+    combo.doClear(none, 0);
+    EXPECT_EQ(Widget()->count(), 0);
+    EXPECT_EQ(Widget()->currentText(), QString());
 }
 
 class MemoTest : public UiTest {
