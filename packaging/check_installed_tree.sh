@@ -3,7 +3,8 @@
 # programs and the icons are there, the desktop entry and the metainfo pass their validators,
 # and once the installed MIME database is built, LTX files resolve to the program's own type
 # in Qt and in GLib, over the LaTeX type the system's database gives them: with the installed
-# database beside the system's, and with both merged into one as a package install does.
+# database beside the system's, and with both merged into one as a package install does. Then
+# `cpack -G DEB` must make a package of the same files.
 #
 # Usage: check_installed_tree.sh BUILD_DIR SCRATCH_DIR MIME_TYPE_OF_PROGRAM
 set -euo pipefail
@@ -81,4 +82,12 @@ for tool in qt glib; do
     [ "$got" = "$own_type " ] || fail "$tool: with $dirs LTX files resolve to '$got', not $own_type"
   done
 done
+# The Debian package carries the same files under /usr, and names the libraries it needs.
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/package" >/dev/null
+debs=("$scratch"/package/morvane_*.deb)
+[ -f "${debs[0]}" ] || fail "cpack made no Debian package"
+packaged=$(dpkg-deb -c "${debs[0]}" | awk '$1 !~ /^d/ { sub("^[.]/usr/", "", $6); print $6 }' | sort)
+installed=$(cd "$prefix" && find bin share/applications share/icons share/metainfo share/mime/packages -type f | sort)
+[ "$packaged" = "$installed" ] || fail "the package holds other files than the install: $packaged"
+dpkg-deb -f "${debs[0]}" Depends | grep -q libqt6widgets6 || fail "the package does not depend on Qt's widgets"
 echo "installed tree: ok"
