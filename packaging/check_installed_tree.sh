@@ -49,6 +49,7 @@ if ! report=$(appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" 
   fail "the metainfo does not validate"
 fi
 
+# Named in XDG_DATA_DIRS only so that the tool does not warn that it is not.
 XDG_DATA_DIRS=$share:/usr/share update-mime-database "$share/mime"
 # As a package install makes it: the system's type definitions and the installed one in one
 # database, where a tie on the glob would go to LaTeX.
@@ -56,6 +57,7 @@ merged=$scratch/merged
 mkdir -p "$merged/mime/packages"
 cp /usr/share/mime/packages/*.xml "$share/mime/packages/$id.xml" "$merged/mime/packages/"
 XDG_DATA_DIRS=$merged update-mime-database "$merged/mime"
+
 files=$scratch/files
 mkdir -p "$files" "$scratch/home"
 printf '[weapon]:base\r\nammo = 30 ; rounds\r\n' >"$files/weapons.ltx"
@@ -66,7 +68,7 @@ types() {
   local dirs=$1 tool=$2 file
   for file in "$files"/*; do
     if [ "$tool" = qt ]; then
-      XDG_DATA_HOME=$scratch/home XDG_DATA_DIRS=$dirs QT_QPA_PLATFORM=offscreen "$mime_type_of" "$file"
+      XDG_DATA_HOME=$scratch/home XDG_DATA_DIRS=$dirs "$mime_type_of" "$file"
     else
       XDG_DATA_HOME=$scratch/home XDG_DATA_DIRS=$dirs gio info -a standard::content-type "$file" |
         sed -n 's/^ *standard::content-type: //p'
@@ -75,13 +77,14 @@ types() {
 }
 
 for tool in qt glib; do
-  # Without the installed database the system's own mapping answers: the check would see a loss.
+  # The system's database alone answers otherwise, so what follows is the installed type's doing.
   [ "$(types /usr/share $tool)" != "$own_type " ] || fail "$tool: the system alone already gives $own_type"
   for dirs in "$share:/usr/share" "$merged"; do
     got=$(types "$dirs" $tool)
     [ "$got" = "$own_type " ] || fail "$tool: with $dirs LTX files resolve to '$got', not $own_type"
   done
 done
+
 # The Debian package carries the same files under /usr, and names the libraries it needs.
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/package" >/dev/null
 debs=("$scratch"/package/morvane_*.deb)
