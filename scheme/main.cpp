@@ -1,4 +1,5 @@
-// The program: the "/ih" switch, or the editor built from its main scheme.
+// The program: the "/ih" switch, or the editor built from its main scheme, with the files
+// named on the command line listed and the first of them open.
 #include <QApplication>
 #include <cstdio>
 #include <memory>
@@ -7,6 +8,7 @@
 #include "objlib/qt/Application.h"
 #include "runtime/Dispatch.h"
 #include "scheme/CommandLine.h"
+#include "scheme/CommandLineFiles.h"
 #include "scheme/TClassMainForm_12C49D4.h"
 
 namespace {
@@ -39,6 +41,7 @@ int main(int argc, char** argv) {
     auto scheme = std::make_unique<TClassMainForm_12C49D4>();
     ActivateHooks();
     RunInitQueue();
+    OpenCommandLineFiles(*scheme, argc, argv);
     RunMessageLoop();
     // The main window's close request has switched the hooks off already; should the loop
     // have ended any other way, the schemes are still destroyed with nothing travelling.

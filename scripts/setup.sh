@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgtest-dev
   fonts-dejavu-core
   xvfb xauth
+  desktop-file-utils appstream shared-mime-info libglib2.0-bin dpkg-dev
 )
 
 missing=()

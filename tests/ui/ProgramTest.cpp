@@ -1,8 +1,11 @@
-// The program as a whole: its command-line switch and its start without a display.
+// The program as a whole: its command-line switch, the files named after it, and its start
+// without a display.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 
 #include "scheme/CommandLine.h"
 
@@ -43,6 +46,25 @@ TEST(ProgramStart, WithoutADisplayItSaysWhyInOneLineAndFails) {
         EXPECT_TRUE(errors.endsWith('\n')) << errors.constData();
         EXPECT_TRUE(program.readAllStandardOutput().isEmpty());
     }
+}
+
+TEST(ProgramStart, FilesNamedOnTheCommandLineAreTakenFromTheCurrentFolder) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // Only a name that code page 1251 cannot write leaves a trace outside the window.
+    const QString name = QString::fromUtf8("日本.ltx");
+    const QByteArray expected = "morvane: file left out, its name cannot be written in code page 1251: " +
+                                QDir(dir.path()).filePath(name).toUtf8() + "\n";
+    QProcess program;
+    program.setWorkingDirectory(dir.path());
+    program.setReadChannel(QProcess::StandardError);
+    program.start(MORVANE_PATH, {name});  // offscreen, as this test program runs
+    QByteArray errors;
+    while (!errors.contains(expected) && program.waitForReadyRead(30000)) errors += program.readAllStandardError();
+    EXPECT_TRUE(errors.contains(expected)) << errors.constData();
+    EXPECT_EQ(program.state(), QProcess::Running);  // the editor is up, waiting for the user
+    program.kill();
+    program.waitForFinished();
 }
 #endif
 
