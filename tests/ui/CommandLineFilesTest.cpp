@@ -14,7 +14,7 @@ namespace {
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
-class CommandLineFilesTest : public EditorWindowTest {
+class CommandLineFilesTest : public EditorTest {
 protected:
     // Starts the files as main() does with its arguments (UTF-8, as a Linux shell passes them).
     void OpenFromCommandLine(const std::vector<QString>& args) {
@@ -27,7 +27,7 @@ protected:
     }
     void Restart() {
         TearDown();
-        EditorWindowTest::SetUp();
+        EditorTest::SetUp();
     }
     QStringList Names() {
         QStringList names;

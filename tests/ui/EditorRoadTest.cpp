@@ -19,7 +19,7 @@
 #include <functional>
 #include <memory>
 
-#include "UiTestSupport.h"
+#include "EditorWindow.h"
 #include "objlib/qt/QtText.h"
 #include "scheme/TClassChildPanelEx_1299360.h"
 #include "scheme/TClassChildPanelEx_12B76E4.h"
@@ -28,122 +28,6 @@
 #include "tools/LtxDocument.h"
 
 namespace {
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-// The editor started in a fresh current directory.
-class EditorTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        previousDir = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        ASSERT_NO_FATAL_FAILURE(Prepare());
-        Start();
-    }
-    void TearDown() override {
-        DeactivateHooks();
-        scheme.reset();
-        if (!previousDir.isEmpty()) QDir::setCurrent(previousDir);
-    }
-    // Runs in the current directory before the editor starts.
-    virtual void Prepare() {}
-
-    void Start() {
-        InitDone = false;
-        scheme = std::make_unique<TClassMainForm_12C49D4>();
-        ActivateHooks();
-        RunInitQueue();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(Main()));
-    }
-    static std::string FromQt(const QString& text) {
-        std::string out;
-        EXPECT_TRUE(FromQString(text, out));
-        return out;
-    }
-
-    TClassChildPanelEx_12B76E4& FilePanel() {
-        return *static_cast<TClassChildPanelEx_12B76E4*>(scheme->FilePanelBox.Inner->Scheme);
-    }
-    TClassChildPanelEx_1299360& Tables() {
-        return *static_cast<TClassChildPanelEx_1299360*>(scheme->TablesBox.Inner->Scheme);
-    }
-    QWidget* Main() { return scheme->MainForm.Control->Widget(); }
-    QWindow* Window() { return Main()->windowHandle(); }
-    QTableView* MainView() { return Tables().MainTable.Control->As<QTableView>(); }
-    QTableView* ContentsView() { return Tables().ContentsTable.Control->As<QTableView>(); }
-    QPoint At(const QWidget* w, QPoint local) { return w->mapTo(Main(), local); }
-    QPoint CellAt(QTableView* view, int row, int column) {
-        QRect cell = view->visualRect(view->model()->index(row, column)) & view->viewport()->rect();
-        return At(view->viewport(), cell.center());
-    }
-    // Lets posted work run, and the work it posts in turn (a menu's choice, then the rows).
-    static void Settle() {
-        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-    }
-
-    // Drops the file on the window and double-clicks its name, as a user opens it.
-    void OpenByDoubleClick() {
-        QMimeData mime;
-        mime.setUrls({QUrl::fromLocalFile(path)});
-        QListWidget* list = FilePanel().FileList.Control->As<QListWidget>();
-        const QPoint over = At(list, list->rect().center());
-        QDragEnterEvent enter(over, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(Window(), &enter);
-        QDropEvent drop(over, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(Window(), &drop);
-        ASSERT_EQ(list->count(), 1);
-        QTest::mouseDClick(Window(), Qt::LeftButton, {}, At(list->viewport(), list->visualItemRect(list->item(0)).center()));
-        Settle();
-    }
-
-    int Rows() { return MainView()->model()->rowCount(); }
-    std::string Cell(QTableView* view, int row, int column) {
-        return FromQt(view->model()->index(row, column).data().toString());
-    }
-    int SelectedRow(QTableView* view) {
-        QModelIndexList rows = view->selectionModel()->selectedRows();
-        return rows.size() == 1 ? rows[0].row() : -1;
-    }
-    int RowsPerPage() { return MainView()->viewport()->height() / MainView()->rowHeight(0); }
-    // The first main-table row of the given kind.
-    int FirstOfKind(const char* kind) {
-        for (int r = 0; r < expected.MainRows.Count(); ++r)
-            if (expected.MainRows.Cell(r, 0) == kind) return r;
-        return -1;
-    }
-    // Shows the main table's menu with a right click on `row` and picks item `item` (0-based).
-    void MenuOnRow(int row, int item) {
-        const QPoint at = CellAt(MainView(), row, 1);
-        QTest::mousePress(Window(), Qt::RightButton, {}, at);
-        PickFromMenu(item);  // the menu opens on the release
-        QTest::mouseRelease(Window(), Qt::RightButton, {}, at);
-        Settle();
-    }
-    // Picks item `item` (0-based) of the menu that will be shown next, inside its event loop.
-    static void PickFromMenu(int item) {
-        QTimer::singleShot(0, [item] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            ASSERT_NE(menu, nullptr);
-            for (int i = 0; i <= item; ++i) QTest::keyClick(menu, Qt::Key_Down);
-            QTest::keyClick(menu, Qt::Key_Return);
-        });
-    }
-    void SelectMain(int row) {
-        TData d;
-        SetInteger(d, row);
-        Tables().MainTable.doSelect(d, 0);
-        Settle();
-    }
-
-    QTemporaryDir dir;
-    QString previousDir, path;
-    LtxDocument expected;
-    std::unique_ptr<TClassMainForm_12C49D4> scheme;
-};
 
 // The editor started with a copy of the file in its current directory, and that file as the
 // tool reads it: what the tables must show.
@@ -160,6 +44,23 @@ protected:
         expected.Open(Bytes(FromQt(path)));
         DeactivateHooks();
     }
+    // Drops the file on the window and double-clicks its name, as a user opens it.
+    void OpenByDoubleClick() {
+        Drop({path});
+        ASSERT_EQ(FileList()->count(), 1);
+        DoubleClickName(0);
+    }
+
+    int RowsPerPage() { return MainView()->viewport()->height() / MainView()->rowHeight(0); }
+    // The first main-table row of the given kind.
+    int FirstOfKind(const char* kind) {
+        for (int r = 0; r < expected.MainRows.Count(); ++r)
+            if (expected.MainRows.Cell(r, 0) == kind) return r;
+        return -1;
+    }
+
+    QString path;
+    LtxDocument expected;
 };
 
 TEST_P(EditorRoadTest, OpeningShowsEveryRowColouredByKindAndEverySection) {

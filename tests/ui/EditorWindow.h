@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
@@ -16,6 +17,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <memory>
+#include <string>
 
 #include "UiTestSupport.h"
 #include "objlib/qt/QtText.h"
@@ -23,22 +25,35 @@
 #include "scheme/TClassChildPanelEx_12B76E4.h"
 #include "scheme/TClassMainForm_12C49D4.h"
 
-class EditorWindowTest : public ::testing::Test {
+// The editor started in a fresh current directory.
+class EditorTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         previousDir = QDir::currentPath();
         QDir::setCurrent(dir.path());
+        ASSERT_NO_FATAL_FAILURE(Prepare());
+        Start();
+    }
+    void TearDown() override {
+        DeactivateHooks();
+        scheme.reset();
+        if (!previousDir.isEmpty()) QDir::setCurrent(previousDir);
+    }
+    // Runs in the current directory before the editor starts.
+    virtual void Prepare() {}
+
+    void Start() {
         InitDone = false;
         scheme = std::make_unique<TClassMainForm_12C49D4>();
         ActivateHooks();
         RunInitQueue();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Main()));
     }
-    void TearDown() override {
-        DeactivateHooks();
-        scheme.reset();
-        QDir::setCurrent(previousDir);
+    static std::string FromQt(const QString& text) {
+        std::string out;
+        EXPECT_TRUE(FromQString(text, out));
+        return out;
     }
 
     TClassChildPanelEx_12B76E4& FilePanel() {
@@ -51,30 +66,28 @@ protected:
     QWindow* Window() { return Main()->windowHandle(); }
     QTableView* MainView() { return Tables().MainTable.Control->As<QTableView>(); }
     QTableView* ContentsView() { return Tables().ContentsTable.Control->As<QTableView>(); }
-    QListWidget* FileList() { return FilePanel().FileList.Control->As<QListWidget>(); }
     QPoint At(const QWidget* w, QPoint local) { return w->mapTo(Main(), local); }
     QPoint CellAt(QTableView* view, int row, int column) {
         QRect cell = view->visualRect(view->model()->index(row, column)) & view->viewport()->rect();
         return At(view->viewport(), cell.center());
     }
-    int Rows() { return MainView()->model()->rowCount(); }
-    QString Cell(QTableView* view, int row, int column) { return view->model()->index(row, column).data().toString(); }
-
     // Lets posted work run, and the work it posts in turn (a menu's choice, then the rows).
     static void Settle() {
         for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
     }
+
+    QListWidget* FileList() { return FilePanel().FileList.Control->As<QListWidget>(); }
     // Writes a file into the test's folder; answers its full path.
     QString MakeFile(const QString& name, const QByteArray& content) {
-        const QString path = dir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        return path;
+        const QString file = dir.filePath(name);
+        QFile out(file);
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(content);
+        return file;
     }
-    static QByteArray ReadAll(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    static QByteArray ReadAll(const QString& file) {
+        QFile in(file);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("<missing>");
     }
     // Drops the files on the file list, as from a file manager.
     void Drop(const QStringList& paths) {
@@ -98,18 +111,36 @@ protected:
         QTest::mouseClick(Window(), Qt::LeftButton, {}, At(w, w->rect().center()));
         Settle();
     }
-    // Shows the main table's menu with a right click on `row` and picks item `item` (0-based:
-    // add comment, add section, add parameter, delete line).
+
+    int Rows() { return MainView()->model()->rowCount(); }
+    std::string Cell(QTableView* view, int row, int column) {
+        return FromQt(view->model()->index(row, column).data().toString());
+    }
+    int SelectedRow(QTableView* view) {
+        QModelIndexList rows = view->selectionModel()->selectedRows();
+        return rows.size() == 1 ? rows[0].row() : -1;
+    }
+    // Shows the main table's menu with a right click on `row` and picks item `item` (0-based).
     void MenuOnRow(int row, int item) {
         const QPoint at = CellAt(MainView(), row, 1);
         QTest::mousePress(Window(), Qt::RightButton, {}, at);
+        PickFromMenu(item);  // the menu opens on the release
+        QTest::mouseRelease(Window(), Qt::RightButton, {}, at);
+        Settle();
+    }
+    // Picks item `item` (0-based) of the menu that will be shown next, inside its event loop.
+    static void PickFromMenu(int item) {
         QTimer::singleShot(0, [item] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             ASSERT_NE(menu, nullptr);
             for (int i = 0; i <= item; ++i) QTest::keyClick(menu, Qt::Key_Down);
             QTest::keyClick(menu, Qt::Key_Return);
         });
-        QTest::mouseRelease(Window(), Qt::RightButton, {}, at);  // the menu opens on the release
+    }
+    void SelectMain(int row) {
+        TData d;
+        SetInteger(d, row);
+        Tables().MainTable.doSelect(d, 0);
         Settle();
     }
 
@@ -117,3 +148,4 @@ protected:
     QString previousDir;
     std::unique_ptr<TClassMainForm_12C49D4> scheme;
 };
+

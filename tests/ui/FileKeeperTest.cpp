@@ -20,16 +20,16 @@ const QByteArray kOther = "; b\r\n[b]\r\nx = 1\r\n";
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
-class FileKeeperTest : public EditorWindowTest {
+class FileKeeperTest : public EditorTest {
 protected:
     void SetUp() override {
-        EditorWindowTest::SetUp();
+        EditorTest::SetUp();
         first = MakeFile("a.ltx", kFirst);
         other = MakeFile("b.ltx", kOther);
     }
     void Restart() {
         TearDown();
-        EditorWindowTest::SetUp();
+        EditorTest::SetUp();
     }
     // Opens a.ltx (listed first, b.ltx second) and adds a comment row above its first row.
     void OpenAndEdit() {
@@ -41,16 +41,6 @@ protected:
     }
     bool Modified() { return Main()->isWindowModified(); }
     QString Title() { return Main()->windowTitle(); }
-    int SelectedRow(QTableView* view) {
-        const QModelIndexList rows = view->selectionModel()->selectedRows();
-        return rows.size() == 1 ? rows[0].row() : -1;
-    }
-    void SelectMain(int row) {
-        TData d;
-        SetInteger(d, row);
-        Tables().MainTable.doSelect(d, 0);
-        Settle();
-    }
 
     QString first, other;
 };
@@ -251,11 +241,11 @@ TEST_F(FileKeeperTest, ContentsEntriesStillJumpToTheirHeadersAfterRowsWereAddedA
     QTest::mouseClick(Window(), Qt::LeftButton, {}, CellAt(ContentsView(), 1, 1));
     Settle();
     EXPECT_EQ(SelectedRow(MainView()), 3);
-    EXPECT_EQ(Cell(MainView(), 3, 1), QString("[second]"));
+    EXPECT_EQ(Cell(MainView(), 3, 1), "[second]");
 
     MenuOnRow(0, 3);  // delete "[first]": its entry goes
     ASSERT_EQ(ContentsView()->model()->rowCount(), 1);
-    EXPECT_EQ(Cell(ContentsView(), 0, 0), QString("2"));
+    EXPECT_EQ(Cell(ContentsView(), 0, 0), "2");
     QTest::mouseClick(Window(), Qt::LeftButton, {}, CellAt(ContentsView(), 0, 1));
     Settle();
     EXPECT_EQ(SelectedRow(MainView()), 2);
