@@ -82,6 +82,7 @@ LineParts::LineParts(std::string_view line) : line_(line) {
     const size_t equals = line.substr(0, semicolon).find('=');
     if (equals != std::string_view::npos) {
         cells_.kind = "key";
+        equals_ = equals;
         name_ = {0, equals};
         Trim(line, name_.begin, name_.end, " \t");
         value_ = {equals + 1, semicolon};
@@ -144,7 +145,14 @@ std::string LineParts::KeyLineLike(const RowCells& given) const {
     if (cells_.kind != "key" || cells.kind != "key") return std::string();
     std::string line(line_.substr(0, name_.begin));
     line.append(cells.name);
-    line.append(line_.substr(name_.end, value_.begin - name_.end));
+    const std::string_view gap = line_.substr(name_.end, equals_ - name_.end);
+    if (gap.size() > 1 && gap.find_first_not_of(' ') == std::string_view::npos) {
+        const size_t column = equals_ - name_.begin;
+        line.append(column > cells.name.size() + 1 ? column - cells.name.size() : 1, ' ');
+    } else {
+        line.append(gap);
+    }
+    line.append(line_.substr(equals_, value_.begin - equals_));
     line.append(cells.value);
     if (!cells.comment.empty()) {
         line.append(comment_.present ? line_.substr(value_.end, comment_.begin - value_.end) : " ;");

@@ -36,7 +36,8 @@ public:
     std::string WithCells(const RowCells& cells) const;
 
     // For a key line: a key line of these cells laid out like this one (its indentation and
-    // spacing around "=" and before ";"). Empty for a line of another kind.
+    // spacing around "=" and before ";"; when spaces align its "=", the new one stands in the
+    // same column). Empty for a line of another kind.
     std::string KeyLineLike(const RowCells& cells) const;
 
 private:
@@ -50,6 +51,7 @@ private:
     std::string_view line_;
     RowCells cells_;
     Span name_, value_, comment_;
+    size_t equals_ = 0;  // of a key line
 };
 
 // A line that reads back as a row of these cells, for a row that has no line of its own to

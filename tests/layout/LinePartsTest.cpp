@@ -85,6 +85,8 @@ TEST_F(LinePartsTest, NewKeysTakeTheLayoutOfTheirNeighbour) {
         {"\tcost\t\t= 100\t; price", {"key", "weight", "2", ""}, "\tweight\t\t= 2"},
         {"\tcost\t\t= 100\t; price", {"key", "weight", "2", " kg"}, "\tweight\t\t= 2\t; kg"},
         {"a=1", {"key", "b", "2", "c"}, "b=2 ;c"},
+        {"  cost      = 1", {"key", "weight", "2", ""}, "  weight    = 2"},
+        {"  cost  = 1", {"key", "max_weight", "2", ""}, "  max_weight = 2"},
         {"; a comment", {"key", "b", "2", ""}, ""},
     };
     for (const Case& c : cases) {
