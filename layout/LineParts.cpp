@@ -32,6 +32,21 @@ std::string TrimSpaces(std::string text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+// Every occurrence of `from` in the text replaced by `to`, left to right.
+std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
+    for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) text.replace(at, from.size(), to);
+    return text;
+}
+
+// A header as the section-row builder keeps it: spaces out, but a gap between "]" and ":"
+// stays one space wide (marked with a TAB, which the line no longer holds).
+std::string HeaderWithoutSpaces(std::string header) {
+    header = ReplaceAll(std::move(header), "] ", "]\t");
+    header = ReplaceAll(std::move(header), " ", "");
+    header = ReplaceAll(std::move(header), "\t:", " :");
+    return ReplaceAll(std::move(header), "\t", "");
+}
+
 }  // namespace
 
 RowCells CellsOfRowString(std::string_view row) {
@@ -76,7 +91,7 @@ LineParts::LineParts(std::string_view line) : line_(line) {
         cells_.kind = "sec";
         name_ = {0, semicolon};
         Trim(line, name_.begin, name_.end, " \t");
-        cells_.name = Without(line, 0, semicolon, " \t");
+        cells_.name = HeaderWithoutSpaces(Without(line, 0, semicolon, "\t"));
         return;
     }
     const size_t equals = line.substr(0, semicolon).find('=');
