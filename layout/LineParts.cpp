@@ -63,9 +63,10 @@ RowCells CellsOfRowString(std::string_view row) {
 }
 
 RowCells CarriedCells(RowCells cells) {
-    if (cells.kind != "com" && cells.kind != "sec" && cells.kind != "nor") cells.kind = "key";
+    if (cells.kind != "com" && cells.kind != "sec" && cells.kind != "nor" && cells.kind != "val") cells.kind = "key";
     if (cells.kind != "key") cells.value.clear();
     if (cells.kind == "com") cells.name.clear();
+    if (cells.kind == "val") cells.comment.clear();
     return cells;
 }
 
@@ -146,6 +147,7 @@ std::string FreshLine(const RowCells& given) {
     const RowCells cells = CarriedCells(given);
     std::string line;
     if (cells.kind == "com") return ";" + cells.comment;
+    if (cells.kind == "val") return cells.name;
     if (cells.kind == "sec" || cells.kind == "nor") {
         line = cells.name;
     } else {

@@ -7,7 +7,8 @@
 #include <string>
 #include <string_view>
 
-// The four cells of a main-table row: kind ("key", "sec", "com", "nor"), name, value, comment.
+// The four cells of a main-table row: kind ("key", "sec", "com", "nor", or "val" for a line of
+// a value of several lines), name, value, comment.
 struct RowCells {
     std::string kind, name, value, comment;
     bool operator==(const RowCells&) const = default;
@@ -16,8 +17,8 @@ struct RowCells {
 // The cells of a row string "kind\tname\tvalue\tcomment" (missing cells are empty).
 RowCells CellsOfRowString(std::string_view row);
 
-// The cells a line can carry: only a key has a value, a comment line has no name, and a kind
-// other than these four is written as a key.
+// The cells a line can carry: only a key has a value, a comment line has no name, the line of
+// a value of several lines ("val") is its name alone, and any other kind is written as a key.
 RowCells CarriedCells(RowCells cells);
 
 class LineParts {

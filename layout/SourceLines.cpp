@@ -26,7 +26,10 @@ bool SourceLineReader::Next(SourceLine& line) {
         if (next < size) next += (text_[next] == '\r' && next + 1 < size && text_[next + 1] == '\n') ? 2 : 1;
         position_ = next;
         const std::string_view own = text_.substr(start, end - start);
-        if (IsBlank(own)) continue;
+        withoutTabs_.clear();
+        for (char c : own)
+            if (c != '\t') withoutTabs_ += c;
+        if (!values_.Take(withoutTabs_) && IsBlank(own)) continue;
         line.blanks = text_.substr(blanksStart, start - blanksStart);
         line.text = own;
         line.end = text_.substr(end, next - end);

@@ -1,13 +1,16 @@
 // SourceLines: the lines of an LTX file's text that become rows, with the bytes around them.
 //
 // A line ends at CR, LF or CR LF, and the end of the text ends the last line, exactly as the
-// string list splits a file. A line that holds nothing but spaces and TABs gives no row; it is
-// kept with the next row line (or in the tail after the last one), so that the spans of the row
+// string list splits a file. A line that holds nothing but spaces and TABs gives no row, unless
+// it belongs to a value of several lines (ValueLines), as the parser reads it; it is kept with
+// the next row line (or in the tail after the last one), so that the spans of the row
 // lines and the tail put together are the whole text, byte for byte.
 #pragma once
 
 #include <cstddef>
 #include <string_view>
+
+#include "layout/ValueLines.h"
 
 // One row line: the blank lines before it, its own bytes, and its line end (empty for a last
 // line without one).
@@ -32,6 +35,8 @@ private:
     std::string_view text_;
     size_t position_ = 0;
     std::string_view tail_;
+    ValueLines values_;
+    std::string withoutTabs_;  // spares an allocation per line
 };
 
 // How many rows the parser makes of the text.

@@ -15,6 +15,9 @@ TClassMultiElementEx_1B35490::TClassMultiElementEx_1B35490(TControl*) {
     PathSource.DataPoint = Point<&THIMemory::Value>(PathMemory);
     PathSource.onEventData = Point<&THIStrList::doSave>(Output);
 
+    SetString(ValMask.Data, "%1");                                          // added: the line as read
+    ValMask.onEventData = Point<&THIHub::doEvent>(MaskCollector, 4);        // added: a fifth mask
+
     SetString(KeyMask.Data, "\t%1 = %2\t;%3");
     KeyMask.onEventData = Point<&THIHub::doEvent>(MaskCollector, 3);
     SetString(NorMask.Data, "%1\t;%3");
@@ -27,7 +30,12 @@ TClassMultiElementEx_1B35490::TClassMultiElementEx_1B35490(TControl*) {
     NorTest.Type = 0;
     SetString(NorTest.Op2, "nor");
     NorTest.onTrue = Point<&THIDoData::doData>(NorMask);
-    NorTest.onFalse = Point<&THIDoData::doData>(KeyMask);
+    NorTest.onFalse = Point<&THIIf_else::doCompare>(ValTest);  // changed: a value's line is no key
+
+    ValTest.Type = 0;                                         // added: equal
+    SetString(ValTest.Op2, "val");                            // added: a value's line
+    ValTest.onTrue = Point<&THIDoData::doData>(ValMask);      // added: written as read
+    ValTest.onFalse = Point<&THIDoData::doData>(KeyMask);     // added: every other kind, as before
 
     SecTest.Type = 0;
     SetString(SecTest.Op2, "sec");
