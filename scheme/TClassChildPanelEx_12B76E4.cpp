@@ -11,7 +11,8 @@ TClassChildPanelEx_12B76E4::TClassChildPanelEx_12B76E4(TControl* parent)
       CursorLabel(PanelBox.Control.get()),
       SaveFileButton(PanelBox.Control.get()),
       AboutButton(PanelBox.Control.get()),
-      SaveAsButton(PanelBox.Control.get()) {
+      SaveAsButton(PanelBox.Control.get()),
+      KeepLinesBox(PanelBox.Control.get()) {
     FileIndexVar.SetName("FileIndex");
 
     StoreIndex.DataPoint = Point<&THIListBox::Index>(FileList);
@@ -42,6 +43,19 @@ TClassChildPanelEx_12B76E4::TClassChildPanelEx_12B76E4(TControl* parent)
     SaveFileButton.Flat = true;
     SaveFileButton.Init();
     SaveFileButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 6);
+
+    // Below the cursor-position choice; the keeper reads its state on every save, so it has
+    // no connection of its own.
+    KeepLinesBox.SetPlacement(5, 350, 130, 17);
+    KeepLinesBox.Caption = "\xD1\xF2\xF0\xEE\xEA\xE8 \xEA\xE0\xEA \xE2 \xF4\xE0\xE9\xEB\xE5";  // Строки как в файле
+    // Неизменённые строки записываются так, как были прочитаны
+    KeepLinesBox.Hint =
+        "\xCD\xE5\xE8\xE7\xEC\xE5\xED\xB8\xED\xED\xFB\xE5 \xF1\xF2\xF0\xEE\xEA\xE8 "
+        "\xE7\xE0\xEF\xE8\xF1\xFB\xE2\xE0\xFE\xF2\xF1\xFF \xF2\xE0\xEA, \xEA\xE0\xEA "
+        "\xE1\xFB\xEB\xE8 \xEF\xF0\xEE\xF7\xE8\xF2\xE0\xED\xFB";
+    KeepLinesBox.Color = 0xFF00000F;
+    KeepLinesBox.Checked = 1;  // not checked
+    KeepLinesBox.Init();
 
     CursorLabel.SetPlacement(15, 310, 106, 17);
     CursorLabel.Color = 0xFF00000F;
