@@ -38,7 +38,7 @@ public:
     THIButton SaveFileButton;
     THIButton AboutButton;
     THIButton SaveAsButton;  // disabled and connected to nothing
-    // Added beside the designed controls: whether a save keeps the lines as read. Off at start.
+    // Added beside the panel's first controls: whether a save keeps the lines as read. Off at start.
     THICheckBox KeepLinesBox;
     THIDoData CursorDefault;
     THIHub OpenHub;          // store the index, then open
