@@ -3,6 +3,9 @@
 // single-pass C++ reader and writer of the same rules, in a process of its own (direct); parsing through the schemes
 // into the row store (parse); writing through the writer scheme (write); and one whole
 // `morvane-ltx save` process with its peak memory. Ratios are to the floor and to direct.
+// A second line gives the save that keeps the lines as read (in the process and as
+// `morvane-ltx save --keep-lines`) and one `morvane-ltx set` of a value, beside the save
+// through the writer scheme, with their ratios to it.
 //
 //   ltx_bench [LINES...]     default: 10000 100000 200000 1000000
 #include <sys/resource.h>
@@ -41,12 +44,15 @@ struct ProcessFigures {
     long peakKiB = 0;
 };
 
-// Runs `morvane-ltx save input --to output` and measures its wall time and peak memory.
-ProcessFigures RunSaveProcess(const std::string& input, const std::string& output) {
+// Runs `morvane-ltx` with the arguments and measures its wall time and peak memory.
+ProcessFigures RunTool(const std::vector<std::string>& args) {
     auto start = std::chrono::steady_clock::now();
     pid_t pid = fork();
     if (pid == 0) {
-        execl(MORVANE_LTX_PATH, "morvane-ltx", "save", input.c_str(), "--to", output.c_str(), (char*)nullptr);
+        std::vector<char*> argv{const_cast<char*>("morvane-ltx")};
+        for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+        argv.push_back(nullptr);
+        execv(MORVANE_LTX_PATH, argv.data());
         _exit(127);
     }
     int status = 0;
@@ -55,8 +61,19 @@ ProcessFigures RunSaveProcess(const std::string& input, const std::string& outpu
     ProcessFigures figures;
     figures.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     figures.peakKiB = usage.ru_maxrss;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) std::fprintf(stderr, "morvane-ltx save failed\n");
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) std::fprintf(stderr, "morvane-ltx %s failed\n", args[0].c_str());
     return figures;
+}
+
+// The median run of the tool with the arguments, and the highest peak memory of all runs.
+ProcessFigures MedianTool(int runs, const std::vector<std::string>& args) {
+    std::vector<ProcessFigures> processes;
+    for (int i = 0; i < runs; ++i) processes.push_back(RunTool(args));
+    std::sort(processes.begin(), processes.end(),
+              [](const ProcessFigures& a, const ProcessFigures& b) { return a.seconds < b.seconds; });
+    ProcessFigures median = processes[processes.size() / 2];
+    for (const auto& p : processes) median.peakKiB = std::max(median.peakKiB, p.peakKiB);
+    return median;
 }
 
 void Measure(size_t lines, const std::string& dir) {
@@ -87,16 +104,16 @@ void Measure(size_t lines, const std::string& dir) {
     LtxDocument document;
     double parse = MedianSeconds(runs, [&] { document.Open(Bytes(input)); });
     double write = MedianSeconds(runs, [&] { document.SaveTo(Bytes(output)); });
+    double keepLines = MedianSeconds(runs, [&] { document.SaveKeepingLinesTo(Bytes(output)); });
     int rows = document.MainRows.Count();
     DeactivateHooks();
 
-    std::vector<ProcessFigures> processes;
-    for (int i = 0; i < runs; ++i) processes.push_back(RunSaveProcess(input, output));
-    std::sort(processes.begin(), processes.end(),
-              [](const ProcessFigures& a, const ProcessFigures& b) { return a.seconds < b.seconds; });
-    ProcessFigures process = processes[processes.size() / 2];
-    long peak = 0;
-    for (const auto& p : processes) peak = std::max(peak, p.peakKiB);
+    const ProcessFigures process = MedianTool(runs, {"save", input, "--to", output});
+    const long peak = process.peakKiB;
+    const ProcessFigures keepProcess = MedianTool(runs, {"save", input, "--keep-lines", "--to", output});
+    // set writes over its file: a copy of the input is changed, the same value every time.
+    WriteWholeFile(output, text);
+    const ProcessFigures set = MedianTool(runs, {"set", output, "section_7", "bench_key", "42"});
 
     double mb = text.size() / 1e6;
     std::printf("%8zu lines %7.2f MB %8d rows | floor %7.1f ms | direct %7.1f ms | parse %7.1f ms (%5.1fx floor)"
@@ -105,6 +122,11 @@ void Measure(size_t lines, const std::string& dir) {
                 lines, mb, rows, floor * 1e3, direct * 1e3, parse * 1e3, parse / floor, write * 1e3, write / floor,
                 (parse + write) / direct, process.seconds * 1e3, process.seconds / direct, peak / 1024.0,
                 peak * 1024.0 / text.size());
+    std::printf("%8s keep-lines save %7.1f ms (%4.2fx write) | morvane-ltx save --keep-lines %7.1f ms (%4.2fx save),"
+                " peak %6.1f MB = %4.1fx file | morvane-ltx set %7.1f ms (%4.2fx save), peak %6.1f MB = %4.1fx file\n",
+                "", keepLines * 1e3, keepLines / write, keepProcess.seconds * 1e3, keepProcess.seconds / process.seconds,
+                keepProcess.peakKiB / 1024.0, keepProcess.peakKiB * 1024.0 / text.size(), set.seconds * 1e3,
+                set.seconds / process.seconds, set.peakKiB / 1024.0, set.peakKiB * 1024.0 / text.size());
     std::fflush(stdout);
     std::remove(input.c_str());
     std::remove(output.c_str());

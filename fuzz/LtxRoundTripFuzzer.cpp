@@ -1,6 +1,7 @@
 // Opens the input as an LTX file and saves it, then opens the saved file and saves it again:
 // the saved file must give the same rows as the input, and the second save must write the
-// same bytes as the first.
+// same bytes as the first. Saved line by line right after opening, the input must come back
+// byte for byte.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -61,6 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string input = ScratchFolder() + "/input.ltx";
     const std::string first = ScratchFolder() + "/first.ltx";
     const std::string second = ScratchFolder() + "/second.ltx";
+    const std::string kept = ScratchFolder() + "/kept.ltx";
     FUZZ_CHECK(WriteWholeFile(input, std::string_view(reinterpret_cast<const char*>(data), size)));
 
     LtxDocument document;
@@ -70,6 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool holdsNul = std::memchr(data, '\0', size) != nullptr;
     FUZZ_CHECK(document.Open(Bytes(input)) == !holdsNul);
     if (holdsNul) return 0;
+    FUZZ_CHECK(document.KeepsLines());
+    FUZZ_CHECK(document.SaveKeepingLinesTo(Bytes(kept)));
+    FUZZ_CHECK(SavedBytes(kept).view() == std::string_view(reinterpret_cast<const char*>(data), size));
     FUZZ_CHECK(document.SaveTo(Bytes(first)));
 
     LtxDocument again;

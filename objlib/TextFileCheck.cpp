@@ -4,7 +4,7 @@
 
 TextFileCheck CheckTextFile(std::string_view path) {
     TextFileCheck check;
-    Bytes content;
+    Bytes& content = check.content;
     if (!ReadWholeFile(path, content, &check.stamp)) {
         check.error = LastFileError();
         return check;

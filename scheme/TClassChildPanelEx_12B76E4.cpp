@@ -18,7 +18,8 @@ TClassChildPanelEx_12B76E4::TClassChildPanelEx_12B76E4(TControl* parent)
       CursorLabel(PanelBox.Control.get()),
       SaveFileButton(PanelBox.Control.get()),
       AboutButton(PanelBox.Control.get()),
-      SaveAsButton(PanelBox.Control.get()) {
+      SaveAsButton(PanelBox.Control.get()),
+      KeepLinesBox(PanelBox.Control.get()) {
     View.SetWorkCount(3);
     View.WorkPoints[0] = Point<&THIWinList::doAdd>(FileList);
     View.WorkPoints[1] = Point<&THIWinList::doClear>(FileList);
@@ -93,6 +94,14 @@ TClassChildPanelEx_12B76E4::TClassChildPanelEx_12B76E4(TControl* parent)
     SaveAsButton.Flat = true;
     SaveAsButton.Enabled = false;
 
+    // Below the cursor-position choice; the keeper reads its state on every save, so it has
+    // no connection of its own.
+    KeepLinesBox.SetPlacement(5, 350, 130, 17);
+    KeepLinesBox.Caption = "Строки как в файле"_cp1251;
+    KeepLinesBox.Hint = "Неизменённые строки записываются так, как были прочитаны"_cp1251;
+    KeepLinesBox.Color = 0xFF00000F;
+    KeepLinesBox.Checked = 1;  // not checked
+
     SetString(CursorDefault.Data, "в центре"_cp1251);
     CursorDefault.onEventData = Point<&THIComboBox::doSelectString>(CursorCombo);
 
@@ -126,6 +135,7 @@ void TClassChildPanelEx_12B76E4::InitControls() {
     SaveAsButton.Init();
     AboutButton.Init();
     SaveFileButton.Init();
+    KeepLinesBox.Init();
     CursorLabel.Init();
     CursorCombo.Init();
     FileList.Init();

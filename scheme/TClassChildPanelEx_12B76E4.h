@@ -8,9 +8,11 @@
 // list, #2 remove the current file, #3 clear the list, #4 open the file double-clicked (the
 // mouse button; its index is stored in the global variable "FileIndex" first), #5 the cursor
 // position picked by the user (0..3), #6 write the current file, #7 show the About window.
+// KeepLinesBox tells the file keeper, through its value point, how "Сохранить файл" writes.
 #pragma once
 
 #include "components/window/THIButton.h"
+#include "components/window/THICheckBox.h"
 #include "components/window/THIComboBox.h"
 #include "components/window/THILabel.h"
 #include "components/window/THIListBox.h"
@@ -36,6 +38,8 @@ public:
     THIButton SaveFileButton;
     THIButton AboutButton;
     THIButton SaveAsButton;  // disabled and connected to nothing
+    // Added beside the panel's first controls: whether a save keeps the lines as read. Off at start.
+    THICheckBox KeepLinesBox;
     THIDoData CursorDefault;
     THIHub OpenHub;          // store the index, then open
     THIDoData StoreIndex;    // FileList's current index into "FileIndex"

@@ -69,6 +69,9 @@ TClassMainForm_12C49D4::TClassMainForm_12C49D4()
     Keeper.onNothingOpen = Point<&THIMultiElementEx::doWork>(TablesBox, 2);
     FilePanelBox.EventPoints[6] = Point<&FileKeeper::doSave>(Keeper);
     Keeper.onSave = Point<&THIMultiElementEx::doWork>(TablesBox, 4);
+    // The file panel's box chooses, at each save, between the tables' writer and keeping the lines.
+    Keeper.KeepLines = Point<&THICheckBox::CheckedValue>(
+        static_cast<TClassChildPanelEx_12B76E4*>(FilePanelBox.Inner->Scheme)->KeepLinesBox);
     for (uint16_t i = 0; i < 3; ++i) {  // the list's load, remove and clear
         FilePanelBox.EventPoints[1 + i] = Point<&FileKeeper::doAskFirst>(Keeper, i);
         Keeper.onGoAhead[i] = Point<&THIMultiElementEx::doWork>(FileListBox, 3 + i);

@@ -9,18 +9,22 @@ TClassMultiElementEx_12D3344::TClassMultiElementEx_12D3344(TControl* parent)
     View.WorkPoints[0] = Point<&THIHub::doEvent>(EntryHub);
     View.Scheme = this;
 
-    EntryHub.SetOutCount(4);
+    EntryHub.SetOutCount(5);  // changed: one output more, for the value filter
     EntryHub.onEvent[0] = Point<&THIStrList::doClear>(Lines);
     EntryHub.onEvent[1] = Point<&THIStrList::doLoad>(Lines);
     EntryHub.onEvent[2] = Point<&THIEditMultiBase::doEvent>(View, 2);
-    EntryHub.onEvent[3] = Point<&THIArrayEnum::doEnum>(LineEnum);
+    EntryHub.onEvent[3] = Point<&ValueLineFilter::doReset>(ValueFilter);  // added: a new file starts outside
+    EntryHub.onEvent[4] = Point<&THIArrayEnum::doEnum>(LineEnum);
 
     LineEnum.Array = Point<&THIStrList::Array>(Lines);
     LineEnum.onItem = Point<&THIReplace::doReplace>(TabRemover);
 
     TabRemover.SubStr = "\t";
     TabRemover.DestStr = "";
-    TabRemover.onReplace = Point<&THIHub::doEvent>(LineHub);
+    TabRemover.onReplace = Point<&ValueLineFilter::doLine>(ValueFilter);  // changed: values first
+
+    ValueFilter.onValueLine = Point<&THIFormatStr::doString>(ValueRow);  // added: never classified
+    ValueFilter.onLine = Point<&THIHub::doEvent>(LineHub);               // added: classified as before
 
     LineHub.SetOutCount(2);
     LineHub.onEvent[0] = Point<&THIMemory::doValue>(LineMemory);
@@ -105,4 +109,9 @@ TClassMultiElementEx_12D3344::TClassMultiElementEx_12D3344(TControl* parent)
 
     RowCollector.SetOutCount(1);
     RowCollector.onEvent[0] = Point<&THIEditMultiBase::doEvent>(View, 1);
+
+    ValueRow.Mask = "0#15790320\tval\t%1\t\t";                    // added: the line whole, grey (F0F0F0)
+    ValueRow.SetDataCount(1);                                      // added: %1 is the line itself
+    ValueRow.SkipInserted = 1;                                     // added: the line is never scanned
+    ValueRow.onFString = Point<&THIHub::doEvent>(RowCollector, 4);  // added: a fifth kind of row
 }

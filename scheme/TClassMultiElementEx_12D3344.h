@@ -3,6 +3,11 @@
 //
 // Container points: method #0 doParse (the path); events #0 onSection (a section name, before
 // its header's row), #1 onRow (one row string), #2 onLoaded (the path, once, before any row).
+//
+// The lines of a value written over several lines ("key = <<END" ... "END", or unbalanced
+// quotes) are taken aside before they are classified: each becomes a "val" row holding the
+// line, blank ones included, so that none is read as a header or key and the writer can give
+// each back as it was.
 #pragma once
 
 #include "components/text/THIArrayEnum.h"
@@ -14,6 +19,7 @@
 #include "components/text/THIStrList.h"
 #include "components/text/THIStrPart.h"
 #include "components/text/THITrim.h"
+#include "components/text/ValueLineFilter.h"
 #include "runtime/MultiElement.h"
 #include "runtime/THICase.h"
 #include "runtime/THIHub.h"
@@ -25,7 +31,7 @@ public:
     explicit TClassMultiElementEx_12D3344(TControl* parent);
 
     THIEditMultiEx View;
-    THIHub EntryHub;             // clear, load, onLoaded, enumerate
+    THIHub EntryHub;             // clear, load, onLoaded, forget an open value, enumerate
     THIStrList Lines;
     THIArrayEnum LineEnum;
     THIReplace TabRemover;       // every TAB out of the line
@@ -48,5 +54,7 @@ public:
     THIMemory OtherNameMemory;
     THIMemory OtherCommentMemory;
     THIFormatStr OtherRow;
-    THIHub RowCollector;         // four inputs, one output to onRow
+    THIHub RowCollector;         // five inputs, one output to onRow
+    ValueLineFilter ValueFilter;  // added: the lines of a value of several lines go aside
+    THIFormatStr ValueRow;        // added: such a line as a "val" row
 };

@@ -13,13 +13,25 @@ TClassMultiElementEx_12D63D0::TClassMultiElementEx_12D63D0(TControl*) {
     SplitHub.onEvent[1] = Point<&THIFormatStr::doString>(SectionRow);
 
     CommentCut.Char = ";";
-    CommentCut.onSplit = Point<&THIReplace::doReplace>(HeaderSpaces);
-    CommentCut.onNotFound = Point<&THIReplace::doReplace>(HeaderSpaces);
+    CommentCut.onSplit = Point<&THIReplace::doReplace>(ParentGapMark);     // changed: marks first
+    CommentCut.onNotFound = Point<&THIReplace::doReplace>(ParentGapMark);  // changed: marks first
     CommentCut.onPart = Point<&THIMemory::doValue>(CommentMemory);
+
+    ParentGapMark.SubStr = "] ";                                   // added: a space after "]"
+    ParentGapMark.DestStr = "]\t";                                 // added: marked, the line has no TAB
+    ParentGapMark.onReplace = Point<&THIReplace::doReplace>(HeaderSpaces);  // added: then the spaces
 
     HeaderSpaces.SubStr = " ";
     HeaderSpaces.DestStr = "";
-    HeaderSpaces.onReplace = Point<&THIHub::doEvent>(HeaderHub);
+    HeaderSpaces.onReplace = Point<&THIReplace::doReplace>(ParentGapKeep);  // changed: gaps first
+
+    ParentGapKeep.SubStr = "\t:";                                  // added: a gap between "]" and ":"
+    ParentGapKeep.DestStr = " :";                                  // added: stays one space wide
+    ParentGapKeep.onReplace = Point<&THIReplace::doReplace>(MarkDrop);  // added: then the other marks
+
+    MarkDrop.SubStr = "\t";                                        // added: no mark stays in the header
+    MarkDrop.DestStr = "";                                         // added: a mark not before ":" goes
+    MarkDrop.onReplace = Point<&THIHub::doEvent>(HeaderHub);       // added: on to the header as before
 
     HeaderHub.SetOutCount(2);
     HeaderHub.onEvent[0] = Point<&THIMemory::doValue>(HeaderMemory);

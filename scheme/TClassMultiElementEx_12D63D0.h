@@ -3,6 +3,9 @@
 //
 // Container points: method #0 (build from the line read through data point #0); events #0 the
 // row string, #1 a section name (once per bracket block, before the row).
+//
+// The game reads parents only after the exact bytes "]:", so spaces between a "]" and a ":"
+// are not all removed: one stays, and [a] : b keeps having no parent once it is written back.
 #pragma once
 
 #include "components/text/THIBlockFind.h"
@@ -22,7 +25,10 @@ public:
     THIDoData LineReader;
     THIHub SplitHub;          // split and store, then format
     THIStrPart CommentCut;    // ";"
-    THIReplace HeaderSpaces;  // every space out of the header
+    THIReplace ParentGapMark;  // added: a space right after "]" becomes a TAB, which no line holds
+    THIReplace HeaderSpaces;   // every space out of the header
+    THIReplace ParentGapKeep;  // added: a marked gap before ":" keeps one space, so no "]:" appears
+    THIReplace MarkDrop;       // added: the other marks go, as their spaces would have
     THIHub HeaderHub;         // store the header, then find its names
     THIBlockFind NameFinder;  // "[" ... "]"
     THIMemory HeaderMemory;

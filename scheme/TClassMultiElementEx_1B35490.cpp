@@ -44,7 +44,12 @@ TClassMultiElementEx_1B35490::TClassMultiElementEx_1B35490(TControl*) {
     NorTest.Type = Compare::Equal;
     SetString(NorTest.Op2, "nor");
     NorTest.onTrue = Point<&THIDoData::doData>(NorMask);
-    NorTest.onFalse = Point<&THIDoData::doData>(KeyMask);
+    NorTest.onFalse = Point<&THIIf_else::doCompare>(ValTest);  // changed: a value's line is no key
+
+    ValTest.Type = Compare::Equal;                            // added: equal
+    SetString(ValTest.Op2, "val");                            // added: a value's line
+    ValTest.onTrue = Point<&THIDoData::doData>(ValMask);      // added: written as read
+    ValTest.onFalse = Point<&THIDoData::doData>(KeyMask);     // added: every other kind, as before
 
     SetString(ComMask.Data, ";%3");
     ComMask.onEventData = Point<&THIHub::doEvent>(MaskCollector, 0);
@@ -57,6 +62,9 @@ TClassMultiElementEx_1B35490::TClassMultiElementEx_1B35490(TControl*) {
 
     SetString(KeyMask.Data, "\t%1 = %2\t;%3");
     KeyMask.onEventData = Point<&THIHub::doEvent>(MaskCollector, 3);
+
+    SetString(ValMask.Data, "%1");                                          // added: the line as read
+    ValMask.onEventData = Point<&THIHub::doEvent>(MaskCollector, 4);        // added: a fifth mask
 
     PathSource.DataPoint = Point<&THIMemory::Value>(PathMemory);
     PathSource.onEventData = Point<&THIStrList::doSave>(Output);

@@ -6,6 +6,7 @@
 //   com  ";comment"
 //   sec  CR "name" TAB ";comment"      (the lone CR reads back as one blank line)
 //   nor  "name" TAB ";comment"
+//   val  "name"                        (a line of a value of several lines, as it was read)
 //   else TAB "name = value" TAB ";comment"
 #pragma once
 
@@ -35,12 +36,14 @@ public:
     THIIf_else ComTest;
     THIIf_else SecTest;
     THIIf_else NorTest;
+    THIIf_else ValTest;     // added: the lines of a value of several lines
     THIDoData ComMask;
     THIDoData SecMask;
     THIDoData NorMask;
     THIDoData KeyMask;
+    THIDoData ValMask;      // added: such a line alone, with nothing around it
     THIDoData PathSource;   // gives the stored path to the save
-    THIHub MaskCollector;   // four inputs, one output to the formatter's mask
+    THIHub MaskCollector;   // five inputs, one output to the formatter's mask
     THIFormatStr Formatter;
     THIMemory PathMemory;
     THIStrList Output;

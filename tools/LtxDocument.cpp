@@ -1,5 +1,7 @@
 #include "tools/LtxDocument.h"
 
+#include "layout/KeepLinesWriter.h"
+#include "layout/SourceLines.h"
 #include "scheme/TClassMultiElementEx_12D3344.h"
 #include "scheme/TClassMultiElementEx_1B35490.h"
 
@@ -48,6 +50,8 @@ LtxDocument::LtxDocument() : parser_(nullptr), writer_(nullptr) {
 bool LtxDocument::Open(const Bytes& path) {
     check_ = CheckTextFile(path);
     TData d;
+    path_ = Bytes();
+    keepsLines_ = false;
     if (!check_.Whole()) {
         // As after opening an empty file with no name: empty stores and no target to save to.
         doLoaded(d, 0);
@@ -55,7 +59,18 @@ bool LtxDocument::Open(const Bytes& path) {
     }
     SetString(d, path);
     parser_.doWork(d, 0);
+    MainRows.SealOrigins();
+    path_ = path;
+    keepsLines_ = CountSourceLines(check_.content.view()) == static_cast<size_t>(MainRows.Count());
     return true;
+}
+
+bool LtxDocument::SaveKeepingLines() { return SaveKeepingLinesTo(path_); }
+
+bool LtxDocument::SaveKeepingLinesTo(const Bytes& path) {
+    ClearFileError();
+    if (!keepsLines_ || path.empty()) return false;
+    return ::SaveKeepingLines(path.view(), check_.content.view(), MainRows);
 }
 
 bool LtxDocument::Save() {

@@ -38,6 +38,15 @@ public:
     bool Save();
     bool SaveTo(const Bytes& path);
 
+    // Whether the open file's rows can be written back line by line: the parser made one row
+    // of each line that holds more than blanks.
+    bool KeepsLines() const { return keepsLines_; }
+    // Writes the main rows over the lines they were read from (KeepLinesWriter) to the open
+    // file's path, or to the given one. False when nothing was written: nothing is open, the
+    // rows do not match the lines (KeepsLines), or the file could not be written.
+    bool SaveKeepingLines();
+    bool SaveKeepingLinesTo(const Bytes& path);
+
     TStringTableRows MainRows;
     TStringTableRows ContentsRows;
 
@@ -52,6 +61,8 @@ private:
     THIMultiElementEx parser_;
     THIMultiElementEx writer_;
     THIFormatStr contentsEntry_;  // "%1+%2": the main table's row count, "+", the name
-    TextFileCheck check_;
+    TextFileCheck check_;  // holds the file's bytes as read
+    Bytes path_;           // of the open file; empty when nothing is open
+    bool keepsLines_ = false;
     Listener* listener_ = nullptr;
 };

@@ -9,6 +9,8 @@
 #include <new>
 
 #include "components/window/ThiStringTable.h"
+#include "layout/KeepLinesWriter.h"
+#include "layout/SourceLines.h"
 #include "objlib/qt/QtText.h"
 
 namespace {
@@ -158,7 +160,11 @@ bool FileKeeper::Save() {
     ClearFileError();
     FileError error = FileError::None;
     try {
-        RaiseNull(onSave);
+        if (keepsLines_ && PullInteger(KeepLines) == 1) {
+            SaveKeepingLines(path_, check_.content, *rows_);
+        } else {
+            RaiseNull(onSave);
+        }
         error = LastFileError();
     } catch (const std::bad_alloc&) {
         error = FileError::OutOfMemory;
@@ -174,6 +180,7 @@ bool FileKeeper::Save() {
 void FileKeeper::Close() {
     path_ = Bytes();
     check_ = TextFileCheck();
+    keepsLines_ = false;
     RaiseString(onNothingOpen, Bytes());
     UpdateTitle();
 }
@@ -181,6 +188,8 @@ void FileKeeper::Close() {
 void FileKeeper::Opened(const Bytes& path, const TextFileCheck& check) {
     path_ = path;
     check_ = check;
+    if (rows_) rows_->SealOrigins();
+    keepsLines_ = rows_ && CountSourceLines(check.content.view()) == static_cast<size_t>(rows_->Count());
     onDisk_ = check.stamp;
     savedRevision_ = rows_ ? rows_->Revision() : 0;
     UpdateTitle();

@@ -11,12 +11,15 @@
 // Points:
 //   doOpen (path)     asks about unsaved changes, then opens: onOpen with the path when the file
 //                     can be read, otherwise says why and closes (onNothingOpen).
-//   doSave            checks, then onSave (the tables write the main table to the open file);
-//                     says why when nothing was written.
+//   doSave            checks, then onSave (the tables write the main table to the open file),
+//                     or, when KeepLines answers 1, writes the main rows over the lines they
+//                     were read from (KeepLinesWriter) itself; says why when nothing was written.
 //   doAskFirst (i)    asks about unsaved changes, then onGoAhead[i] with the incoming value.
 //   onOpen            String: the path of the file to parse.
 //   onSave            NULL: write the main table to the open file.
 //   onNothingOpen     String, empty: empty the tables and forget the file to save to.
+//   KeepLines         data, Integer: 1 when a save keeps the lines as read. A file whose rows
+//                     do not match its lines is saved through onSave all the same.
 // "Discard" closes the open file (onNothingOpen); "cancel", or a save that failed, stops the
 // action.
 #pragma once
@@ -52,6 +55,7 @@ public:
     THI_Event onOpen;
     THI_Event onSave;
     THI_Event onNothingOpen;
+    THI_Event KeepLines;
     std::vector<THI_Event> onGoAhead = std::vector<THI_Event>(3);
 
 protected:
@@ -73,7 +77,8 @@ private:
     QString caption_;
     TStringTableRows* rows_ = nullptr;
     Bytes path_;  // empty: nothing is open
-    TextFileCheck check_;
+    TextFileCheck check_;  // holds the file's bytes as read
+    bool keepsLines_ = false;  // the main rows are the file's lines, one for one
     FileStamp onDisk_;  // the file as the editor last read or wrote it
     uint64_t savedRevision_ = 0;
 };

@@ -24,6 +24,7 @@ void TStringTableRows::Reshape() {
         std::vector<std::string_view> cells = SplitCells(row.text);
         cells.resize(columns_.size());
         row.text = JoinCells(cells);
+        row.changed = true;
     }
     if (observer_) observer_->EndReset();
 }
@@ -113,6 +114,8 @@ int TStringTableRows::AddOrReplace(const Bytes& rowString, int index, bool repla
             row.text = existing.text;
         }
         ++revision_;
+        row.origin = existing.origin;
+        row.changed = existing.changed || row.text.view() != existing.text.view();
         existing = row;
         if (observer_ && index < published_) observer_->RowChanged(index);
         return index;
@@ -121,6 +124,7 @@ int TStringTableRows::AddOrReplace(const Bytes& rowString, int index, bool repla
     ++revision_;
 
     if (index < 0 || index >= Count()) {
+        if (takingOrigins_) row.origin = Count();
         rows_.push_back(std::move(row));
         if (observer_ && Count() - 1 == published_) observer_->AppendsPending();
         return Count() - 1;
@@ -152,6 +156,7 @@ void TStringTableRows::Clear() {
     rows_.shrink_to_fit();
     texts_.Release();
     published_ = 0;
+    takingOrigins_ = true;
     if (observer_) observer_->EndReset();
 }
 
@@ -186,6 +191,7 @@ void TStringTableRows::SetCell(int row, int column, std::string_view text) {
     if (cells[column] == text) return;
     cells[column] = text;
     rows_[row].text = JoinCells(cells);
+    rows_[row].changed = true;
     ++revision_;
     if (observer_ && row < published_) observer_->RowChanged(row);
 }

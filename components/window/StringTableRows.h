@@ -9,6 +9,11 @@
 // A window shows this store through a model. Rows appended one by one are not announced one
 // by one: they stay pending until the observer publishes them in one batch. Every other
 // change publishes what is pending first and is then announced on its own.
+//
+// Each row also knows where it came from: the rows appended after a Clear are the lines of a
+// file in order, so row k of them has origin k, until SealOrigins says the file is all in;
+// every row added later has origin -1. A row is marked changed once its text is rewritten to
+// something else. Both live in the room a row has to spare, so they cost no memory.
 #pragma once
 
 #include <cstdint>
@@ -80,7 +85,16 @@ public:
     // index is out of range.
     int AddOrReplace(const Bytes& rowString, int index, bool replace);
     void Delete(int index);  // out of range: nothing
+    // Empties the store; the rows appended next take their origins in order.
     void Clear();
+
+    // The rows appended from now on are new rows (origin -1), until the next Clear.
+    void SealOrigins() { takingOrigins_ = false; }
+    // The row's place among the rows first appended after the last Clear, or -1 for a row
+    // added afterwards (also when out of range).
+    int Origin(int row) const { return row >= 0 && row < Count() ? rows_[row].origin : -1; }
+    // Whether the row's text was rewritten since it was added (false when out of range).
+    bool Changed(int row) const { return row >= 0 && row < Count() && rows_[row].changed; }
 
     // The row's cells joined by Delimiter, without colour prefix; empty when out of range.
     Bytes RowString(int index) const;
@@ -95,7 +109,10 @@ private:
     struct Row {
         Bytes text;  // exactly ColumnCount() cells joined by Delimiter
         uint32_t item = 0;
+        int32_t origin : 31 = -1;
+        bool changed : 1 = false;
     };
+    static_assert(sizeof(Row) == sizeof(Bytes) + 2 * sizeof(uint32_t), "origin and changed share one word");
 
     // Splits text at Delimiter into at most ColumnCount() cells, after dropping extra ones.
     std::vector<std::string_view> SplitCells(std::string_view text) const;
@@ -115,6 +132,7 @@ private:
     std::deque<Row> rows_;
     BytesArena texts_;  // the rows' texts, back to back
     int published_ = 0;
+    bool takingOrigins_ = true;
     uint64_t revision_ = 0;
     Observer* observer_ = nullptr;
     ShiftWatcher shiftWatcher_;

@@ -184,3 +184,47 @@ TEST(StringTableRowsTest, TheRevisionCountsRealChangesOnly) {
 }
 
 }  // namespace
+
+namespace {
+
+// Each row's origin, "*" after a changed one, joined by spaces.
+std::string Origins(const TStringTableRows& rows) {
+    std::string out;
+    for (int i = 0; i < rows.Count(); ++i)
+        out += (i ? " " : "") + std::to_string(rows.Origin(i)) + (rows.Changed(i) ? "*" : "");
+    return out;
+}
+
+TEST(StringTableRowsTest, RowsKnowTheirOriginAndWhetherTheyChanged) {
+    struct Case {
+        const char* name;
+        void (*edit)(TStringTableRows&);
+        const char* origins;
+    } cases[] = {
+        {"as loaded", [](TStringTableRows&) {}, "0 1 2"},
+        {"a cell set", [](TStringTableRows& r) { r.SetCell(1, 2, "9"); }, "0 1* 2"},
+        {"a cell set to its own text", [](TStringTableRows& r) { r.SetCell(1, 2, "2"); }, "0 1 2"},
+        {"a row rewritten as it was", [](TStringTableRows& r) { r.AddOrReplace("0#0\tkey\tb\t2\t", 1, true); }, "0 1 2"},
+        {"a row rewritten", [](TStringTableRows& r) { r.AddOrReplace("0#0\tkey\tb\t3\t", 1, true); }, "0 1* 2"},
+        {"only the colour rewritten", [](TStringTableRows& r) { r.AddOrReplace("1#5", 1, true); }, "0 1 2"},
+        {"a row inserted", [](TStringTableRows& r) { r.AddOrReplace("0#0\tkey\tn\t\t", 1, false); }, "0 -1 1 2"},
+        {"a row appended after the load", [](TStringTableRows& r) { r.AddOrReplace("0#0\tkey\tn\t\t", -1, false); },
+         "0 1 2 -1"},
+        {"a row deleted", [](TStringTableRows& r) { r.Delete(0); }, "1 2"},
+        {"a new load", [](TStringTableRows& r) {
+             r.Clear();
+             r.AddOrReplace("0#0\tkey\tz\t\t", -1, false);
+         }, "0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TStringTableRows rows;
+        ConfigureMain(rows);
+        for (const char* row : {"0#0\tkey\ta\t1\t", "0#0\tkey\tb\t2\t", "0#0\tkey\tc\t3\t"}) rows.AddOrReplace(row, -1, false);
+        rows.SealOrigins();
+        c.edit(rows);
+        EXPECT_EQ(Origins(rows), c.origins);
+    }
+}
+
+}  // namespace

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -168,5 +169,116 @@ TEST_P(MorvaneLtxGoldenTest, OutputsMatchTheGoldenFiles) {
 
 INSTANTIATE_TEST_SUITE_P(Repository, MorvaneLtxGoldenTest, ::testing::ValuesIn(RepositoryFixtures()),
                          FixtureCaseName);
+
+// Exactly one line of a file: the lines of the text split at LF.
+int LinesThatDiffer(const std::string& a, const std::string& b) {
+    auto lines = [](const std::string& text) {
+        std::vector<std::string> out;
+        size_t start = 0;
+        for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+            out.push_back(text.substr(start, end - start));
+        out.push_back(text.substr(start));
+        return out;
+    };
+    std::vector<std::string> x = lines(a), y = lines(b);
+    size_t front = 0;
+    while (front < x.size() && front < y.size() && x[front] == y[front]) ++front;
+    size_t back = 0;
+    while (back + front < x.size() && back + front < y.size() && x[x.size() - 1 - back] == y[y.size() - 1 - back]) ++back;
+    return static_cast<int>(std::max(x.size(), y.size()) - front - back);
+}
+
+TEST_F(MorvaneLtxTest, GetSetAndDelWorkLineByLine) {
+    const std::string text = "; head\r\n[One]:base ; c\r\n  key   = some value ; note\r\n  key   = last\r\n\r\n#include \"x.ltx\"\r\n"
+                             "[two]\r\n\tk = 1\r\n";
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;
+        int exitCode;
+        std::string out;
+        std::string file;
+    } cases[] = {
+        {"the last occurrence, the section in any case", {"get", "one", "key"}, 0, "last\n", text},
+        {"keys compare exactly", {"get", "one", "KEY"}, 3, "", text},
+        {"a missing section", {"get", "three", "k"}, 3, "", text},
+        {"a value changed in place", {"set", "ONE", "key", "new, value"}, 0, "",
+         "; head\r\n[One]:base ; c\r\n  key   = some value ; note\r\n  key   = new, value\r\n\r\n#include \"x.ltx\"\r\n"
+         "[two]\r\n\tk = 1\r\n"},
+        {"a key added after the section's last key", {"set", "one", "id", "5"}, 0, "",
+         "; head\r\n[One]:base ; c\r\n  key   = some value ; note\r\n  key   = last\r\n  id    = 5\r\n\r\n"
+         "#include \"x.ltx\"\r\n[two]\r\n\tk = 1\r\n"},
+        {"a section added at the end", {"set", "three", "n", "v"}, 0, "", text + "[three]\r\n\tn = v\r\n"},
+        {"a key deleted", {"del", "two", "k"}, 0, "", "; head\r\n[One]:base ; c\r\n  key   = some value ; note\r\n"
+                                                       "  key   = last\r\n\r\n#include \"x.ltx\"\r\n[two]\r\n"},
+        {"a section deleted", {"del", "one"}, 0, "", "; head\r\n\r\n[two]\r\n\tk = 1\r\n"},
+        {"a missing key not deleted", {"del", "two", "x"}, 3, "", text},
+        {"a missing section not deleted", {"del", "three"}, 3, "", text},
+        {"too few words", {"set", "one", "key"}, 2, "", text},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Write(File("a.ltx"), text);
+        std::vector<std::string> args = c.args;
+        args.insert(args.begin() + 1, File("a.ltx"));
+        Result result = Run(args);
+        EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
+        EXPECT_EQ(result.out, c.out);
+        EXPECT_EQ(Read(File("a.ltx")), c.file);
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), c.exitCode ? 1 : 0) << result.err;
+    }
+}
+
+TEST_F(MorvaneLtxTest, DoubleDashEndsTheOptions) {
+    Write(File("-x.ltx"), "a = 1\n");
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(dir);  // a relative name is what starts with "-"
+    EXPECT_EQ(Run({"get", "-x.ltx", "s", "a"}).exitCode, 2);
+    Result set = Run({"set", "--", "-x.ltx", "s", "a", "-2"});
+    EXPECT_EQ(set.exitCode, 0) << set.err;
+    EXPECT_EQ(Read(File("-x.ltx")), "a = 1\n[s]\na = -2\n");
+    Result save = Run({"save", "--keep-lines", "--to", "out.ltx", "--", "-x.ltx"});
+    EXPECT_EQ(save.exitCode, 0) << save.err;
+    EXPECT_EQ(Read(File("out.ltx")), Read(File("-x.ltx")));
+    std::filesystem::current_path(before);
+}
+
+TEST_F(MorvaneLtxTest, EditsOfUnreadableFilesExitOneAndWriteNothing) {
+    Write(File("nul.ltx"), std::string("[s]\na = 1\0\n", 11));
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"set", File("missing.ltx"), "s", "a", "2"}, {"del", File("nul.ltx"), "s"},
+          {"get", File("nul.ltx"), "s", "a"}}) {
+        SCOPED_TRACE(args[0]);
+        Result result = Run(args);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(File("missing.ltx")));
+    EXPECT_EQ(Read(File("nul.ltx")), std::string("[s]\na = 1\0\n", 11));
+}
+
+TEST_F(MorvaneLtxTest, RealFilesKeepTheirBytesAndChangeOneLineOnSet) {
+    std::error_code error;
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(MORVANE_REAL_FIXTURES_DIR, error)) {
+        if (entry.path().extension() != ".ltx") continue;
+        ++files;
+        const std::string original = entry.path().string();
+        SCOPED_TRACE(original);
+        Result save = Run({"save", original, "--keep-lines", "--to", File("kept.ltx")});
+        ASSERT_EQ(save.exitCode, 0) << save.err;
+        EXPECT_TRUE(Read(File("kept.ltx")) == Read(original));
+
+        // The first key of the first section gets a new value.
+        Result contents = Run({"contents", original});
+        if (contents.out.empty()) continue;
+        const std::string section = contents.out.substr(contents.out.find('+') + 1, contents.out.find('\n') - contents.out.find('+') - 1);
+        Result set = Run({"set", File("kept.ltx"), section, "morvane_probe", "42"});
+        ASSERT_EQ(set.exitCode, 0) << set.err;
+        EXPECT_EQ(LinesThatDiffer(Read(original), Read(File("kept.ltx"))), 1);
+        Result get = Run({"get", File("kept.ltx"), section, "morvane_probe"});
+        EXPECT_EQ(get.out, "42\n");
+    }
+    if (files == 0) GTEST_SKIP() << "no real fixtures in " << MORVANE_REAL_FIXTURES_DIR;
+}
 
 }  // namespace

@@ -1,0 +1,66 @@
+#include "layout/SourceLines.h"
+
+#include <cstring>
+
+namespace {
+
+std::string_view UpToNul(std::string_view text) {
+    const void* nul = std::memchr(text.data(), '\0', text.size());
+    return nul ? text.substr(0, static_cast<const char*>(nul) - text.data()) : text;
+}
+
+bool IsBlank(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
+
+}  // namespace
+
+SourceLineReader::SourceLineReader(std::string_view text) : text_(UpToNul(text)) {}
+
+bool SourceLineReader::Next(SourceLine& line) {
+    const size_t size = text_.size();
+    const size_t blanksStart = position_;
+    while (position_ < size) {
+        const size_t start = position_;
+        size_t end = start;
+        while (end < size && text_[end] != '\r' && text_[end] != '\n') ++end;
+        size_t next = end;
+        if (next < size) next += (text_[next] == '\r' && next + 1 < size && text_[next + 1] == '\n') ? 2 : 1;
+        position_ = next;
+        const std::string_view own = text_.substr(start, end - start);
+        withoutTabs_.clear();
+        for (char c : own)
+            if (c != '\t') withoutTabs_ += c;
+        if (!values_.Take(withoutTabs_) && IsBlank(own)) continue;
+        line.blanks = text_.substr(blanksStart, start - blanksStart);
+        line.text = own;
+        line.end = text_.substr(end, next - end);
+        return true;
+    }
+    tail_ = text_.substr(blanksStart);
+    return false;
+}
+
+size_t CountSourceLines(std::string_view text) {
+    SourceLineReader reader(text);
+    SourceLine line;
+    size_t count = 0;
+    while (reader.Next(line)) ++count;
+    return count;
+}
+
+std::string_view PrevailingLineEnd(std::string_view text) {
+    size_t crlf = 0, lf = 0, cr = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n') {
+            ++lf;
+        } else if (text[i] == '\r') {
+            if (i + 1 < text.size() && text[i + 1] == '\n') {
+                ++crlf;
+                ++i;
+            } else {
+                ++cr;
+            }
+        }
+    }
+    if (crlf >= lf && crlf >= cr) return "\r\n";
+    return lf >= cr ? "\n" : "\r";
+}
