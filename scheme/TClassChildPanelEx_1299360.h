@@ -64,4 +64,6 @@ public:
 private:
     // Sets TablesPanel up and initialises it: its window exists before the rest is created.
     TControl* CreatePanel();
+    // Runs the controls' Init and gives the containers their factories, last created first.
+    void InitControls();
 };

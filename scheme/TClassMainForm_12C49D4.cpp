@@ -8,6 +8,14 @@
 #include "scheme/TClassMultiElementEx_12C4A68.h"
 #include "scheme/TClassMultiElementEx_12D3344.h"
 
+// The components are set up in the order of creation, each with its settings and then its
+// connections. Three steps keep an order of their own: the main form is initialised before the
+// components on it are created (InitMainForm, from the member initialisers), since the nested
+// schemes' windows are its children; the containers receive their factories last, last created
+// first (BuildInnerSchemes), since a factory builds its inner scheme, windows included, at once,
+// and the docking and the TAB order follow the order of the windows; and the file keeper comes
+// after both, since it watches the tables panel's main table and takes over connections made
+// above.
 TClassMainForm_12C49D4::TClassMainForm_12C49D4()
     : MainForm(nullptr),
       FileListBox(InitMainForm()),
@@ -16,18 +24,26 @@ TClassMainForm_12C49D4::TClassMainForm_12C49D4()
       Drop(MainForm.Control.get()),
       FilePanelBox(MainForm.Control.get()),
       ParserBox(nullptr) {
-    StartHub.SetOutCount(2);
-    StartHub.onEvent[0] = Point<&THIMultiElementEx::doWork>(FilePanelBox, 2);
-    StartHub.onEvent[1] = Point<&THIMultiElementEx::doWork>(TablesBox, 5);
+    MainForm.onCreate = Point<&THIHub::doEvent>(StartHub);
+    // TAB and Shift+TAB move the focus between the main window's TAB stops: Qt's own focus
+    // chain does this for every top-level window.
 
-    ParserBox.SetFactory(&MakeScheme<TClassMultiElementEx_12D3344>);
-    ParserBox.SetEventCount(3);
-    ParserBox.SetDataCount(0);
-    ParserBox.EventPoints[0] = Point<&THIMultiElementEx::doWork>(TablesBox, 0);
-    ParserBox.EventPoints[1] = Point<&THIMultiElementEx::doWork>(TablesBox, 1);
-    ParserBox.EventPoints[2] = Point<&THIMultiElementEx::doWork>(TablesBox, 2);
+    FileListBox.SetEventCount(3);
+    FileListBox.SetDataCount(0);
+    FileListBox.EventPoints[0] = Point<&THIMultiElementEx::doWork>(FilePanelBox, 0);
+    FileListBox.EventPoints[1] = Point<&THIMultiElementEx::doWork>(FilePanelBox, 1);
+    FileListBox.EventPoints[2] = Point<&THIMultiElementEx::doWork>(ParserBox, 0);
 
-    FilePanelBox.SetFactory(&MakeScheme<TClassChildPanelEx_12B76E4>);
+    AboutBox.CreateOnDemand = true;
+    AboutBox.SetEventCount(0);
+    AboutBox.SetDataCount(0);
+
+    TablesBox.SetEventCount(0);
+    TablesBox.SetDataCount(0);
+
+    Drop.onDropFile = Point<&THIMultiElementEx::doWork>(FileListBox, 0);
+    Drop.onEndDrop = Point<&THIMultiElementEx::doWork>(FileListBox, 1);
+
     FilePanelBox.SetEventCount(8);
     FilePanelBox.SetDataCount(0);
     FilePanelBox.EventPoints[0] = Point<&THIMultiElementEx::doWork>(FileListBox, 2);
@@ -39,26 +55,17 @@ TClassMainForm_12C49D4::TClassMainForm_12C49D4()
     FilePanelBox.EventPoints[6] = Point<&THIMultiElementEx::doWork>(TablesBox, 4);
     FilePanelBox.EventPoints[7] = Point<&THIMultiElement::doWork>(AboutBox, 0);
 
-    Drop.onDropFile = Point<&THIMultiElementEx::doWork>(FileListBox, 0);
-    Drop.onEndDrop = Point<&THIMultiElementEx::doWork>(FileListBox, 1);
+    ParserBox.SetEventCount(3);
+    ParserBox.SetDataCount(0);
+    ParserBox.EventPoints[0] = Point<&THIMultiElementEx::doWork>(TablesBox, 0);
+    ParserBox.EventPoints[1] = Point<&THIMultiElementEx::doWork>(TablesBox, 1);
+    ParserBox.EventPoints[2] = Point<&THIMultiElementEx::doWork>(TablesBox, 2);
 
-    TablesBox.SetFactory(&MakeScheme<TClassChildPanelEx_1299360>);
-    TablesBox.SetEventCount(0);
-    TablesBox.SetDataCount(0);
+    StartHub.SetOutCount(2);
+    StartHub.onEvent[0] = Point<&THIMultiElementEx::doWork>(FilePanelBox, 2);
+    StartHub.onEvent[1] = Point<&THIMultiElementEx::doWork>(TablesBox, 5);
 
-    AboutBox.CreateOnDemand = true;
-    AboutBox.SetFactory(&MakeScheme<TClassChildForm_130C0D8>);
-    AboutBox.SetEventCount(0);
-    AboutBox.SetDataCount(0);
-
-    FileListBox.SetFactory(&MakeScheme<TClassMultiElementEx_12C4A68>);
-    FileListBox.SetEventCount(3);
-    FileListBox.SetDataCount(0);
-    FileListBox.EventPoints[0] = Point<&THIMultiElementEx::doWork>(FilePanelBox, 0);
-    FileListBox.EventPoints[1] = Point<&THIMultiElementEx::doWork>(FilePanelBox, 1);
-    FileListBox.EventPoints[2] = Point<&THIMultiElementEx::doWork>(ParserBox, 0);
-
-    MainForm.onCreate = Point<&THIHub::doEvent>(StartHub);
+    BuildInnerSchemes();
 
     // The keeper takes over the actions that could lose edits or write over a file that was
     // not read whole: it asks or refuses first, then passes each on where it went before.
@@ -76,8 +83,6 @@ TClassMainForm_12C49D4::TClassMainForm_12C49D4()
         FilePanelBox.EventPoints[1 + i] = Point<&FileKeeper::doAskFirst>(Keeper, i);
         Keeper.onGoAhead[i] = Point<&THIMultiElementEx::doWork>(FileListBox, 3 + i);
     }
-    // TAB and Shift+TAB move the focus between the main window's TAB stops: Qt's own focus
-    // chain does this for every top-level window.
 }
 
 TControl* TClassMainForm_12C49D4::InitMainForm() {
@@ -94,4 +99,12 @@ TControl* TClassMainForm_12C49D4::InitMainForm() {
     MainForm.Cursor = 0;
     MainForm.Init();
     return MainForm.Control.get();
+}
+
+void TClassMainForm_12C49D4::BuildInnerSchemes() {
+    ParserBox.SetFactory(&MakeScheme<TClassMultiElementEx_12D3344>);
+    FilePanelBox.SetFactory(&MakeScheme<TClassChildPanelEx_12B76E4>);
+    TablesBox.SetFactory(&MakeScheme<TClassChildPanelEx_1299360>);
+    AboutBox.SetFactory(&MakeScheme<TClassChildForm_130C0D8>);  // built on its first call
+    FileListBox.SetFactory(&MakeScheme<TClassMultiElementEx_12C4A68>);
 }

@@ -32,4 +32,6 @@ public:
 private:
     // Sets MainForm up and returns its window, the parent of the nested schemes' windows.
     TControl* InitMainForm();
+    // Gives the containers their factories, last created first.
+    void BuildInnerSchemes();
 };
