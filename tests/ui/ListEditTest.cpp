@@ -142,6 +142,18 @@ TEST_F(ListEditTest, AnotherKeyInTheListSavesLetsTheListMoveAndReopens) {
     EXPECT_EQ(FocusedColumn(), 1);
 }
 
+TEST_F(ListEditTest, ACyrillicKeyInTheListSavesAndReopensAsAnyOtherKey) {
+    DoubleClick(2, 1);
+    Replace("keyed");
+    log.calls.clear();
+    ViewOf(table)->setFocus();
+    QTest::sendKeyEvent(QTest::Click, ViewOf(table), Qt::Key_unknown, QString::fromUtf8("ж"), Qt::NoModifier);
+    EXPECT_EQ(AllRows(table)[2], "key\tkeyed\tv2\tc2");
+    Settle();
+    EXPECT_EQ(log.Trace(), (std::vector<std::string>{"1:2", "0:2"}));
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"key", "keyed", "v2", "c2"}));
+}
+
 TEST_F(ListEditTest, TextThatWouldBreakTheRowIsStoredSafely) {
     struct Case {
         const char* typed;  // UTF-8, as pasted
