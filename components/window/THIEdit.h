@@ -4,7 +4,11 @@
 // emptying after Enter. With onEnter connected, Enter raises onEnter with the text and then
 // empties the box, unless the receiver set a text with doText meanwhile; the Enter key itself
 // goes no further (no default button). The value point is TextValue (the property is Text).
+// A typed character that code page 1251 cannot write is refused and shown on the box
+// (Cp1251Input.h), so the text always has a value.
 #pragma once
+
+#include <QString>
 
 #include "components/window/THIWin.h"
 
@@ -46,6 +50,7 @@ private:
     QLineEdit* Edit() const;
     void TextChanged();
 
+    QString reportedText_;  // the text of the last change seen
     bool ReportChanges = false;
     bool ClearAfterEnter = false;
 };

@@ -1,5 +1,6 @@
 // The edit box: change notifications, doText and Enter, through typed keys.
 #include <QLineEdit>
+#include <QToolTip>
 
 #include "UiTestSupport.h"
 #include "components/window/THIEdit.h"
@@ -86,6 +87,22 @@ TEST_F(EditTest, TypedCyrillicArrivesAsCp1251) {
     TData value;
     edit.TextValue(value, 0);
     EXPECT_EQ(ToString(value), Cp("Жук"));
+}
+
+TEST_F(EditTest, ACharacterCp1251CannotHoldIsRefusedAndShownUntilTheNextChange) {
+    edit.Hint = Cp("подсказка");
+    Build("");
+    const QColor plain = Widget()->palette().color(QPalette::Base);
+    Type("б✓");
+    EXPECT_EQ(Widget()->text(), QString::fromUtf8("б"));
+    EXPECT_EQ(Widget()->cursorPosition(), 1);
+    EXPECT_NE(Widget()->palette().color(QPalette::Base), plain);
+    EXPECT_TRUE(Widget()->toolTip().contains(QString::fromUtf8("✓"))) << Widget()->toolTip().toStdString();
+    EXPECT_TRUE(QToolTip::isVisible());
+    Type("в");
+    EXPECT_EQ(ToString(log.calls.back().value), Cp("бв"));
+    EXPECT_EQ(Widget()->palette().color(QPalette::Base), plain);
+    EXPECT_EQ(Widget()->toolTip(), QString::fromUtf8("подсказка"));
 }
 
 TEST_F(EditTest, DoTextRaisesOnceAndKeepsTheCaret) {

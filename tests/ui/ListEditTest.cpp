@@ -162,7 +162,7 @@ TEST_F(ListEditTest, TextThatWouldBreakTheRowIsStoredSafely) {
     const Case cases[] = {
         {"a\tb", "a b"},                // a TAB would split the cell in two
         {"line1\r\nline2", "line1  line2"},
-        {"✓ ok", "? ok"},               // not in code page 1251
+        {"✓ ok", " ok"},                // not in code page 1251: refused
         {"имя", "имя"},
     };
     for (const Case& c : cases) {
@@ -175,6 +175,20 @@ TEST_F(ListEditTest, TextThatWouldBreakTheRowIsStoredSafely) {
         EXPECT_EQ(AllRows(table)[5], "key\t" + Cp(c.cell).str() + "\tv5\tc5");
         QTest::keyClick(FocusedBox(), Qt::Key_Escape);
     }
+}
+
+TEST_F(ListEditTest, ACharacterCp1251CannotHoldIsRefusedAndShownOnItsBox) {
+    DoubleClick(2, 1);
+    FocusedBox()->end(false);
+    const auto type = [this](const char* utf8) {
+        QTest::sendKeyEvent(QTest::Click, FocusedBox(), Qt::Key_unknown, QString::fromUtf8(utf8), Qt::NoModifier);
+    };
+    type("✓");
+    EXPECT_EQ(FocusedBox()->text(), QString("p2"));
+    EXPECT_TRUE(FocusedBox()->toolTip().contains(QString::fromUtf8("✓")));
+    type("ж");
+    QTest::keyClick(FocusedBox(), Qt::Key_Return);
+    EXPECT_EQ(AllRows(table)[2], "key\t" + Cp("p2ж").str() + "\tv2\tc2");
 }
 
 TEST_F(ListEditTest, CellsTheUserDidNotEditKeepTheirBytes) {

@@ -130,6 +130,16 @@ TEST_F(SearchPanelTest, WholeLineSearchLooksAnywhereInTheRow) {
     EXPECT_EQ(table.selected.front(), 0);
 }
 
+TEST_F(SearchPanelTest, ACharacterCp1251CannotHoldIsRefusedAndTheSearchGoesOn) {
+    Start(0);
+    QTest::keyClicks(SearchBox(), "ammo");
+    QTest::sendKeyEvent(QTest::Click, SearchBox(), Qt::Key_unknown, QString::fromUtf8("✓"), Qt::NoModifier);
+    EXPECT_EQ(SearchBox()->text(), QString("ammo"));
+    EXPECT_TRUE(SearchBox()->toolTip().contains(QString::fromUtf8("✓")));
+    Type("_");
+    EXPECT_EQ(table.current, 2);
+}
+
 TEST_F(SearchPanelTest, NothingHappensOnAnEmptyTableOrWithoutCurrentRowUpwards) {
     Click(panel->UpRadio);
     Start(-1);
