@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <algorithm>
 
+#include "objlib/qt/BoxMark.h"
 #include "objlib/qt/Cp1251Input.h"
 #include "objlib/qt/QtAlignment.h"
 #include "objlib/qt/QtText.h"
@@ -63,6 +64,23 @@ void THIEdit::doText(TData& d, uint16_t) {
 
 void THIEdit::TextValue(TData& d, uint16_t) {
     if (!ValueReader(*this, d)) SetNull(d);
+}
+
+void THIEdit::doFocus(TData&, uint16_t) {
+    QLineEdit* box = Edit();
+    if (!box) return;
+    box->setFocus(Qt::ShortcutFocusReason);
+    box->selectAll();
+}
+
+void THIEdit::doMark(TData& d, uint16_t) {
+    QLineEdit* box = Edit();
+    if (!box) return;
+    const Bytes reason = ToString(d);
+    if (reason.empty())
+        UnmarkBox(*box);
+    else
+        MarkBox(*box, ToQString(reason));
 }
 
 void THIEdit::KeyDown(int& key) {

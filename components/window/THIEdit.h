@@ -32,6 +32,11 @@ public:
     void doText(TData& d, uint16_t index);
     // Value point: the value produced by ValueReader, NULL when it fails.
     void TextValue(TData& d, uint16_t index);
+    // Method point: the box takes the focus with its whole text selected.
+    void doFocus(TData& d, uint16_t index);
+    // Method point: marks the box with the incoming string as the reason (BoxMark.h) until
+    // its text changes; an empty string takes the mark off.
+    void doMark(TData& d, uint16_t index);
 
     Bytes Text;
     uint8_t Alignment = 0;  // 0 left, 1 right, 2 centre

@@ -182,6 +182,20 @@ TEST_F(MainSchemeTest, DoubleClickStoresTheIndexAndOpensThatFileIntoTheTables) {
     EXPECT_EQ(ToQString(ToString(tables.calls[0].value).str()), paths[1]);
 }
 
+TEST_F(MainSchemeTest, EnterInTheFileListOpensTheSelectedFileAsADoubleClickDoes) {
+    const QStringList paths = DropTwoFiles();
+    FileList()->setFocus();
+    QTest::keyClick(MainWindow(), Qt::Key_Down);
+    QTest::keyClick(MainWindow(), Qt::Key_Down);
+    ASSERT_EQ(FileList()->currentRow(), 1);
+    tables.calls.clear();
+    QTest::keyClick(MainWindow(), Qt::Key_Return);
+    EXPECT_EQ(ToInteger(*LookupGlobal("FileIndex")), 1);
+    ASSERT_FALSE(tables.calls.empty());
+    EXPECT_EQ(tables.calls[0].index, Loaded);
+    EXPECT_EQ(ToQString(ToString(tables.calls[0].value).str()), paths[1]);
+}
+
 TEST_F(MainSchemeTest, ListButtonsSaveLoadRemoveAndClearTheListFile) {
     const QStringList paths = DropTwoFiles();
     const QByteArray saved = (paths[0] + "\r\n" + paths[1] + "\r\n").toUtf8();
