@@ -20,6 +20,8 @@
 
 namespace {
 
+const QColor kBoxBackground(255, 232, 186);
+
 bool IsModifierKey(int key) { return key == 16 || key == 17 || key == 18 || key == 91 || key == 92; }
 
 // What a box holds as cell text: cp1251, with '?' for what it cannot write (the boxes refuse
@@ -88,7 +90,10 @@ void TListEdit::ShowBoxes(int focusColumn) {
     }
     while (static_cast<int>(boxes_.size()) < columns) {
         auto* box = new QLineEdit(view_->viewport());
-        box->setFrame(false);
+        // Framed and in a colour no row uses, so the open row cannot pass for a plain one.
+        QPalette look = box->palette();
+        look.setColor(QPalette::Base, kBoxBackground);
+        box->setPalette(look);
         AcceptCp1251Only(*box);
         box->installEventFilter(this);
         boxes_.emplace_back(box);

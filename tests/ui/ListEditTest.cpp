@@ -74,6 +74,19 @@ TEST_F(ListEditTest, DoubleClickOpensOneBoxPerCellWithTheClickedColumnFocused) {
         EXPECT_EQ(boxes[column]->geometry(), view->visualRect(view->model()->index(2, column))) << column;
 }
 
+TEST_F(ListEditTest, BoxesHaveAFrameAndABackgroundThatStandsOutFromTheRow) {
+    DoubleClick(2, 1);
+    const QColor rowColour = Background(2);
+    const QColor viewColour = ViewOf(table)->palette().color(QPalette::Base);
+    ASSERT_EQ(Boxes().size(), 4u);
+    for (QLineEdit* box : Boxes()) {
+        EXPECT_TRUE(box->hasFrame());
+        const QColor boxColour = box->palette().color(QPalette::Base);
+        EXPECT_NE(boxColour, rowColour);
+        EXPECT_NE(boxColour, viewColour);
+    }
+}
+
 TEST_F(ListEditTest, EnterSavesTheEditedCellKeepsTheColourAndReopensOnTheSameRow) {
     DoubleClick(2, 1);
     const QColor colour = Background(2);
