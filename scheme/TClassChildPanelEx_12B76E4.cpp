@@ -60,6 +60,7 @@ TClassChildPanelEx_12B76E4::TClassChildPanelEx_12B76E4(TControl* parent)
     FileList.SelectMode = 0;
     FileList.SelectAdded = false;
     FileList.onDblClick = Point<&THIHub::doEvent>(OpenHub);
+    FileList.onEnter = Point<&THIHub::doEvent>(OpenHub);
 
     CursorCombo.SetPlacement(5, 325, 130, 21);
     CursorCombo.Color = 0xFF000005;

@@ -16,7 +16,10 @@ TClassChildPanel_1B60E80::TClassChildPanel_1B60E80(TControl* parent)
       DownRadio(PanelWindow),
       QuickSearchBox(PanelWindow),
       SearchButton(PanelWindow),
-      WholeLineBox(PanelWindow) {
+      WholeLineBox(PanelWindow),
+      FindKeys(PanelWindow),
+      NextKeys(PanelWindow),
+      PreviousKeys(PanelWindow) {
     View.SetWorkCount(0);
     View.Scheme = this;
 
@@ -96,18 +99,20 @@ TClassChildPanel_1B60E80::TClassChildPanel_1B60E80(TControl* parent)
     DownLoop.Step = 1;
     DownLoop.IncludeEnd = true;
     DownLoop.InData = false;
-    DownLoop.BreakEvent = false;
+    DownLoop.BreakEvent = true;  // a stopped walk found its row; only a finished one ends in onStop
     DownLoop.StartPoint = Point<&THIEditMultiBase::Data>(View, 1);
     DownLoop.EndPoint = Point<&THIEditMultiBase::Data>(View, 2);
     DownLoop.onEvent = Point<&THIMath::doAdd>(DownIndex);
+    DownLoop.onStop = Point<&THIDoData::doData>(NotFound);
 
     UpLoop.End = 1;
     UpLoop.Step = -1;
     UpLoop.IncludeEnd = true;
     UpLoop.InData = false;
-    UpLoop.BreakEvent = false;
+    UpLoop.BreakEvent = true;
     UpLoop.StartPoint = Point<&THIEditMultiBase::Data>(View, 1);
     UpLoop.onEvent = Point<&THIMath::doSubtract>(UpIndex);
+    UpLoop.onStop = Point<&THIDoData::doData>(NotFound);
 
     DownIndex.ResultType = 0;
     DownIndex.Op2 = 1.0;  // unused while Op2Point is connected; 1.0 as for every THIMath here
@@ -163,13 +168,37 @@ TClassChildPanel_1B60E80::TClassChildPanel_1B60E80(TControl* parent)
     LineSearch.Str = Point<&THIArrayRW::Item>(RowReader);
     LineSearch.onSearch = Point<&THIHub::doEvent>(FoundHub, 1);
 
-    FoundHub.SetOutCount(3);
+    FoundHub.SetOutCount(4);
     FoundHub.onEvent[0] = Point<&THIDoData::doData>(SelectFound);
     FoundHub.onEvent[1] = Point<&THIFor::doStop>(DownLoop);
     FoundHub.onEvent[2] = Point<&THIFor::doStop>(UpLoop);
+    FoundHub.onEvent[3] = Point<&THIDoData::doData>(Found);
 
     SelectFound.DataPoint = Point<&THIMemory::Value>(RowIndex);
     SelectFound.onEventData = Point<&THIEditMultiBase::doEvent>(View, 0);
+
+    SetString(Found.Data, "");
+    Found.onEventData = Point<&THIEdit::doMark>(SearchBox);
+
+    SetString(NotFound.Data, "Ничего не найдено."_cp1251);
+    NotFound.onEventData = Point<&THIEdit::doMark>(SearchBox);
+
+    FindKeys.Keys = "Ctrl+F";
+    FindKeys.onShortcut = Point<&THIEdit::doFocus>(SearchBox);
+
+    NextKeys.Keys = "F3";
+    NextKeys.onShortcut = Point<&THIHub::doEvent>(NextHub);
+
+    NextHub.SetOutCount(2);
+    NextHub.onEvent[0] = Point<&THIMemory::doClear>(Offset);
+    NextHub.onEvent[1] = Point<&THIFor::doFor>(DownLoop);
+
+    PreviousKeys.Keys = "Shift+F3";
+    PreviousKeys.onShortcut = Point<&THIHub::doEvent>(PreviousHub);
+
+    PreviousHub.SetOutCount(2);
+    PreviousHub.onEvent[0] = Point<&THIMemory::doClear>(Offset);
+    PreviousHub.onEvent[1] = Point<&THIFor::doFor>(UpLoop);
 
     InitControls();
 }
@@ -194,4 +223,7 @@ void TClassChildPanel_1B60E80::InitControls() {
     DownRadio.Init();
     UpRadio.Init();
     SearchBox.Init();
+    FindKeys.Init();
+    NextKeys.Init();
+    PreviousKeys.Init();
 }

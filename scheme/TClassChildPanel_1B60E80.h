@@ -1,6 +1,8 @@
 // The search strip above the main table: walks the main table's rows from the current one, up
 // or down, and selects the first parameter row whose name starts with the typed text (or, with
-// "По всей строке", whose line contains it), as the user types and on the button.
+// "По всей строке", whose line contains it), as the user types, on the button, and on F3
+// (downwards) or Shift+F3 (upwards); Ctrl+F puts the cursor into the search box. A walk that
+// finds nothing leaves the selection alone and marks the search box until its text changes.
 //
 // Container points: event #0 the row to select; data points #0 the rows (an array of row
 // strings "kind TAB name TAB value TAB comment"), #1 the current row (-1: none), #2 the row
@@ -16,6 +18,7 @@
 #include "components/window/THIEdit.h"
 #include "components/window/THIPanel.h"
 #include "components/window/THIRadioButton.h"
+#include "components/window/THIShortcut.h"
 #include "runtime/MultiElement.h"
 #include "runtime/THIDoData.h"
 #include "runtime/THIFor.h"
@@ -59,8 +62,15 @@ public:
     THICopy NamePrefix;
     THIIf_else PrefixTest;
     THIPosition LineSearch;
-    THIHub FoundHub;        // select, then stop both walks
+    THIHub FoundHub;        // select, stop both walks, unmark the search box
     THIDoData SelectFound;
+    THIDoData Found;            // takes the mark of an earlier failed walk off the search box
+    THIDoData NotFound;         // marks the search box when a walk ends without a match
+    THIShortcut FindKeys;       // Ctrl+F: into the search box
+    THIShortcut NextKeys;       // F3: search downwards from the next row
+    THIHub NextHub;
+    THIShortcut PreviousKeys;   // Shift+F3: search upwards from the row before
+    THIHub PreviousHub;
 
 private:
     // Sets PanelBox up and initialises it: its window exists before the controls are created.

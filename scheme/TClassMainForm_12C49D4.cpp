@@ -87,6 +87,8 @@ TClassMainForm_12C49D4::TClassMainForm_12C49D4()
 
 TControl* TClassMainForm_12C49D4::InitMainForm() {
     MainForm.SetPlacement(200, 100, 800, 600);  // left and top give way: the form is centred in Init
+    MainForm.MinWidth = 430;   // the file panel, the search strip whole, the tables side by side
+    MainForm.MinHeight = 573;  // the file panel down to its last button
     MainForm.Align = Align::None;
     MainForm.Color = 0xFF00000F;
     MainForm.Font = TFontRec{"MS Sans Serif", 8, 0, 0, 1};

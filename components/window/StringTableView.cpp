@@ -1,7 +1,9 @@
 #include "components/window/StringTableView.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QScrollBar>
+#include <QToolTip>
 #include <algorithm>
 
 StringTableView::StringTableView() {
@@ -13,7 +15,8 @@ StringTableView::StringTableView() {
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setStretchLastSection(false);
+    // The last column takes what the window gives beyond the others' widths.
+    horizontalHeader()->setStretchLastSection(true);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
@@ -63,4 +66,19 @@ void StringTableView::FitRowHeightToFont() {
     const int height = fontMetrics().height() + 4;
     verticalHeader()->setMinimumSectionSize(height);
     verticalHeader()->setDefaultSectionSize(height);
+}
+
+bool StringTableView::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QTableView::viewportEvent(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    const QString text = index.data(Qt::DisplayRole).toString();
+    // The cell's text is drawn inside a margin on each side of the cell.
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    if (index.isValid() && fontMetrics().horizontalAdvance(text) + margins > visualRect(index).width()) {
+        QToolTip::showText(help->globalPos(), text, viewport(), visualRect(index));
+        return true;
+    }
+    QToolTip::hideText();
+    return QTableView::viewportEvent(event);
 }

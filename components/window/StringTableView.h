@@ -1,7 +1,9 @@
 // StringTableView: the table view of a string table, in the manner of a report-style list view:
 // whole rows of one height, no row numbers, no editing through the view itself, horizontal
 // scrolling by pixels and vertical scrolling by rows, so the vertical scroll bar's value is
-// the index of the top row.
+// the index of the top row. The last column stretches to the view's right edge, every column
+// can be resized by dragging its header's edge, and a cell too narrow for its text shows the
+// whole text in a tooltip.
 #pragma once
 
 #include <QTableView>
@@ -24,4 +26,7 @@ public:
     void SelectRowAlone(int row);
     // Makes every row as high as the current font needs.
     void FitRowHeightToFont();
+
+protected:
+    bool viewportEvent(QEvent* event) override;
 };

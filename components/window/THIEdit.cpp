@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <algorithm>
 
+#include "objlib/qt/BoxMark.h"
+#include "objlib/qt/Cp1251Input.h"
 #include "objlib/qt/QtAlignment.h"
 #include "objlib/qt/QtText.h"
 #include "objlib/qt/VirtualKey.h"
@@ -22,9 +24,15 @@ void THIEdit::Init() {
     box->setEchoMode(Password ? QLineEdit::Password : QLineEdit::Normal);
     box->setReadOnly(ReadOnly);
     box->setAlignment(ToQtAlignment(Alignment) | Qt::AlignVCenter);
+    AcceptCp1251Only(*box);
     Control = std::make_unique<TControl>(ParentControl, box);
     THIWin::Init();
-    QObject::connect(box, &QLineEdit::textChanged, box, [this] { TextChanged(); });
+    // A refused character leaves the text as it was, though Qt reports the round as a change.
+    QObject::connect(box, &QLineEdit::textChanged, box, [this](const QString& text) {
+        if (ReportChanges && text == reportedText_) return;
+        reportedText_ = text;
+        TextChanged();
+    });
     box->setText(ToQString(Text));
     // Qt reports no change when the initial text equals the empty one; either way every
     // change from now on is reported.
@@ -56,6 +64,23 @@ void THIEdit::doText(TData& d, uint16_t) {
 
 void THIEdit::TextValue(TData& d, uint16_t) {
     if (!ValueReader(*this, d)) SetNull(d);
+}
+
+void THIEdit::doFocus(TData&, uint16_t) {
+    QLineEdit* box = Edit();
+    if (!box) return;
+    box->setFocus(Qt::ShortcutFocusReason);
+    box->selectAll();
+}
+
+void THIEdit::doMark(TData& d, uint16_t) {
+    QLineEdit* box = Edit();
+    if (!box) return;
+    const Bytes reason = ToString(d);
+    if (reason.empty())
+        UnmarkBox(*box);
+    else
+        MarkBox(*box, ToQString(reason));
 }
 
 void THIEdit::KeyDown(int& key) {

@@ -4,7 +4,11 @@
 // emptying after Enter. With onEnter connected, Enter raises onEnter with the text and then
 // empties the box, unless the receiver set a text with doText meanwhile; the Enter key itself
 // goes no further (no default button). The value point is TextValue (the property is Text).
+// A typed character that code page 1251 cannot write is refused and shown on the box
+// (Cp1251Input.h), so the text always has a value.
 #pragma once
+
+#include <QString>
 
 #include "components/window/THIWin.h"
 
@@ -28,6 +32,11 @@ public:
     void doText(TData& d, uint16_t index);
     // Value point: the value produced by ValueReader, NULL when it fails.
     void TextValue(TData& d, uint16_t index);
+    // Method point: the box takes the focus with its whole text selected.
+    void doFocus(TData& d, uint16_t index);
+    // Method point: marks the box with the incoming string as the reason (BoxMark.h) until
+    // its text changes; an empty string takes the mark off.
+    void doMark(TData& d, uint16_t index);
 
     Bytes Text;
     uint8_t Alignment = 0;  // 0 left, 1 right, 2 centre
@@ -46,6 +55,7 @@ private:
     QLineEdit* Edit() const;
     void TextChanged();
 
+    QString reportedText_;  // the text of the last change seen
     bool ReportChanges = false;
     bool ClearAfterEnter = false;
 };

@@ -3,6 +3,7 @@
 #include <QListWidget>
 
 #include "objlib/qt/QtText.h"
+#include "objlib/qt/VirtualKey.h"
 
 QListWidget* THIListBox::List() const { return Control ? Control->As<QListWidget>() : nullptr; }
 
@@ -22,6 +23,15 @@ int THIListBox::CurrentIndex() const {
     if (MultiSelect) return list->currentRow();
     const QList<QListWidgetItem*> selected = list->selectedItems();
     return selected.isEmpty() ? -1 : list->row(selected.first());
+}
+
+void THIListBox::KeyDown(int& key) {
+    if (key != VirtualKey::Enter || !onEnter.Connected()) {
+        THIWinList::KeyDown(key);
+        return;
+    }
+    key = 0;
+    RaiseNull(onEnter);
 }
 
 void THIListBox::Index(TData& d, uint16_t) { SetInteger(d, CurrentIndex()); }

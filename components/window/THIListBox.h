@@ -1,6 +1,7 @@
 // THIListBox: a list box. onClick reports a change of the current item made by the user
 // (clicks, keys), never one made by the scheme's calls. Without MultiSelect the current item
 // stays selected when the user Ctrl+clicks it, as the platform's single-selection list does.
+// With onEnter connected, Enter raises it, as a double click raises onDblClick.
 #pragma once
 
 #include "components/window/THIWinList.h"
@@ -23,8 +24,10 @@ public:
     bool MultiSelect = false;
 
     THI_Event onClick;
+    THI_Event onEnter;  // NULL, on Enter; the key then goes no further
 
 protected:
+    void KeyDown(int& key) override;
     void AddItem(const Bytes& text) override;
     void ClearItems() override;
     int ItemCount() const override;

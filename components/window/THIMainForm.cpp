@@ -67,7 +67,10 @@ void THIMainForm::Init() {
 
     form->setWindowOpacity(AlphaBlend / 255.0);
     CenterOnScreen();
-    if (!sizeable) form->setFixedSize(form->size());
+    if (sizeable)
+        form->setMinimumSize(MinWidth, MinHeight);
+    else
+        form->setFixedSize(form->size());
 }
 
 void THIMainForm::CenterOnScreen() {

@@ -32,6 +32,9 @@ public:
     uint8_t BorderStyle = 2;   // 0..7, see THIMainForm.cpp; larger values are ignored
     uint8_t AlphaBlend = 255;  // opacity, 255 opaque
     bool IsApplicationOwner = false;
+    // The smallest client size the user can give a sizeable form; 0 leaves a side free.
+    int32_t MinWidth = 0;
+    int32_t MinHeight = 0;
 
     THI_Event onCreate;  // NULL, once, from the start-up queue
 

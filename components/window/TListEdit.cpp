@@ -13,15 +13,19 @@
 #include "components/window/StringTableModel.h"
 #include "components/window/StringTableRows.h"
 #include "components/window/StringTableView.h"
+#include "objlib/qt/Cp1251Input.h"
 #include "objlib/qt/EventDelivery.h"
 #include "objlib/qt/QtText.h"
 #include "objlib/qt/VirtualKey.h"
 
 namespace {
 
+const QColor kBoxBackground(255, 232, 186);
+
 bool IsModifierKey(int key) { return key == 16 || key == 17 || key == 18 || key == 91 || key == 92; }
 
-// What a box holds as cell text: cp1251, with '?' for characters it cannot write, and spaces
+// What a box holds as cell text: cp1251, with '?' for what it cannot write (the boxes refuse
+// such characters as they are typed, so only a cell's unassigned byte gets here), and spaces
 // for the characters that would end the cell or the row.
 std::string CellText(const QString& text, char delimiter) {
     std::string cell;
@@ -86,7 +90,11 @@ void TListEdit::ShowBoxes(int focusColumn) {
     }
     while (static_cast<int>(boxes_.size()) < columns) {
         auto* box = new QLineEdit(view_->viewport());
-        box->setFrame(false);
+        // Framed and in a colour no row uses, so the open row cannot pass for a plain one.
+        QPalette look = box->palette();
+        look.setColor(QPalette::Base, kBoxBackground);
+        box->setPalette(look);
+        AcceptCp1251Only(*box);
         box->installEventFilter(this);
         boxes_.emplace_back(box);
     }

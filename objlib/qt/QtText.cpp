@@ -23,3 +23,8 @@ bool FromQString(const QString& text, std::string& cp1251) {
     const QByteArray utf8 = text.toUtf8();
     return Utf8ToCp1251(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())), cp1251);
 }
+
+bool CanWriteCp1251(char32_t character) {
+    std::string unused;
+    return FromQString(QString::fromUcs4(&character, 1), unused);
+}

@@ -14,3 +14,6 @@ QString ToQString(std::string_view cp1251);
 // False when `text` holds a character that code page 1251 cannot write; `cp1251` is then
 // unspecified and the caller decides what to leave out.
 bool FromQString(const QString& text, std::string& cp1251);
+
+// Whether code page 1251 has a byte for `character`.
+bool CanWriteCp1251(char32_t character);

@@ -1,6 +1,7 @@
 #include "objlib/qt/VirtualKey.h"
 
 #include <QKeyEvent>
+#include <iterator>
 
 namespace {
 
@@ -43,6 +44,45 @@ int KeypadCode(int key) {
     }
 }
 
+// The Russian layout's letters, each on the key whose code it reports: the key that carries the
+// Latin letter or sign at the same place (Й on Q, Ж on ;).
+constexpr char16_t kRussianLetters[] = u"ЙЦУКЕНГШЩЗХЪФЫВАПРОЛДЖЭЯЧСМИТЬБЮЁ";
+constexpr int kRussianKeys[] = {81, 87, 69, 82, 84, 89, 85, 73, 79, 80, 219, 221, 65, 83, 68, 70, 71,
+                                72, 74, 75, 76, 186, 222, 90, 88, 67, 86, 66, 78, 77, 188, 190, 192};
+static_assert(std::size(kRussianKeys) + 1 == std::size(kRussianLetters));
+
+constexpr int kNumeroSignKey = 51;  // "№" is Shift+3 on the Russian layout
+// The code of a character that arrives without a key of its own (a letter of another script,
+// a composed character), so that it is still reported as a key.
+constexpr int kPacketKey = 231;
+
+// The code of a printable key known only by its character.
+int CharacterCode(char32_t character) {
+    const QString upper = QString::fromUcs4(&character, 1).toUpper();
+    for (size_t i = 0; i < std::size(kRussianKeys); ++i)
+        if (upper == QChar(kRussianLetters[i])) return kRussianKeys[i];
+    if (character == U'№') return kNumeroSignKey;
+    return kPacketKey;
+}
+
+// The character a printable key types, or 0 for a key that types none.
+char32_t TypedCharacter(const QKeyEvent& event) {
+    const int key = event.key();
+    if (key > 0x20 && key < Qt::Key_Escape) return static_cast<char32_t>(key);
+    const QList<uint> typed = event.text().toUcs4();
+    if (typed.size() != 1 || !QChar::isPrint(typed[0])) return 0;
+    return typed[0];
+}
+
+// The code of a key outside the keypad, or 0.
+int CodeOfKey(int key) {
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) return key;
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return 112 + (key - Qt::Key_F1);
+    for (const KeyCode& k : kKeys)
+        if (k.qt == key) return k.vk;
+    return 0;
+}
+
 }  // namespace
 
 int VirtualKeyCode(const QKeyEvent& event) {
@@ -50,9 +90,10 @@ int VirtualKeyCode(const QKeyEvent& event) {
     if (event.modifiers() & Qt::KeypadModifier) {
         if (int code = KeypadCode(key)) return code;
     }
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) return key;
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return 112 + (key - Qt::Key_F1);
-    for (const KeyCode& k : kKeys)
-        if (k.qt == key) return k.vk;
-    return 0;
+    if (int code = CodeOfKey(key)) return code;
+    const char32_t character = TypedCharacter(event);
+    if (!character) return 0;
+    // Qt names a key of an ASCII character by that character, upper case for letters.
+    if (character < 0x80) return CodeOfKey(static_cast<int>(QChar::toUpper(character)));
+    return CharacterCode(character);
 }

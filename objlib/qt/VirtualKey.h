@@ -8,6 +8,8 @@ namespace VirtualKey {
 constexpr int Enter = 13;
 }  // namespace VirtualKey
 
-// The virtual-key code of the key, or 0 for a key that has none (a letter of a non-Latin
-// layout, a media key): such keys are not reported as key-down or key-up.
+// The virtual-key code of the key, or 0 for a key that has none (a media key): such keys are
+// not reported as key-down or key-up. Every key that types a character has a code: a letter of
+// the Russian layout reports the key it lies on, any other character the code 231 of
+// characters that come without a key.
 int VirtualKeyCode(const QKeyEvent& event);

@@ -1,5 +1,6 @@
 // The edit box: change notifications, doText and Enter, through typed keys.
 #include <QLineEdit>
+#include <QToolTip>
 
 #include "UiTestSupport.h"
 #include "components/window/THIEdit.h"
@@ -79,11 +80,29 @@ TEST_F(EditChangeTest, InitialTextRaisesNothingTypingRaisesTheWholeText) {
 TEST_F(EditTest, TypedCyrillicArrivesAsCp1251) {
     Build("");
     Type("Жук");
-    ASSERT_EQ(log.Count(), 3u);
-    EXPECT_EQ(ToString(log.calls[2].value), Cp("Жук"));
+    std::vector<std::string> changes;
+    for (const Recorder::Call& c : log.calls)
+        if (c.index == Change) changes.push_back(ToString(c.value).str());
+    EXPECT_EQ(changes, (std::vector<std::string>{Cp("Ж").str(), Cp("Жу").str(), Cp("Жук").str()}));
     TData value;
     edit.TextValue(value, 0);
     EXPECT_EQ(ToString(value), Cp("Жук"));
+}
+
+TEST_F(EditTest, ACharacterCp1251CannotHoldIsRefusedAndShownUntilTheNextChange) {
+    edit.Hint = Cp("подсказка");
+    Build("");
+    const QColor plain = Widget()->palette().color(QPalette::Base);
+    Type("б✓");
+    EXPECT_EQ(Widget()->text(), QString::fromUtf8("б"));
+    EXPECT_EQ(Widget()->cursorPosition(), 1);
+    EXPECT_NE(Widget()->palette().color(QPalette::Base), plain);
+    EXPECT_TRUE(Widget()->toolTip().contains(QString::fromUtf8("✓"))) << Widget()->toolTip().toStdString();
+    EXPECT_TRUE(QToolTip::isVisible());
+    Type("в");
+    EXPECT_EQ(ToString(log.calls.back().value), Cp("бв"));
+    EXPECT_EQ(Widget()->palette().color(QPalette::Base), plain);
+    EXPECT_EQ(Widget()->toolTip(), QString::fromUtf8("подсказка"));
 }
 
 TEST_F(EditTest, DoTextRaisesOnceAndKeepsTheCaret) {
@@ -114,7 +133,7 @@ TEST_F(EditTest, EnterRaisesTheTextAndEmptiesTheBoxWithoutChange) {
     EXPECT_EQ(log.Trace(), (std::vector<std::string>{"1:ammo"}));
     EXPECT_EQ(Widget()->text(), QString());
     Type("b");
-    EXPECT_EQ(log.Trace(), (std::vector<std::string>{"1:ammo", "0:b"}));
+    EXPECT_EQ(log.Trace(), (std::vector<std::string>{"1:ammo", "2:66", "0:b"}));
 }
 
 TEST_F(EditTest, TextSetDuringEnterStays) {

@@ -74,6 +74,19 @@ TEST_F(ListEditTest, DoubleClickOpensOneBoxPerCellWithTheClickedColumnFocused) {
         EXPECT_EQ(boxes[column]->geometry(), view->visualRect(view->model()->index(2, column))) << column;
 }
 
+TEST_F(ListEditTest, BoxesHaveAFrameAndABackgroundThatStandsOutFromTheRow) {
+    DoubleClick(2, 1);
+    const QColor rowColour = Background(2);
+    const QColor viewColour = ViewOf(table)->palette().color(QPalette::Base);
+    ASSERT_EQ(Boxes().size(), 4u);
+    for (QLineEdit* box : Boxes()) {
+        EXPECT_TRUE(box->hasFrame());
+        const QColor boxColour = box->palette().color(QPalette::Base);
+        EXPECT_NE(boxColour, rowColour);
+        EXPECT_NE(boxColour, viewColour);
+    }
+}
+
 TEST_F(ListEditTest, EnterSavesTheEditedCellKeepsTheColourAndReopensOnTheSameRow) {
     DoubleClick(2, 1);
     const QColor colour = Background(2);
@@ -142,6 +155,18 @@ TEST_F(ListEditTest, AnotherKeyInTheListSavesLetsTheListMoveAndReopens) {
     EXPECT_EQ(FocusedColumn(), 1);
 }
 
+TEST_F(ListEditTest, ACyrillicKeyInTheListSavesAndReopensAsAnyOtherKey) {
+    DoubleClick(2, 1);
+    Replace("keyed");
+    log.calls.clear();
+    ViewOf(table)->setFocus();
+    QTest::sendKeyEvent(QTest::Click, ViewOf(table), Qt::Key_unknown, QString::fromUtf8("ж"), Qt::NoModifier);
+    EXPECT_EQ(AllRows(table)[2], "key\tkeyed\tv2\tc2");
+    Settle();
+    EXPECT_EQ(log.Trace(), (std::vector<std::string>{"1:2", "0:2"}));
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"key", "keyed", "v2", "c2"}));
+}
+
 TEST_F(ListEditTest, TextThatWouldBreakTheRowIsStoredSafely) {
     struct Case {
         const char* typed;  // UTF-8, as pasted
@@ -150,7 +175,7 @@ TEST_F(ListEditTest, TextThatWouldBreakTheRowIsStoredSafely) {
     const Case cases[] = {
         {"a\tb", "a b"},                // a TAB would split the cell in two
         {"line1\r\nline2", "line1  line2"},
-        {"✓ ok", "? ok"},               // not in code page 1251
+        {"✓ ok", " ok"},                // not in code page 1251: refused
         {"имя", "имя"},
     };
     for (const Case& c : cases) {
@@ -163,6 +188,20 @@ TEST_F(ListEditTest, TextThatWouldBreakTheRowIsStoredSafely) {
         EXPECT_EQ(AllRows(table)[5], "key\t" + Cp(c.cell).str() + "\tv5\tc5");
         QTest::keyClick(FocusedBox(), Qt::Key_Escape);
     }
+}
+
+TEST_F(ListEditTest, ACharacterCp1251CannotHoldIsRefusedAndShownOnItsBox) {
+    DoubleClick(2, 1);
+    FocusedBox()->end(false);
+    const auto type = [this](const char* utf8) {
+        QTest::sendKeyEvent(QTest::Click, FocusedBox(), Qt::Key_unknown, QString::fromUtf8(utf8), Qt::NoModifier);
+    };
+    type("✓");
+    EXPECT_EQ(FocusedBox()->text(), QString("p2"));
+    EXPECT_TRUE(FocusedBox()->toolTip().contains(QString::fromUtf8("✓")));
+    type("ж");
+    QTest::keyClick(FocusedBox(), Qt::Key_Return);
+    EXPECT_EQ(AllRows(table)[2], "key\t" + Cp("p2ж").str() + "\tv2\tc2");
 }
 
 TEST_F(ListEditTest, CellsTheUserDidNotEditKeepTheirBytes) {

@@ -3,7 +3,10 @@
 #include <QAbstractItemModel>
 #include <QComboBox>
 #include <QDir>
+#include <QAbstractButton>
 #include <QDropEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QFile>
 #include <QListWidget>
 #include <QMimeData>
@@ -180,6 +183,44 @@ TEST_F(MainSchemeTest, DoubleClickStoresTheIndexAndOpensThatFileIntoTheTables) {
     EXPECT_EQ(ToInteger(*LookupGlobal("FileIndex")), 1);
     ASSERT_EQ(tables.Count(), 2u);
     EXPECT_EQ(ToQString(ToString(tables.calls[0].value).str()), paths[1]);
+}
+
+TEST_F(MainSchemeTest, EnterInTheFileListOpensTheSelectedFileAsADoubleClickDoes) {
+    const QStringList paths = DropTwoFiles();
+    FileList()->setFocus();
+    QTest::keyClick(MainWindow(), Qt::Key_Down);
+    QTest::keyClick(MainWindow(), Qt::Key_Down);
+    ASSERT_EQ(FileList()->currentRow(), 1);
+    tables.calls.clear();
+    QTest::keyClick(MainWindow(), Qt::Key_Return);
+    EXPECT_EQ(ToInteger(*LookupGlobal("FileIndex")), 1);
+    ASSERT_FALSE(tables.calls.empty());
+    EXPECT_EQ(tables.calls[0].index, Loaded);
+    EXPECT_EQ(ToQString(ToString(tables.calls[0].value).str()), paths[1]);
+}
+
+TEST_F(MainSchemeTest, AtItsMinimumSizeTheWindowCutsOffNoControl) {
+    QWidget* window = MainWidget();
+    window->resize(100, 100);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->size(), window->minimumSize());
+    EXPECT_GT(window->minimumWidth(), 140);
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        const bool isControl = qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control) ||
+                               qobject_cast<QComboBox*>(control) || qobject_cast<QLabel*>(control) ||
+                               qobject_cast<QAbstractItemView*>(control);
+        if (!isControl || !control->isVisibleTo(window) || control->parentWidget()->inherits("QAbstractScrollArea") ||
+            qobject_cast<QAbstractItemView*>(control->parentWidget()->parentWidget()))
+            continue;
+        SCOPED_TRACE(control->metaObject()->className() + std::string(" ") + control->objectName().toStdString());
+        QWidget* parent = control->parentWidget();
+        const QRect inParent = control->geometry();
+        EXPECT_TRUE(parent->rect().contains(inParent)) << inParent.x() << "," << inParent.y() << " " << inParent.width()
+                                                       << "x" << inParent.height();
+        const QRect inWindow(control->mapTo(window, QPoint(0, 0)), control->size());
+        EXPECT_TRUE(window->rect().contains(inWindow));
+        if (qobject_cast<QAbstractItemView*>(control)) EXPECT_GE(control->width(), 100);
+    }
 }
 
 TEST_F(MainSchemeTest, ListButtonsSaveLoadRemoveAndClearTheListFile) {

@@ -130,6 +130,54 @@ TEST_F(SearchPanelTest, WholeLineSearchLooksAnywhereInTheRow) {
     EXPECT_EQ(table.selected.front(), 0);
 }
 
+TEST_F(SearchPanelTest, ACharacterCp1251CannotHoldIsRefusedAndTheSearchGoesOn) {
+    Start(0);
+    QTest::keyClicks(SearchBox(), "ammo");
+    QTest::sendKeyEvent(QTest::Click, SearchBox(), Qt::Key_unknown, QString::fromUtf8("✓"), Qt::NoModifier);
+    EXPECT_EQ(SearchBox()->text(), QString("ammo"));
+    EXPECT_TRUE(SearchBox()->toolTip().contains(QString::fromUtf8("✓")));
+    Type("_");
+    EXPECT_EQ(table.current, 2);
+}
+
+TEST_F(SearchPanelTest, ASearchThatFindsNothingKeepsTheRowAndMarksTheBoxUntilTheNextChange) {
+    Start(0);
+    const QColor plain = SearchBox()->palette().color(QPalette::Base);
+    Type("ammo_");
+    ASSERT_EQ(table.current, 2);
+    Type("x");
+    EXPECT_EQ(table.current, 2);
+    EXPECT_EQ(table.selected.back(), 2);
+    EXPECT_NE(SearchBox()->palette().color(QPalette::Base), plain);
+    EXPECT_EQ(SearchBox()->toolTip(), QString::fromUtf8("Ничего не найдено."));
+    Erase(1);  // "ammo_" still matches the current row
+    EXPECT_EQ(SearchBox()->palette().color(QPalette::Base), plain);
+    EXPECT_EQ(SearchBox()->toolTip(), QString::fromUtf8("поиск работает только для строк с параметрами"));
+}
+
+TEST_F(SearchPanelTest, CtrlFFocusesTheBoxAndF3AndShiftF3SearchDownAndUp) {
+    Start(0);
+    panel->SearchButton.Control->Widget()->setFocus();
+    QTest::keyClick(form.Window(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), SearchBox());
+    Type("ammo");
+    ASSERT_EQ(table.current, 0);
+    struct Case {
+        Qt::KeyboardModifiers modifiers;
+        int32_t current;
+        bool marked;
+    };
+    // UpRadio stays unchecked and DownRadio checked: the keys choose the direction themselves.
+    const Case cases[] = {{Qt::NoModifier, 2, false}, {Qt::NoModifier, 2, true}, {Qt::ShiftModifier, 0, false}};
+    const QColor plain = SearchBox()->palette().color(QPalette::Base);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.current);
+        QTest::keyClick(form.Window(), Qt::Key_F3, c.modifiers);
+        EXPECT_EQ(table.current, c.current);
+        EXPECT_EQ(SearchBox()->palette().color(QPalette::Base) != plain, c.marked);
+    }
+}
+
 TEST_F(SearchPanelTest, NothingHappensOnAnEmptyTableOrWithoutCurrentRowUpwards) {
     Click(panel->UpRadio);
     Start(-1);

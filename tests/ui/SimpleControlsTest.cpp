@@ -103,11 +103,21 @@ TEST_F(SimpleControlsTest, KeysRaiseVirtualKeyCodesOnceParentFirst) {
         QTest::keyRelease(button.Control->Widget(), c.key);
     }
 
-    log.calls.clear();
-    QTest::sendKeyEvent(QTest::Press, edit.Control->Widget(), Qt::Key_unknown, QString::fromUtf8("ж"), Qt::NoModifier);
-    ASSERT_EQ(log.Count(), 1u);  // a letter of another layout has no key code, only a character
-    EXPECT_EQ(log.calls[0].index, 4);
-    EXPECT_EQ(ToString(log.calls[0].value), Cp("ж"));
+    // A letter of the Russian layout reports the key it lies on, and then its character.
+    const Case typed[] = {{Qt::Key_unknown, "186"}, {Qt::Key_unknown, "81"}, {Qt::Key_unknown, "231"}};
+    const char* characters[] = {"ж", "Й", "§"};
+    for (size_t i = 0; i < std::size(typed); ++i) {
+        SCOPED_TRACE(characters[i]);
+        log.calls.clear();
+        QTest::sendKeyEvent(QTest::Press, edit.Control->Widget(), typed[i].key, QString::fromUtf8(characters[i]),
+                            Qt::NoModifier);
+        ASSERT_EQ(log.Count(), 3u);
+        EXPECT_EQ(log.calls[0].index, 1);
+        EXPECT_EQ(log.calls[1].index, 3);
+        EXPECT_EQ(ToString(log.calls[1].value).str(), typed[i].down);
+        EXPECT_EQ(log.calls[2].index, 4);
+        EXPECT_EQ(ToString(log.calls[2].value), Cp(characters[i]));
+    }
 }
 
 TEST_F(SimpleControlsTest, HintShowsOverTheControlAndItsItems) {

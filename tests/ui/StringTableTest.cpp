@@ -2,7 +2,9 @@
 // deletion, and table files.
 #include <QBrush>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QPalette>
+#include <QToolTip>
 
 #include "StringTableFixture.h"
 #include "objlib/qt/QtColor.h"
@@ -188,6 +190,46 @@ TEST_F(StringTableTest, HeaderClicksRaiseTheCaptionOrTheIndex) {
     EXPECT_EQ(ToString(clicks.calls[0].value), Cp("параметр"));
     EXPECT_EQ(clicks.calls[1].value.Tag(), Tag::Integer);
     EXPECT_EQ(clicks.calls[1].value.IntValue, 1);
+}
+
+TEST_F(StringTableTest, TheLastColumnTakesTheRemainingWidthAndHeaderEdgesResizeColumns) {
+    Build(ConfigureContentsTable);  // two columns of 80 pixels in a table 250 wide
+    QTableView* view = ViewOf(table);
+    QHeaderView* header = view->horizontalHeader();
+    for (int width : {250, 400}) {
+        SCOPED_TRACE(width);
+        view->resize(width, view->height());
+        Settle();
+        EXPECT_EQ(header->sectionSize(0), 80);
+        EXPECT_EQ(header->sectionSize(0) + header->sectionSize(1), view->viewport()->width());
+    }
+    const QPoint edge = header->mapTo(form.Widget(), QPoint(header->sectionViewportPosition(1) - 1, header->height() / 2));
+    QTest::mousePress(form.Window(), Qt::LeftButton, {}, edge);
+    QTest::mouseMove(form.Window(), edge + QPoint(30, 0));
+    QTest::mouseRelease(form.Window(), Qt::LeftButton, {}, edge + QPoint(30, 0));
+    EXPECT_EQ(header->sectionSize(0), 110);
+    EXPECT_EQ(header->sectionSize(0) + header->sectionSize(1), view->viewport()->width());
+}
+
+TEST_F(StringTableTest, ACellTooNarrowForItsTextShowsItWholeInATooltip) {
+    Build(ConfigureMainTable);
+    const std::string longValue(60, 'w');
+    AddRow(table, "0#0\tkey\tshort\t" + longValue + "\t");
+    Settle();
+    QTableView* view = ViewOf(table);
+    struct Case {
+        int column;
+        QString text;
+        bool tip;
+    };
+    const Case cases[] = {{1, "short", false}, {2, QString::fromStdString(longValue), true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.column);
+        const QPoint at = view->visualRect(view->model()->index(0, c.column)).center();
+        QHelpEvent help(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(view->viewport(), &help);
+        EXPECT_EQ(QToolTip::isVisible() && QToolTip::text() == c.text, c.tip);
+    }
 }
 
 TEST_F(StringTableTest, RightButtonSelectsTheRowAndReportsMouseUpOne) {
