@@ -219,7 +219,9 @@ TEST_F(MainSchemeTest, AtItsMinimumSizeTheWindowCutsOffNoControl) {
                                                        << "x" << inParent.height();
         const QRect inWindow(control->mapTo(window, QPoint(0, 0)), control->size());
         EXPECT_TRUE(window->rect().contains(inWindow));
-        if (qobject_cast<QAbstractItemView*>(control)) EXPECT_GE(control->width(), 100);
+        if (qobject_cast<QAbstractItemView*>(control)) {
+            EXPECT_GE(control->width(), 100);
+        }
     }
 }
 
