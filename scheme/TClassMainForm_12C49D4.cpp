@@ -76,6 +76,9 @@ TClassMainForm_12C49D4::TClassMainForm_12C49D4()
     Keeper.onNothingOpen = Point<&THIMultiElementEx::doWork>(TablesBox, 2);
     FilePanelBox.EventPoints[6] = Point<&FileKeeper::doSave>(Keeper);
     Keeper.onSave = Point<&THIMultiElementEx::doWork>(TablesBox, 4);
+    SaveKeys.Keys = "Ctrl+S";
+    SaveKeys.onShortcut = Point<&FileKeeper::doSave>(Keeper);
+    SaveKeys.Init();
     // The file panel's box chooses, at each save, between the tables' writer and keeping the lines.
     Keeper.KeepLines = Point<&THICheckBox::CheckedValue>(
         static_cast<TClassChildPanelEx_12B76E4*>(FilePanelBox.Inner->Scheme)->KeepLinesBox);

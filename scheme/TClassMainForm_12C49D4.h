@@ -12,6 +12,7 @@
 #include "components/window/FileKeeper.h"
 #include "components/window/THIDropFile.h"
 #include "components/window/THIMainForm.h"
+#include "components/window/THIShortcut.h"
 #include "runtime/MultiElement.h"
 #include "runtime/THIHub.h"
 
@@ -28,6 +29,7 @@ public:
     THIMultiElementEx ParserBox;
     THIHub StartHub;
     FileKeeper Keeper;  // stands between the user's actions and the open file
+    THIShortcut SaveKeys{MainForm.Control.get()};  // Ctrl+S saves as "Сохранить файл" does
 
 private:
     // Sets MainForm up and returns its window, the parent of the nested schemes' windows.

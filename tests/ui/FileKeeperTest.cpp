@@ -149,7 +149,10 @@ TEST_F(FileKeeperTest, AFailedSaveIsReportedAndTheEditsStayUnsaved) {
     EXPECT_EQ(ReadAll(first), kFirst);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"a.ltx", "b.ltx"}));
 
-    Click(FilePanel().SaveFileButton);
+    Main()->activateWindow();  // the message boxes had the focus
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Main()));
+    QTest::keyClick(Window(), Qt::Key_S, Qt::ControlModifier);  // as "Сохранить файл"
+    Settle();
     EXPECT_EQ(boxes.texts.size(), 3u);
     EXPECT_FALSE(Modified());
     EXPECT_NE(ReadAll(first), kFirst);
