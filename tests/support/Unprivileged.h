@@ -12,6 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -36,16 +40,44 @@ inline bool AsOrdinaryUser(const std::function<bool()>& check) {
     return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+// A copy of a program in a folder of its own that every user can reach, removed with the
+// object: the build folder may lie where the "nobody" user cannot go (under /root, say).
+class ReachableCopy {
+public:
+    explicit ReachableCopy(const std::string& program) {
+        std::string pattern = "/tmp/morvane-program-XXXXXX";
+        if (!::mkdtemp(pattern.data())) return;
+        folder_ = pattern;
+        std::error_code error;
+        std::filesystem::copy_file(program, folder_ + "/program", error);
+        if (!error && ::chmod(folder_.c_str(), 0755) == 0 && ::chmod((folder_ + "/program").c_str(), 0755) == 0)
+            path_ = folder_ + "/program";
+    }
+    ~ReachableCopy() {
+        std::error_code ignored;
+        if (!folder_.empty()) std::filesystem::remove_all(folder_, ignored);
+    }
+    ReachableCopy(const ReachableCopy&) = delete;
+    ReachableCopy& operator=(const ReachableCopy&) = delete;
+    // Empty when the copy could not be made.
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string folder_, path_;
+};
+
 // Runs the current test again in a new process of the same test program as the "nobody" user,
 // for tests whose process has threads that a plain fork would not carry over (a window's
 // painting); answers its exit code, -1 when it could not be run. Call it only as root.
 inline int RerunThisTestAsOrdinaryUser() {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
     const std::string filter = std::string("--gtest_filter=") + test->test_suite_name() + "." + test->name();
+    const ReachableCopy program("/proc/self/exe");
+    if (program.Path().empty()) return -1;
     const pid_t child = ::fork();
     if (child == 0) {
         if (!GiveUpRootRights()) ::_exit(125);
-        ::execl("/proc/self/exe", "tests", filter.c_str(), static_cast<char*>(nullptr));
+        ::execl(program.Path().c_str(), "tests", filter.c_str(), static_cast<char*>(nullptr));
         ::_exit(127);
     }
     int status = 0;

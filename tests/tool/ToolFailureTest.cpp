@@ -22,7 +22,9 @@ struct Result {
 };
 
 // Runs the tool; `prepare` runs in the child just before the tool starts (limits, the user).
-Result RunTool(const std::vector<std::string>& args, const std::function<void()>& prepare = {}) {
+// `program` is the tool itself or a copy of it that the ordinary user can reach.
+Result RunTool(const std::vector<std::string>& args, const std::function<void()>& prepare = {},
+               const std::string& program = MORVANE_LTX_PATH) {
     ScratchDir streams;
     const std::string errPath = streams / "stderr";
     const pid_t pid = ::fork();
@@ -32,7 +34,7 @@ Result RunTool(const std::vector<std::string>& args, const std::function<void()>
         std::vector<char*> argv{const_cast<char*>("morvane-ltx")};
         for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
-        ::execv(MORVANE_LTX_PATH, argv.data());
+        ::execv(program.c_str(), argv.data());
         ::_exit(127);
     }
     int status = 0;
@@ -98,9 +100,12 @@ TEST_F(ToolFailureTest, PermissionsHoldForAnOrdinaryUser) {
     ASSERT_EQ(::chmod(target.c_str(), 0444), 0);
     ScratchDir::WriteFile(dir / "input.ltx", "[new]\r\n");
     entries = {"closed.ltx", "input.ltx", "target.ltx"};
-    ExpectFailedCleanly(RunTool({"rows", dir / "closed.ltx"}, BecomeOrdinaryUser), "closed.ltx", "permission denied");
-    ExpectFailedCleanly(RunTool({"save", dir / "input.ltx", "--to", target}, BecomeOrdinaryUser), "target.ltx",
+    const ReachableCopy tool(MORVANE_LTX_PATH);
+    ASSERT_FALSE(tool.Path().empty());
+    ExpectFailedCleanly(RunTool({"rows", dir / "closed.ltx"}, BecomeOrdinaryUser, tool.Path()), "closed.ltx",
                         "permission denied");
+    ExpectFailedCleanly(RunTool({"save", dir / "input.ltx", "--to", target}, BecomeOrdinaryUser, tool.Path()),
+                        "target.ltx", "permission denied");
 }
 
 TEST_F(ToolFailureTest, ASizeLimitFailsTheSaveWithoutEndingTheTool) {
