@@ -1,7 +1,6 @@
 #include "tools/LtxDocument.h"
 
 #include "layout/KeepLinesWriter.h"
-#include "layout/SourceLines.h"
 #include "scheme/TClassMultiElementEx_12D3344.h"
 #include "scheme/TClassMultiElementEx_1B35490.h"
 
@@ -59,9 +58,8 @@ bool LtxDocument::Open(const Bytes& path) {
     }
     SetString(d, path);
     parser_.doWork(d, 0);
-    MainRows.SealOrigins();
     path_ = path;
-    keepsLines_ = CountSourceLines(check_.content.view()) == static_cast<size_t>(MainRows.Count());
+    keepsLines_ = EndLoad(check_.content.view(), MainRows);
     return true;
 }
 

@@ -10,7 +10,6 @@
 
 #include "components/window/ThiStringTable.h"
 #include "layout/KeepLinesWriter.h"
-#include "layout/SourceLines.h"
 #include "objlib/qt/QtText.h"
 
 namespace {
@@ -96,16 +95,17 @@ void FileKeeper::doOpen(TData& d, uint16_t) {
     const Bytes path = ToString(d);
     if (!SettleUnsavedChanges(true)) return;
     const TextFileCheck check = CheckTextFile(path);
-    if (!check.Readable()) {
-        Close();
-        Tell(Utf8("Не удалось открыть файл «%1»: %2.").arg(Shown(path), ReasonOf(check.error)));
-        return;
+    FileError error = check.error;
+    if (check.Readable()) {
+        try {
+            RaiseString(onOpen, path);
+        } catch (const std::bad_alloc&) {
+            error = FileError::OutOfMemory;
+        }
     }
-    try {
-        RaiseString(onOpen, path);
-    } catch (const std::bad_alloc&) {
+    if (error != FileError::None) {
         Close();
-        Tell(Utf8("Не удалось открыть файл «%1»: %2.").arg(Shown(path), ReasonOf(FileError::OutOfMemory)));
+        Tell(Utf8("Не удалось открыть файл «%1»: %2.").arg(Shown(path), ReasonOf(error)));
         return;
     }
     Opened(path, check);
@@ -188,8 +188,7 @@ void FileKeeper::Close() {
 void FileKeeper::Opened(const Bytes& path, const TextFileCheck& check) {
     path_ = path;
     check_ = check;
-    if (rows_) rows_->SealOrigins();
-    keepsLines_ = rows_ && CountSourceLines(check.content.view()) == static_cast<size_t>(rows_->Count());
+    keepsLines_ = rows_ && EndLoad(check.content.view(), *rows_);
     onDisk_ = check.stamp;
     savedRevision_ = rows_ ? rows_->Revision() : 0;
     UpdateTitle();
