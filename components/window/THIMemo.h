@@ -1,6 +1,8 @@
-// THIMemo: a multi-line edit box. Its text travels as cp1251 with CR LF line ends.
+// THIMemo: a multi-line edit box. Its text travels as cp1251 with CR LF line ends; a typed
+// character that code page 1251 cannot write is refused and shown on the box (Cp1251Input.h).
 #pragma once
 
+#include <QString>
 #include <string>
 
 #include "components/window/THIWinList.h"
@@ -33,4 +35,6 @@ protected:
 private:
     QPlainTextEdit* Memo() const;
     void UserChanged();
+
+    QString reportedText_;  // the text of the last change seen
 };

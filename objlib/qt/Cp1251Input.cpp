@@ -1,8 +1,10 @@
 #include "objlib/qt/Cp1251Input.h"
 
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QSignalBlocker>
+#include <QTextCursor>
 #include <QValidator>
 #include <vector>
 
@@ -63,6 +65,28 @@ private:
     CanWrite canWrite_;
 };
 
+// A memo has no validator: what was typed or pasted is taken out again at once, in the same
+// step of its undo history.
+void RefuseIn(QPlainTextEdit& memo) {
+    const QString text = memo.toPlainText();
+    std::vector<std::pair<qsizetype, qsizetype>> spans;
+    char32_t refused = 0;
+    ForEachRefused(text, &CanWriteCp1251, [&](qsizetype at, qsizetype length, char32_t character) {
+        if (!refused) refused = character;
+        spans.emplace_back(at, length);
+    });
+    if (spans.empty()) return;
+    QTextCursor cursor(memo.document());
+    cursor.joinPreviousEditBlock();
+    for (auto span = spans.rbegin(); span != spans.rend(); ++span) {
+        cursor.setPosition(static_cast<int>(span->first));
+        cursor.setPosition(static_cast<int>(span->first + span->second), QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    }
+    cursor.endEditBlock();
+    MarkBox(memo, Refusal(refused));
+}
+
 std::vector<QPointer<QLineEdit>>& FileTextBoxes() {
     static std::vector<QPointer<QLineEdit>> boxes;
     return boxes;
@@ -71,6 +95,10 @@ std::vector<QPointer<QLineEdit>>& FileTextBoxes() {
 }  // namespace
 
 void AcceptCp1251Only(QLineEdit& box) { box.setValidator(new RefusingValidator(box, &CanWriteCp1251)); }
+
+void AcceptCp1251Only(QPlainTextEdit& memo) {
+    QObject::connect(&memo, &QPlainTextEdit::textChanged, &memo, [&memo] { RefuseIn(memo); });
+}
 
 void AcceptFileTextOnly(QLineEdit& box) {
     box.setValidator(new RefusingValidator(box, &CanWriteFileText));

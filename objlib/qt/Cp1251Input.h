@@ -9,8 +9,10 @@
 #pragma once
 
 class QLineEdit;
+class QPlainTextEdit;
 
 void AcceptCp1251Only(QLineEdit& box);
+void AcceptCp1251Only(QPlainTextEdit& memo);
 
 // For a box that holds the open file's text (FileText.h): what that file's encoding can hold.
 void AcceptFileTextOnly(QLineEdit& box);
