@@ -206,6 +206,7 @@ void FileKeeper::Opened(const Bytes& path, const TextFileCheck& check) {
     keepsLines_ = rows_ && EndLoad(check.content.view(), *rows_);
     onDisk_ = check.stamp;
     savedRevision_ = rows_ ? rows_->Revision() : 0;
+    NoteEncodingReadIn(path.view(), encoding_, HasByteOrderMark());
     UpdateTitle();
 }
 

@@ -35,7 +35,7 @@ void THIComboBox::doSelectString(TData& d, uint16_t) {
     combo->setCurrentIndex(found);
 }
 
-void THIComboBox::AddItem(const Bytes& text) {
+void THIComboBox::AddItem(const Bytes& text, const Bytes&) {
     const auto guard = ChangingItself();
     QComboBox* combo = Combo();
     const QString shown = ToQString(text);

@@ -32,7 +32,8 @@ public:
     THI_Event onClick;
 
 protected:
-    void AddItem(const Bytes& text) override;
+    // The box shows no hint per item.
+    void AddItem(const Bytes& text, const Bytes& hint) override;
     void ClearItems() override;
     int ItemCount() const override;
     void SelectItem(int index) override;

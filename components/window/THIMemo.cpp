@@ -42,7 +42,7 @@ void THIMemo::UserChanged() {
     if (FromQString(text, cp1251)) RaiseString(onChange, Bytes(cp1251));
 }
 
-void THIMemo::AddItem(const Bytes& text) {
+void THIMemo::AddItem(const Bytes& text, const Bytes&) {
     const auto guard = ChangingItself();
     QPlainTextEdit* memo = Memo();
     QTextCursor cursor(memo->document());

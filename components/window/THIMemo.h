@@ -25,8 +25,9 @@ public:
     // changes it.
 
 protected:
-    // Appends as a new line: a line end first when the last line is not empty.
-    void AddItem(const Bytes& text) override;
+    // Appends as a new line: a line end first when the last line is not empty. A line has no
+    // hint of its own.
+    void AddItem(const Bytes& text, const Bytes& hint) override;
     void ClearItems() override;
     int ItemCount() const override;
     // Puts the caret at the end and scrolls it into view.

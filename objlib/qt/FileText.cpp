@@ -1,10 +1,23 @@
 #include "objlib/qt/FileText.h"
 
+#include <map>
+
 #include "objlib/qt/QtText.h"
 
 namespace {
 
 TextEncoding openEncoding = TextEncoding::Cp1251;
+
+struct ReadIn {
+    TextEncoding encoding;
+    bool mark;
+};
+
+// By path, as the list holds it; a handful of entries in a session.
+std::map<std::string, ReadIn, std::less<>>& EncodingsReadIn() {
+    static std::map<std::string, ReadIn, std::less<>> files;
+    return files;
+}
 
 }  // namespace
 
@@ -24,6 +37,18 @@ bool FileTextFromQString(const QString& text, std::string& bytes) {
 
 bool CanWriteFileText(char32_t character) {
     return openEncoding == TextEncoding::Utf8 || CanWriteCp1251(character);
+}
+
+void NoteEncodingReadIn(std::string_view path, TextEncoding encoding, bool mark) {
+    EncodingsReadIn().insert_or_assign(std::string(path), ReadIn{encoding, mark});
+}
+
+QString FileToolTip(std::string_view path) {
+    QString tip = ToQString(path);
+    const auto& files = EncodingsReadIn();
+    if (const auto found = files.find(path); found != files.end())
+        tip += QString::fromUtf8("\nКодировка: %1").arg(EncodingShown(found->second.encoding, found->second.mark));
+    return tip;
 }
 
 QString EncodingShown(TextEncoding encoding, bool mark) {

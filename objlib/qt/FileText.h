@@ -26,5 +26,11 @@ bool FileTextFromQString(const QString& text, std::string& bytes);
 // Whether the open file's encoding can hold `character`.
 bool CanWriteFileText(char32_t character);
 
+// Remembers, for the file list's tooltips, that the file at `path` (cp1251) was read in
+// `encoding`, with or without a byte-order mark.
+void NoteEncodingReadIn(std::string_view path, TextEncoding encoding, bool mark);
+// What the tooltip of a file's name in the list says: its path, then, once the editor has opened it,
+// the encoding it was read in ("Кодировка: UTF-8 с BOM").
+QString FileToolTip(std::string_view path);
 // The encoding as the user is told it: "cp1251", "UTF-8" or "UTF-8 с BOM".
 QString EncodingShown(TextEncoding encoding, bool mark);

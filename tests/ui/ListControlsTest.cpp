@@ -1,8 +1,11 @@
 // The list box, the combo box and the memo, driven through their widgets.
+#include <QApplication>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QToolTip>
 
 #include "UiTestSupport.h"
 #include "components/window/THIComboBox.h"
@@ -118,6 +121,27 @@ TEST_F(ListBoxTest, UserClickRaisesIndexOrTextBySelectMode) {
     QTest::mouseClick(form.Window(), Qt::LeftButton, {}, ItemPos(0));
     ASSERT_EQ(log.Count(), 1u);
     EXPECT_EQ(ToString(log.calls[0].value), Cp("файл.ltx"));
+}
+
+TEST_F(ListBoxTest, AValueChainedBehindTheItemIsItsTooltip) {
+    list.Hint = "list hint";
+    Build(Bytes());
+    TData path = StringData("/mods/configs/a.ltx");
+    TData name = StringData("a");
+    name.Next = &path;
+    list.doAdd(name, 0);
+    TData alone = StringData("b");
+    list.doAdd(alone, 0);
+    const QString expected[] = {"/mods/configs/a.ltx", "list hint"};
+    for (int row = 0; row < 2; ++row) {
+        SCOPED_TRACE(row);
+        const QPoint at = Widget()->visualItemRect(Widget()->item(row)).center();
+        QHelpEvent help(QEvent::ToolTip, at, Widget()->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(Widget()->viewport(), &help);
+        EXPECT_EQ(QToolTip::text(), expected[row]);
+        QToolTip::hideText();
+    }
+    EXPECT_EQ(Widget()->item(0)->text(), "a");
 }
 
 class ComboBoxTest : public UiTest {

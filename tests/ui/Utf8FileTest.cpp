@@ -1,8 +1,10 @@
 // A file in UTF-8 in the editor: read in its own encoding, shown readable, typed into and
-// searched in UTF-8, saved back byte for byte when untouched; the window title says so. A
-// cp1251 file opened after it is as before.
+// searched in UTF-8, saved back byte for byte when untouched; the file list and the window
+// title say which encoding each file was read in. A cp1251 file opened after it is as before.
 #include <QCheckBox>
+#include <QHelpEvent>
 #include <QLineEdit>
+#include <QToolTip>
 
 #include "EditorWindow.h"
 #include "MessageBoxes.h"
@@ -36,6 +38,16 @@ protected:
     static void TypeInto(QWidget* box, const char* utf8) {
         for (QChar c : QString::fromUtf8(utf8))
             QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    // The tooltip the file list shows over its item `row`.
+    QString ToolTipOver(int row) {
+        QListWidget* list = FileList();
+        const QPoint at = list->visualItemRect(list->item(row)).center();
+        QHelpEvent help(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(list->viewport(), &help);
+        const QString text = QToolTip::text();
+        QToolTip::hideText();
+        return text;
     }
     // Types into the value cell of `row` in place, then closes the row editor.
     void EditValue(int row, const char* utf8) {
@@ -119,6 +131,23 @@ TEST_F(Utf8FileTest, TheSearchBoxTakesTheOpenFilesEncodingAndACp1251FileIsAsBefo
     EXPECT_EQ(SelectedRow(MainView()), 2);
     TypeInto(SearchBox(), "✓");
     EXPECT_EQ(SearchBox()->text(), QString::fromUtf8("два"));
+}
+
+TEST_F(Utf8FileTest, TheFileListShowsEachFullPathAndOnceOpenedItsEncoding) {
+    const QString marked = Fixture("utf8_bom_crlf.ltx");
+    const QString plain = MakeFile("plain.ltx", QString::fromUtf8("; без метки\r\n").toUtf8());
+    const QString old = MakeFile("old.ltx", "; \xCF\xF0\xE8\xE2\xE5\xF2\r\n");
+    Drop({marked, plain, old});
+    ASSERT_EQ(FileList()->count(), 3);
+    for (int row = 0; row < 3; ++row) EXPECT_EQ(ToolTipOver(row), QStringList({marked, plain, old})[row]);
+    const QString encodings[] = {kUtf8Mark, "UTF-8", "cp1251"};
+    for (int row = 0; row < 3; ++row) {
+        SCOPED_TRACE(row);
+        DoubleClickName(row);
+        EXPECT_EQ(ToolTipOver(row), QStringList({marked, plain, old})[row] + QString::fromUtf8("\nКодировка: ") +
+                                        encodings[row]);
+    }
+    EXPECT_EQ(ToolTipOver(0), marked + QString::fromUtf8("\nКодировка: ") + kUtf8Mark);  // still known
 }
 
 TEST_F(Utf8FileTest, TheRealUtf8FileShowsReadableRussian) {
