@@ -35,10 +35,16 @@ void ByteOrderMarkPut::doPut(TData& d, uint16_t) {
     const Bytes mark = PullString(Mark);
     TArrayIntf* array = ReadArray(Array);
     TData line;
-    if (!mark.empty() && array && FirstLine(*array, line)) {
-        std::string text(mark.view());
-        text += ToString(line).view();
-        SetFirstLine(*array, Bytes(text));
+    if (array && FirstLine(*array, line)) {
+        const Bytes first = ToString(line);
+        // Such a line would be read back as a mark and the text after it; a TAB before it keeps
+        // it text, as every TAB goes before a line is classified.
+        const bool looksMarked = mark.empty() && !ByteOrderMarkOf(first.view()).empty();
+        if (!mark.empty() || looksMarked) {
+            std::string text(looksMarked ? std::string_view("\t") : mark.view());
+            text += first.view();
+            SetFirstLine(*array, Bytes(text));
+        }
     }
     ForwardData(d, onPut);
 }

@@ -18,7 +18,9 @@ public:
 
 // Points:
 //   doPut (0)  puts the bytes read through Mark before the first line of Array (no lines, or an
-//              empty mark: nothing changes), then passes the incoming value on to onPut.
+//              empty mark: nothing changes), then passes the incoming value on to onPut. Without
+//              a mark, a first line that starts with the mark's bytes gets a TAB before it, so
+//              that it is not read back as a marked file.
 //   Array      data: the lines to be written.
 //   Mark       data: the byte-order mark of the file the lines were read from, or empty.
 class ByteOrderMarkPut {

@@ -51,6 +51,8 @@ TEST_F(ByteOrderMarkTest, BothSavesPutTheMarkBackBeforeTheFirstLine) {
         {"the first row deleted", text, [](TStringTableRows& r) { r.Delete(0); },
          "\xEF\xBB\xBF\r[a]\t;\r\n\tk = 1\t;\r\n", "\xEF\xBB\xBF[a]\r\nk = 1\r\n"},
         {"no mark, none written", "; x\r\n", [](TStringTableRows&) {}, "; x\r\n", "; x\r\n"},
+        {"the mark's bytes further on in a file without one", "\r\n\t\xEF\xBB\xBF;x", [](TStringTableRows&) {},
+         "\t\xEF\xBB\xBF\t;x\r\n", "\r\n\t\xEF\xBB\xBF;x"},
         // No line to put it before: an empty table is an empty file, as it always was.
         {"every row deleted", "\xEF\xBB\xBF; x\r\n", [](TStringTableRows& r) { r.Delete(0); }, "", "\xEF\xBB\xBF"},
     };
@@ -65,6 +67,7 @@ TEST_F(ByteOrderMarkTest, BothSavesPutTheMarkBackBeforeTheFirstLine) {
         ASSERT_TRUE(document.SaveKeepingLinesTo(Bytes(kept)));
         EXPECT_EQ(ReadFileBytes(written), c.written);
         EXPECT_EQ(ReadFileBytes(kept), c.keptLines);
+        EXPECT_EQ(ParseFile(written).rows, ParseFile(kept).rows);
     }
 }
 
