@@ -60,6 +60,7 @@ std::string KeepLinesText(std::string_view original, const TStringTableRows& row
     const std::string_view lineEnd = PrevailingLineEnd(original);
     TextBuilder out(text, lineEnd);
     SourceLineReader reader(original);
+    out.Append(reader.Mark());
     SourceLine line;
     int next = 0;  // the origin of the next line to read
     bool more = true;

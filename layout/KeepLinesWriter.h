@@ -4,8 +4,8 @@
 // before it and its own line end; a changed row in its line's layout, with only the changed
 // cells' text replaced; a new row as one fresh line in the text's prevailing line end. The
 // line of a deleted row goes; the blank lines around it, the blank lines at the end and the
-// byte-order mark (part of the first line's bytes) stay. So an untouched table gives back
-// exactly the text it was read from.
+// byte-order mark (before the first line) stay. So an untouched table gives back exactly the
+// text it was read from.
 #pragma once
 
 #include <string>

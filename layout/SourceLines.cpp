@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "objlib/TextEncoding.h"
+
 namespace {
 
 std::string_view UpToNul(std::string_view text) {
@@ -13,7 +15,8 @@ bool IsBlank(std::string_view line) { return line.find_first_not_of(" \t") == st
 
 }  // namespace
 
-SourceLineReader::SourceLineReader(std::string_view text) : text_(UpToNul(text)) {}
+SourceLineReader::SourceLineReader(std::string_view text)
+    : text_(UpToNul(text)), mark_(ByteOrderMarkOf(text_)), position_(mark_.size()) {}
 
 bool SourceLineReader::Next(SourceLine& line) {
     const size_t size = text_.size();

@@ -1,10 +1,11 @@
 // SourceLines: the lines of an LTX file's text that become rows, with the bytes around them.
 //
 // A line ends at CR, LF or CR LF, and the end of the text ends the last line, exactly as the
-// string list splits a file. A line that holds nothing but spaces and TABs gives no row, unless
-// it belongs to a value of several lines (ValueLines), as the parser reads it; it is kept with
-// the next row line (or in the tail after the last one), so that the spans of the row
-// lines and the tail put together are the whole text, byte for byte.
+// string list splits a file. A byte-order mark at the start is no part of the first line, as
+// the parser reads it. A line that holds nothing but spaces and TABs gives no row, unless it
+// belongs to a value of several lines (ValueLines), as the parser reads it; it is kept with
+// the next row line (or in the tail after the last one), so that the mark, the spans of the
+// row lines and the tail put together are the whole text, byte for byte.
 #pragma once
 
 #include <cstddef>
@@ -30,9 +31,12 @@ public:
     bool Next(SourceLine& line);
     // The blank lines after the last row line (valid once Next answered false).
     std::string_view Tail() const { return tail_; }
+    // The byte-order mark the text starts with, or empty.
+    std::string_view Mark() const { return mark_; }
 
 private:
     std::string_view text_;
+    std::string_view mark_;
     size_t position_ = 0;
     std::string_view tail_;
     ValueLines values_;

@@ -88,6 +88,7 @@ TClassChildPanelEx_1299360::TClassChildPanelEx_1299360(TControl* parent)
     CommentBox.ReadOnly = true;
     CommentBox.Text = "";
     CommentBox.Color = 0xFF000005;
+    CommentBox.FileText = true;  // added: a comment of the open file, in its encoding
 
     RowMenu.Items = "Добавить коментарий\r\nДобавить секцию\r\nДобавить параметр\r\nУдалить строку"_cp1251;
     RowMenu.onClick = Point<&THIIndexToChanel::doEvent>(MenuChannels);
@@ -163,8 +164,9 @@ TClassChildPanelEx_1299360::TClassChildPanelEx_1299360(TControl* parent)
     CommentSplit3.Char = "\t";
     CommentSplit3.onPart = Point<&THIEdit::doText>(CommentBox);
 
-    Writer.SetDataCount(1);
+    Writer.SetDataCount(2);  // changed: one more, for the mark
     Writer.DataPoints[0] = Point<&ThiStringTable::Array>(MainTable);
+    Writer.DataPoints[1] = Point<&THIEditMultiBase::Data>(PanelPoints, 0);  // added: the file's mark
 
     ContentsFollower.SetEventCount(2);
     ContentsFollower.SetDataCount(1);

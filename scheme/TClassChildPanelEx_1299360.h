@@ -6,6 +6,7 @@
 // string (add a main-table row), #2 the path of a file just read (empty both tables, give the
 // path to the writer), #3 the cursor position for jumps (0 standard, 1 top, 2 centre,
 // 3 bottom), #4 write the main table to the file, #5 load both tables from their table files.
+// Data point #0: the byte-order mark of the file the main table was read from, for the writer.
 #pragma once
 
 #include "components/text/THIFormatStr.h"

@@ -31,6 +31,7 @@ TClassChildPanel_1B60E80::TClassChildPanel_1B60E80(TControl* parent)
     SearchBox.Alignment = 0;
     SearchBox.Password = false;
     SearchBox.ReadOnly = false;
+    SearchBox.FileText = true;  // added: looked for in the open file's rows, in their encoding
     SearchBox.onChange = Point<&THILength::doLength>(TextLength);
 
     const Bytes directionHint = "направление поиска от курсора"_cp1251;

@@ -76,6 +76,8 @@ TClassMainForm_12C49D4::TClassMainForm_12C49D4()
     Keeper.onNothingOpen = Point<&THIMultiElementEx::doWork>(TablesBox, 2);
     FilePanelBox.EventPoints[6] = Point<&FileKeeper::doSave>(Keeper);
     Keeper.onSave = Point<&THIMultiElementEx::doWork>(TablesBox, 4);
+    TablesBox.SetDataCount(1);  // the writer puts the open file's byte-order mark back
+    TablesBox.DataPoints[0] = Point<&FileKeeper::ByteOrderMark>(Keeper);
     SaveKeys.Keys = "Ctrl+S";
     SaveKeys.onShortcut = Point<&FileKeeper::doSave>(Keeper);
     SaveKeys.Init();

@@ -23,6 +23,7 @@ TClassMultiElementEx_12C4A68::TClassMultiElementEx_12C4A68(TControl*) {
 
     PathSplitter.WithExt = 0;
     PathSplitter.DropDot = 1;
+    PathSplitter.PathBehindName = 1;  // added: the whole path, for the name's tooltip in the list
     PathSplitter.onName = Point<&THIEditMultiBase::doEvent>(View, 0);
 
     ArrayReader.Array = Point<&THIStrList::Array>(List);

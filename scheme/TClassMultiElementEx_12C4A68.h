@@ -3,7 +3,8 @@
 //
 // Container points: methods #0 doAddFile (a path), #1 doShowList, #2 doSaveList,
 // #3 doLoadList, #4 doRemoveCurrent, #5 doClearList, #6 doOpenCurrent; events #0 onShowName
-// (one entry's name without folder and extension), #1 onClearNames, #2 onOpenFile (a path).
+// (one entry's name without folder and extension, its full path chained behind it for the
+// name's tooltip), #1 onClearNames, #2 onOpenFile (a path).
 // The current entry is the index in the global variable "FileIndex", set by the file panel.
 // A blank line of the list file is shown as an empty name, so that every name stands at the
 // index of its path and opening or removing a name acts on that name's own path.

@@ -16,6 +16,8 @@ TClassMultiElementEx_12D3344::TClassMultiElementEx_12D3344(TControl* parent)
     EntryHub.onEvent[3] = Point<&ValueLineFilter::doReset>(ValueFilter);  // added: a new file starts outside
     EntryHub.onEvent[4] = Point<&THIArrayEnum::doEnum>(LineEnum);
 
+    Lines.onChange = Point<&ByteOrderMarkCut::doCut>(MarkCut);  // added: a UTF-8 mark is no text of the first line
+
     LineEnum.Array = Point<&THIStrList::Array>(Lines);
     LineEnum.onItem = Point<&THIReplace::doReplace>(TabRemover);
 
@@ -114,4 +116,6 @@ TClassMultiElementEx_12D3344::TClassMultiElementEx_12D3344(TControl* parent)
     ValueRow.SetDataCount(1);                                      // added: %1 is the line itself
     ValueRow.SkipInserted = 1;                                     // added: the line is never scanned
     ValueRow.onFString = Point<&THIHub::doEvent>(RowCollector, 4);  // added: a fifth kind of row
+
+    MarkCut.Array = Point<&THIStrList::Array>(Lines);  // added: the lines as read
 }

@@ -7,9 +7,10 @@
 // The lines of a value written over several lines ("key = <<END" ... "END", or unbalanced
 // quotes) are taken aside before they are classified: each becomes a "val" row holding the
 // line, blank ones included, so that none is read as a header or key and the writer can give
-// each back as it was.
+// each back as it was. A UTF-8 file's byte-order mark is taken off the first line first.
 #pragma once
 
+#include "components/text/ByteOrderMark.h"
 #include "components/text/THIArrayEnum.h"
 #include "components/text/THICopy.h"
 #include "components/text/THIDelete.h"
@@ -57,4 +58,5 @@ public:
     THIHub RowCollector;         // five inputs, one output to onRow
     ValueLineFilter ValueFilter;  // added: the lines of a value of several lines go aside
     THIFormatStr ValueRow;        // added: such a line as a "val" row
+    ByteOrderMarkCut MarkCut;     // added: the lines are read without the file's byte-order mark
 };

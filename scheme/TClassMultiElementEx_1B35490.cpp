@@ -12,7 +12,7 @@ TClassMultiElementEx_1B35490::TClassMultiElementEx_1B35490(TControl*) {
 
     RowEnum.Array = Point<&THIEditMultiBase::Data>(View, 0);
     RowEnum.onItem = Point<&THIHub::doEvent>(RowHub);
-    RowEnum.onEndEnum = Point<&THIDoData::doData>(PathSource);
+    RowEnum.onEndEnum = Point<&ByteOrderMarkPut::doPut>(MarkPut);  // changed: the file's mark first
 
     RowHub.SetOutCount(3);
     RowHub.onEvent[0] = Point<&THIStrPart::doSplit>(KindCut);
@@ -65,6 +65,10 @@ TClassMultiElementEx_1B35490::TClassMultiElementEx_1B35490(TControl*) {
 
     SetString(ValMask.Data, "%1");                                          // added: the line as read
     ValMask.onEventData = Point<&THIHub::doEvent>(MaskCollector, 4);        // added: a fifth mask
+
+    MarkPut.Array = Point<&THIStrList::Array>(Output);            // added: before the first line
+    MarkPut.Mark = Point<&THIEditMultiBase::Data>(View, 1);       // added: the open file's mark
+    MarkPut.onPut = Point<&THIDoData::doData>(PathSource);        // added: then saved as before
 
     PathSource.DataPoint = Point<&THIMemory::Value>(PathMemory);
     PathSource.onEventData = Point<&THIStrList::doSave>(Output);

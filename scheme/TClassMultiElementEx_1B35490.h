@@ -1,7 +1,8 @@
 // The writer: turns the main table's rows back into LTX lines and saves them.
 //
 // Container points: method #0 doWrite (build the lines from the rows read through data point
-// #0 and save them to the stored path), method #1 doFileName (store the path). Each row is
+// #0 and save them to the stored path, the byte-order mark read through data point #1 before
+// the first line), method #1 doFileName (store the path). Each row is
 // "kind TAB name TAB value TAB comment"; the line is formed by the kind:
 //   com  ";comment"
 //   sec  CR "name" TAB ";comment"      (the lone CR reads back as one blank line)
@@ -10,6 +11,7 @@
 //   else TAB "name = value" TAB ";comment"
 #pragma once
 
+#include "components/text/ByteOrderMark.h"
 #include "components/text/THIArrayEnum.h"
 #include "components/text/THIFormatStr.h"
 #include "components/text/THIStrList.h"
@@ -42,6 +44,7 @@ public:
     THIDoData NorMask;
     THIDoData KeyMask;
     THIDoData ValMask;      // added: such a line alone, with nothing around it
+    ByteOrderMarkPut MarkPut;  // added: the open file's byte-order mark before the first line
     THIDoData PathSource;   // gives the stored path to the save
     THIHub MaskCollector;   // five inputs, one output to the formatter's mask
     THIFormatStr Formatter;

@@ -1,6 +1,7 @@
 #include "tools/LtxDocument.h"
 
 #include "layout/KeepLinesWriter.h"
+#include "objlib/TextEncoding.h"
 #include "scheme/TClassMultiElementEx_12D3344.h"
 #include "scheme/TClassMultiElementEx_1B35490.h"
 
@@ -36,8 +37,9 @@ LtxDocument::LtxDocument() : parser_(nullptr), writer_(nullptr) {
     contentsEntry_.onFString = Point<&LtxDocument::doAddContents>(*this);
 
     writer_.SetFactory(&MakeScheme<TClassMultiElementEx_1B35490>);
-    writer_.SetDataCount(1);
+    writer_.SetDataCount(2);
     writer_.DataPoints[0] = Point<&LtxDocument::MainArray>(*this);
+    writer_.DataPoints[1] = Point<&LtxDocument::ByteOrderMark>(*this);
 
     parser_.SetFactory(&MakeScheme<TClassMultiElementEx_12D3344>);
     parser_.SetEventCount(3);
@@ -106,3 +108,7 @@ void LtxDocument::doLoaded(TData& d, uint16_t) {
 void LtxDocument::MainCount(TData& d, uint16_t) { SetInteger(d, MainRows.Count()); }
 
 void LtxDocument::MainArray(TData& d, uint16_t) { SetArray(d, MainRows.Array()); }
+
+void LtxDocument::ByteOrderMark(TData& d, uint16_t) {
+    SetString(d, check_.content.substr(0, ByteOrderMarkOf(check_.content.view()).size()));
+}

@@ -2,7 +2,8 @@
 //
 // The line parser scheme feeds a row store configured like the editor's main table and a
 // contents store configured like its table of contents ("row index+section name"); the
-// writer scheme reads the main rows back through their array interface and saves them.
+// writer scheme reads the main rows back through their array interface and saves them,
+// behind the open file's byte-order mark.
 #pragma once
 
 #include "components/text/THIFormatStr.h"
@@ -57,6 +58,7 @@ private:
     void doLoaded(TData& d, uint16_t index);
     void MainCount(TData& d, uint16_t index);
     void MainArray(TData& d, uint16_t index);
+    void ByteOrderMark(TData& d, uint16_t index);  // the open file's, for the writer
 
     THIMultiElementEx parser_;
     THIMultiElementEx writer_;

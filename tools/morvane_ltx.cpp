@@ -8,6 +8,9 @@
 //   morvane-ltx set FILE SECTION KEY VALUE     change or add the key, line by line
 //   morvane-ltx del FILE SECTION [KEY]         delete the key's line, or the whole section
 //
+// SECTION, KEY and VALUE are taken in the file's own encoding (UTF-8 or cp1251), and get prints
+// the value's bytes as the file holds them.
+//
 // The tool tells its user: 0 done; 1 a file that cannot be read whole, or cannot be written,
 // with nothing written; 2 a usage error; 3 no such section or key (get and del). Every message
 // is one line on standard error. "--" ends the options.
@@ -19,6 +22,7 @@
 
 #include "objlib/Cp1251.h"
 #include "objlib/FileSystem.h"
+#include "objlib/TextEncoding.h"
 #include "tools/LtxEdits.h"
 #include "tools/LtxDocument.h"
 
@@ -43,6 +47,7 @@ constexpr const char* kUsage =
     "  del       delete the line of KEY in SECTION, or SECTION with all its lines\n"
     "\n"
     "Section names compare without regard to case, keys exactly. \"--\" ends the options.\n"
+    "SECTION, KEY and VALUE are taken in the file's encoding, UTF-8 or cp1251.\n"
     "Exit codes: 0 done, 1 a file that cannot be read or written (nothing written), 2 usage,\n"
     "3 no such section or key.\n";
 
@@ -195,19 +200,22 @@ int Run(int argc, char** argv) {
     if (!SystemPath(file, path, error)) return Failure(error);
     Bytes target = path;
     if (line.haveOut && !SystemPath(line.out, target, error)) return Failure(error);
-    // Section names, keys and values are cp1251 text in the file, like the paths.
-    for (size_t i = 1; i < line.words.size(); ++i) {
-        std::string cp1251;
-        if (!Utf8ToCp1251(line.words[i], cp1251))
-            return UsageError("'" + line.words[i] + "' cannot be written in code page 1251");
-        line.words[i] = cp1251;
-    }
 
     ActivateHooks();
     LtxDocument document;
     Printer printer(line.command == "rows");
     if (line.command == "rows" || line.command == "contents") document.SetListener(&printer);
     if (!document.Open(path)) return Failure("'" + file + "': " + OpenProblem(document.Check()));
+    // Section names, keys and values are the file's text: in a UTF-8 file they stay as given,
+    // in a cp1251 file they are converted like the paths.
+    if (DetectTextEncoding(document.Check().content.view()) == TextEncoding::Cp1251) {
+        for (size_t i = 1; i < line.words.size(); ++i) {
+            std::string cp1251;
+            if (!Utf8ToCp1251(line.words[i], cp1251))
+                return UsageError("'" + line.words[i] + "' cannot be written in code page 1251");
+            line.words[i] = cp1251;
+        }
+    }
     int code = 0;
     if (edits) {
         code = Edit(line, document);

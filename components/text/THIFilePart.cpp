@@ -16,6 +16,14 @@ void THIFilePart::doPart(TData& d, uint16_t) {
     if (DropDot == 1 && !ext.empty()) ext = ext.substr(1);
 
     RaiseString(onPath, path.substr(0, nameStart));
-    RaiseString(onName, name);
+    if (PathBehindName == 1) {
+        TData whole, named;
+        SetString(whole, path);
+        SetString(named, name);
+        named.Next = &whole;
+        RaiseEvent(onName, named);
+    } else {
+        RaiseString(onName, name);
+    }
     RaiseString(onExt, ext);
 }

@@ -10,6 +10,8 @@
 
 #include "components/window/ThiStringTable.h"
 #include "layout/KeepLinesWriter.h"
+#include "objlib/qt/Cp1251Input.h"
+#include "objlib/qt/FileText.h"
 #include "objlib/qt/QtText.h"
 
 namespace {
@@ -89,6 +91,9 @@ void FileKeeper::Watch(QWidget* mainWindow, const QString& caption, ThiStringTab
     connect(model, &QAbstractItemModel::modelReset, this, &FileKeeper::UpdateTitle);
 }
 
+// The boundary's encoding outlives no open file; the boxes go with the window.
+FileKeeper::~FileKeeper() { SetFileTextEncoding(TextEncoding::Cp1251); }
+
 bool FileKeeper::Modified() const { return !path_.empty() && rows_ && rows_->Revision() != savedRevision_; }
 
 void FileKeeper::doOpen(TData& d, uint16_t) {
@@ -97,6 +102,9 @@ void FileKeeper::doOpen(TData& d, uint16_t) {
     const TextFileCheck check = CheckTextFile(path);
     FileError error = check.error;
     if (check.Readable()) {
+        encoding_ = DetectTextEncoding(check.content.view());
+        SetFileTextEncoding(encoding_);  // the rows are shown in it from the first one on
+        RecheckFileTextBoxes();
         try {
             RaiseString(onOpen, path);
         } catch (const std::bad_alloc&) {
@@ -117,6 +125,10 @@ void FileKeeper::doOpen(TData& d, uint16_t) {
 }
 
 void FileKeeper::doSave(TData&, uint16_t) { Save(); }
+
+void FileKeeper::ByteOrderMark(TData& d, uint16_t) {
+    SetString(d, check_.content.substr(0, ByteOrderMarkOf(check_.content.view()).size()));
+}
 
 void FileKeeper::doAskFirst(TData& d, uint16_t index) {
     if (index >= onGoAhead.size() || !SettleUnsavedChanges(true)) return;
@@ -181,6 +193,9 @@ void FileKeeper::Close() {
     path_ = Bytes();
     check_ = TextFileCheck();
     keepsLines_ = false;
+    encoding_ = TextEncoding::Cp1251;
+    SetFileTextEncoding(encoding_);
+    RecheckFileTextBoxes();
     RaiseString(onNothingOpen, Bytes());
     UpdateTitle();
 }
@@ -191,6 +206,7 @@ void FileKeeper::Opened(const Bytes& path, const TextFileCheck& check) {
     keepsLines_ = rows_ && EndLoad(check.content.view(), *rows_);
     onDisk_ = check.stamp;
     savedRevision_ = rows_ ? rows_->Revision() : 0;
+    NoteEncodingReadIn(path.view(), encoding_, HasByteOrderMark());
     UpdateTitle();
 }
 
@@ -207,7 +223,10 @@ void FileKeeper::UpdateTitle() {
         window_->setWindowTitle(caption_);
     } else {
         const std::string_view path = path_.view();
-        window_->setWindowTitle(ToQString(path.substr(path.rfind('/') + 1)) + "[*] - " + caption_);
+        // cp1251 goes without saying; a UTF-8 file is named so.
+        const QString encoding =
+            encoding_ == TextEncoding::Utf8 ? " (" + EncodingShown(encoding_, HasByteOrderMark()) + ")" : QString();
+        window_->setWindowTitle(ToQString(path.substr(path.rfind('/') + 1)) + encoding + "[*] - " + caption_);
     }
     window_->setWindowModified(Modified());
 }
@@ -218,6 +237,8 @@ void FileKeeper::Tell(const QString& text) const {
 }
 
 QString FileKeeper::Shown(const Bytes& path) const { return ToQString(path.view()); }
+
+bool FileKeeper::HasByteOrderMark() const { return !ByteOrderMarkOf(check_.content.view()).empty(); }
 
 bool FileKeeper::eventFilter(QObject* watched, QEvent* event) {
     if (watched == window_ && event->type() == QEvent::Close && !SettleUnsavedChanges(false)) {

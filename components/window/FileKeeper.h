@@ -20,6 +20,10 @@
 //   onNothingOpen     String, empty: empty the tables and forget the file to save to.
 //   KeepLines         data, Integer: 1 when a save keeps the lines as read. A file whose rows
 //                     do not match its lines is saved through onSave all the same.
+//   ByteOrderMark     value: the byte-order mark the open file was read with, or empty; the
+//                     tables' writer puts it back before the first line.
+// The open file's text is shown and typed in the encoding it was read in (FileText.h); a file
+// in UTF-8 says so in the window title.
 // "Discard" closes the open file (onNothingOpen); "cancel", or a save that failed, stops the
 // action.
 #pragma once
@@ -28,6 +32,7 @@
 #include <QString>
 #include <vector>
 
+#include "objlib/TextEncoding.h"
 #include "objlib/TextFileCheck.h"
 #include "runtime/Dispatch.h"
 
@@ -38,6 +43,7 @@ class ThiStringTable;
 class FileKeeper : public QObject {
 public:
     FileKeeper() = default;
+    ~FileKeeper() override;
     FileKeeper(const FileKeeper&) = delete;
     FileKeeper& operator=(const FileKeeper&) = delete;
 
@@ -48,6 +54,7 @@ public:
     void doOpen(TData& d, uint16_t index);
     void doSave(TData& d, uint16_t index);
     void doAskFirst(TData& d, uint16_t index);
+    void ByteOrderMark(TData& d, uint16_t index);
 
     // Changes of the open file that are not saved yet.
     bool Modified() const;
@@ -72,12 +79,14 @@ private:
     void UpdateTitle();
     void Tell(const QString& text) const;
     QString Shown(const Bytes& path) const;
+    bool HasByteOrderMark() const;
 
     QWidget* window_ = nullptr;
     QString caption_;
     TStringTableRows* rows_ = nullptr;
     Bytes path_;  // empty: nothing is open
     TextFileCheck check_;  // holds the file's bytes as read
+    TextEncoding encoding_ = TextEncoding::Cp1251;  // the one it was read in
     bool keepsLines_ = false;  // the main rows are the file's lines, one for one
     FileStamp onDisk_;  // the file as the editor last read or wrote it
     uint64_t savedRevision_ = 0;

@@ -3,6 +3,7 @@
 #include <QBrush>
 #include <QTimer>
 
+#include "objlib/qt/FileText.h"
 #include "objlib/qt/QtColor.h"
 #include "objlib/qt/QtText.h"
 
@@ -57,7 +58,7 @@ int StringTableModel::columnCount(const QModelIndex& parent) const {
 QVariant StringTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rows_.PublishedCount()) return {};
     switch (role) {
-    case Qt::DisplayRole: return ToQString(rows_.Cell(index.row(), index.column()));
+    case Qt::DisplayRole: return FileTextToQString(rows_.Cell(index.row(), index.column()));
     case Qt::BackgroundRole: return RowBackground(index.row());
     case Qt::ForegroundRole: return RowForeground(index.row());
     case Qt::TextAlignmentRole: return QVariant::fromValue(alignment_ | Qt::AlignVCenter);

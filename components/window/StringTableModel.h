@@ -1,6 +1,7 @@
 // StringTableModel: the Qt item model through which a table view shows a TStringTableRows.
 //
-// Cells become Qt strings only in data(), so only the cells the view paints are converted.
+// Cells become Qt strings only in data(), so only the cells the view paints are converted; they
+// are the open file's text, shown in its encoding (FileText.h). Captions are cp1251.
 // Rows appended to the store are published in batches: the first pending append posts one
 // zero-delay call, which tells the view about every row appended until then with a single
 // beginInsertRows/endInsertRows. Publish() does the same at once; callers that need the view

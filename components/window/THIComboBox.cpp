@@ -1,7 +1,9 @@
 #include "components/window/THIComboBox.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 
+#include "objlib/qt/Cp1251Input.h"
 #include "objlib/qt/QtText.h"
 
 QComboBox* THIComboBox::Combo() const { return Control ? Control->As<QComboBox>() : nullptr; }
@@ -10,6 +12,7 @@ void THIComboBox::Init() {
     auto* combo = new QComboBox;
     combo->setEditable(Editable);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    if (Editable) AcceptCp1251Only(*combo->lineEdit());
     Control = std::make_unique<TControl>(ParentControl, combo);
     THIWin::Init();
     QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [this](int index) { CurrentChanged(index); });
@@ -32,7 +35,7 @@ void THIComboBox::doSelectString(TData& d, uint16_t) {
     combo->setCurrentIndex(found);
 }
 
-void THIComboBox::AddItem(const Bytes& text) {
+void THIComboBox::AddItem(const Bytes& text, const Bytes&) {
     const auto guard = ChangingItself();
     QComboBox* combo = Combo();
     const QString shown = ToQString(text);

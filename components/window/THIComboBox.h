@@ -1,7 +1,8 @@
 // THIComboBox: a drop-down list, or with Editable a drop-down combo box with an edit field.
 // onClick reports a choice made by the user, never one made by the scheme's calls
 // (doSelectString, filling). Text typed into the edit field never becomes an item (Enter adds
-// nothing), and doClear empties the edit field along with the items.
+// nothing), and doClear empties the edit field along with the items. A typed character that
+// code page 1251 cannot write is refused and shown on the edit field (Cp1251Input.h).
 #pragma once
 
 #include "components/window/THIWinList.h"
@@ -31,7 +32,8 @@ public:
     THI_Event onClick;
 
 protected:
-    void AddItem(const Bytes& text) override;
+    // The box shows no hint per item.
+    void AddItem(const Bytes& text, const Bytes& hint) override;
     void ClearItems() override;
     int ItemCount() const override;
     void SelectItem(int index) override;

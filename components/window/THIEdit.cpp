@@ -5,14 +5,17 @@
 
 #include "objlib/qt/BoxMark.h"
 #include "objlib/qt/Cp1251Input.h"
+#include "objlib/qt/FileText.h"
 #include "objlib/qt/QtAlignment.h"
 #include "objlib/qt/QtText.h"
 #include "objlib/qt/VirtualKey.h"
 
 bool THIEdit::StringReader(THIEdit& edit, TData& value) {
     QLineEdit* box = edit.Edit();
+    if (!box) return false;
     std::string text;
-    if (!box || !FromQString(box->text(), text)) return false;
+    const bool stored = edit.FileText ? FileTextFromQString(box->text(), text) : FromQString(box->text(), text);
+    if (!stored) return false;
     SetString(value, Bytes(text));
     return true;
 }
@@ -24,7 +27,10 @@ void THIEdit::Init() {
     box->setEchoMode(Password ? QLineEdit::Password : QLineEdit::Normal);
     box->setReadOnly(ReadOnly);
     box->setAlignment(ToQtAlignment(Alignment) | Qt::AlignVCenter);
-    AcceptCp1251Only(*box);
+    if (FileText)
+        AcceptFileTextOnly(*box);
+    else
+        AcceptCp1251Only(*box);
     Control = std::make_unique<TControl>(ParentControl, box);
     THIWin::Init();
     // A refused character leaves the text as it was, though Qt reports the round as a change.
@@ -33,7 +39,7 @@ void THIEdit::Init() {
         reportedText_ = text;
         TextChanged();
     });
-    box->setText(ToQString(Text));
+    box->setText(Shown(Text));
     // Qt reports no change when the initial text equals the empty one; either way every
     // change from now on is reported.
     ReportChanges = true;
@@ -53,13 +59,17 @@ void THIEdit::doText(TData& d, uint16_t) {
     QLineEdit* box = Edit();
     if (!box) return;
     const int caret = box->cursorPosition();
-    const QString shown = ToQString(text);
+    const QString shown = Shown(text);
     // Setting the text always counts as a change, even when it is the same text.
     if (shown == box->text())
         TextChanged();
     else
         box->setText(shown);
     box->setCursorPosition(std::min<int>(caret, static_cast<int>(shown.size())));
+}
+
+QString THIEdit::Shown(const Bytes& text) const {
+    return FileText ? FileTextToQString(text.view()) : ToQString(text.view());
 }
 
 void THIEdit::TextValue(TData& d, uint16_t) {

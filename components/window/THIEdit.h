@@ -4,8 +4,9 @@
 // emptying after Enter. With onEnter connected, Enter raises onEnter with the text and then
 // empties the box, unless the receiver set a text with doText meanwhile; the Enter key itself
 // goes no further (no default button). The value point is TextValue (the property is Text).
-// A typed character that code page 1251 cannot write is refused and shown on the box
-// (Cp1251Input.h), so the text always has a value.
+// A typed character that the box's text cannot be stored with is refused and shown on the box
+// (Cp1251Input.h), so the text always has a value. The text is code page 1251, or with FileText
+// the open file's text, in that file's encoding (FileText.h).
 #pragma once
 
 #include <QString>
@@ -17,7 +18,7 @@ class QLineEdit;
 class THIEdit : public THIWin {
 public:
     // Produces the value of the box; false when there is none (the box is not created yet, or
-    // its text holds a character code page 1251 cannot write).
+    // its text holds a character its encoding cannot write).
     using TValueReader = bool (*)(THIEdit& edit, TData& value);
     // The current text as a String.
     static bool StringReader(THIEdit& edit, TData& value);
@@ -42,6 +43,7 @@ public:
     uint8_t Alignment = 0;  // 0 left, 1 right, 2 centre
     bool Password = false;
     bool ReadOnly = false;
+    bool FileText = false;  // shows, takes and gives the open file's text (set before Init)
     TValueReader ValueReader = &StringReader;
 
     THI_Event Str;       // data point for doText
@@ -54,6 +56,7 @@ protected:
 private:
     QLineEdit* Edit() const;
     void TextChanged();
+    QString Shown(const Bytes& text) const;
 
     QString reportedText_;  // the text of the last change seen
     bool ReportChanges = false;

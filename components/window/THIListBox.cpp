@@ -2,8 +2,28 @@
 
 #include <QListWidget>
 
+#include "objlib/qt/FileText.h"
 #include "objlib/qt/QtText.h"
 #include "objlib/qt/VirtualKey.h"
+
+namespace {
+
+// An item whose hint is its tooltip, made when it is shown: the file a hint names may have
+// been opened since the item was added (FileToolTip).
+class HintedItem : public QListWidgetItem {
+public:
+    HintedItem(const QString& text, const Bytes& hint) : QListWidgetItem(text), hint_(hint) {}
+
+    QVariant data(int role) const override {
+        if (role == Qt::ToolTipRole && !hint_.empty()) return FileToolTip(hint_.view());
+        return QListWidgetItem::data(role);
+    }
+
+private:
+    Bytes hint_;
+};
+
+}  // namespace
 
 QListWidget* THIListBox::List() const { return Control ? Control->As<QListWidget>() : nullptr; }
 
@@ -36,10 +56,10 @@ void THIListBox::KeyDown(int& key) {
 
 void THIListBox::Index(TData& d, uint16_t) { SetInteger(d, CurrentIndex()); }
 
-void THIListBox::AddItem(const Bytes& text) {
+void THIListBox::AddItem(const Bytes& text, const Bytes& hint) {
     const auto guard = ChangingItself();
     QListWidget* list = List();
-    auto* item = new QListWidgetItem(ToQString(text));
+    auto* item = new HintedItem(ToQString(text), hint);
     // The item keeps its own bytes, so onClick hands back exactly what was added.
     item->setData(Qt::UserRole, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     const int row = Sort ? SortedPosition(list->count(), [list](int i) { return list->item(i)->text(); }, item->text())

@@ -1,7 +1,8 @@
 // THIListBox: a list box. onClick reports a change of the current item made by the user
 // (clicks, keys), never one made by the scheme's calls. Without MultiSelect the current item
 // stays selected when the user Ctrl+clicks it, as the platform's single-selection list does.
-// With onEnter connected, Enter raises it, as a double click raises onDblClick.
+// With onEnter connected, Enter raises it, as a double click raises onDblClick. An item added
+// with a hint shows it as its own tooltip; the others show the list's hint.
 #pragma once
 
 #include "components/window/THIWinList.h"
@@ -28,7 +29,7 @@ public:
 
 protected:
     void KeyDown(int& key) override;
-    void AddItem(const Bytes& text) override;
+    void AddItem(const Bytes& text, const Bytes& hint) override;
     void ClearItems() override;
     int ItemCount() const override;
     void SelectItem(int index) override;

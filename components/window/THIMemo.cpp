@@ -4,6 +4,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+#include "objlib/qt/Cp1251Input.h"
 #include "objlib/qt/QtText.h"
 
 QPlainTextEdit* THIMemo::Memo() const { return Control ? Control->As<QPlainTextEdit>() : nullptr; }
@@ -22,6 +23,8 @@ void THIMemo::Init() {
     }
     Control = std::make_unique<TControl>(ParentControl, memo);
     Control->SetFrame(1);
+    // Refused characters go before the change is reported.
+    if (ReadOnly != 0) AcceptCp1251Only(*memo);
     QObject::connect(memo, &QPlainTextEdit::textChanged, memo, [this] { UserChanged(); });
     THIWin::Init();
     const auto guard = ChangingItself();
@@ -29,14 +32,17 @@ void THIMemo::Init() {
 }
 
 void THIMemo::UserChanged() {
-    if (IsChangingItself()) return;
     QString text = Memo()->toPlainText();
+    // A refused character leaves the text as it was, though Qt reports the round as a change.
+    const bool same = text == reportedText_;
+    reportedText_ = text;
+    if (IsChangingItself() || same) return;
     text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     std::string cp1251;
     if (FromQString(text, cp1251)) RaiseString(onChange, Bytes(cp1251));
 }
 
-void THIMemo::AddItem(const Bytes& text) {
+void THIMemo::AddItem(const Bytes& text, const Bytes&) {
     const auto guard = ChangingItself();
     QPlainTextEdit* memo = Memo();
     QTextCursor cursor(memo->document());

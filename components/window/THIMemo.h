@@ -1,6 +1,8 @@
-// THIMemo: a multi-line edit box. Its text travels as cp1251 with CR LF line ends.
+// THIMemo: a multi-line edit box. Its text travels as cp1251 with CR LF line ends; a typed
+// character that code page 1251 cannot write is refused and shown on the box (Cp1251Input.h).
 #pragma once
 
+#include <QString>
 #include <string>
 
 #include "components/window/THIWinList.h"
@@ -23,8 +25,9 @@ public:
     // changes it.
 
 protected:
-    // Appends as a new line: a line end first when the last line is not empty.
-    void AddItem(const Bytes& text) override;
+    // Appends as a new line: a line end first when the last line is not empty. A line has no
+    // hint of its own.
+    void AddItem(const Bytes& text, const Bytes& hint) override;
     void ClearItems() override;
     int ItemCount() const override;
     // Puts the caret at the end and scrolls it into view.
@@ -33,4 +36,6 @@ protected:
 private:
     QPlainTextEdit* Memo() const;
     void UserChanged();
+
+    QString reportedText_;  // the text of the last change seen
 };

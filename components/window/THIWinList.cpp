@@ -3,9 +3,10 @@
 #include "objlib/TStrList.h"
 
 void THIWinList::doAdd(TData& d, uint16_t) {
+    const Bytes hint = d.Next ? ToString(*d.Next) : Bytes();  // read before the text is taken off
     const Bytes text = ReadString(d, Str);
     if (!Control) return;
-    AddItem(text);
+    AddItem(text, hint);
     if (SelectAdded) SelectItem(ItemCount() - 1);
     RaiseNull(onChange);
 }
@@ -20,5 +21,5 @@ void THIWinList::FillStrings(const Bytes& strings) {
     ClearItems();
     TStrList lines;
     lines.SetText(strings, false);
-    for (int i = 0; i < lines.Count(); ++i) AddItem(lines.Get(i));
+    for (int i = 0; i < lines.Count(); ++i) AddItem(lines.Get(i), Bytes());
 }

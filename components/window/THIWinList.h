@@ -14,7 +14,9 @@ public:
 
     // Method point: appends the Str value (the incoming string when unconnected) as an item;
     // with SelectAdded the last item becomes current and is scrolled into view (in a sorted
-    // control that need not be the one just added); then onChange with nothing.
+    // control that need not be the one just added); then onChange with nothing. A value
+    // chained behind the incoming one is the item's hint (a list box shows it as the item's
+    // tooltip; FileText.h says what it adds for a file's path).
     void doAdd(TData& d, uint16_t index);
     // Method point: removes every item, then onChange with nothing.
     void doClear(TData& d, uint16_t index);
@@ -25,8 +27,8 @@ public:
     THI_Event onChange;  // NULL after doAdd and doClear
 
 protected:
-    // Appends (or, in a sorted control, inserts) one item.
-    virtual void AddItem(const Bytes& text) = 0;
+    // Appends (or, in a sorted control, inserts) one item, with its hint (may be empty).
+    virtual void AddItem(const Bytes& text, const Bytes& hint) = 0;
     virtual void ClearItems() = 0;
     virtual int ItemCount() const = 0;
     virtual void SelectItem(int index) = 0;

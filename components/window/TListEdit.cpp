@@ -15,7 +15,7 @@
 #include "components/window/StringTableView.h"
 #include "objlib/qt/Cp1251Input.h"
 #include "objlib/qt/EventDelivery.h"
-#include "objlib/qt/QtText.h"
+#include "objlib/qt/FileText.h"
 #include "objlib/qt/VirtualKey.h"
 
 namespace {
@@ -24,16 +24,16 @@ const QColor kBoxBackground(255, 232, 186);
 
 bool IsModifierKey(int key) { return key == 16 || key == 17 || key == 18 || key == 91 || key == 92; }
 
-// What a box holds as cell text: cp1251, with '?' for what it cannot write (the boxes refuse
-// such characters as they are typed, so only a cell's unassigned byte gets here), and spaces
-// for the characters that would end the cell or the row.
+// What a box holds as cell text: in the open file's encoding, with '?' for what it cannot write
+// (the boxes refuse such characters as they are typed, so only a cp1251 cell's unassigned byte
+// gets here), and spaces for the characters that would end the cell or the row.
 std::string CellText(const QString& text, char delimiter) {
     std::string cell;
-    if (!FromQString(text, cell)) {
+    if (!FileTextFromQString(text, cell)) {
         cell.clear();
         for (char32_t c : text.toUcs4()) {
             std::string one;
-            cell += FromQString(QString::fromUcs4(&c, 1), one) ? one : std::string("?");
+            cell += FileTextFromQString(QString::fromUcs4(&c, 1), one) ? one : std::string("?");
         }
     }
     std::replace_if(cell.begin(), cell.end(), [delimiter](char c) { return c == delimiter || c == '\r' || c == '\n'; },
@@ -94,13 +94,13 @@ void TListEdit::ShowBoxes(int focusColumn) {
         QPalette look = box->palette();
         look.setColor(QPalette::Base, kBoxBackground);
         box->setPalette(look);
-        AcceptCp1251Only(*box);
+        AcceptFileTextOnly(*box);
         box->installEventFilter(this);
         boxes_.emplace_back(box);
     }
     shown_.assign(columns, QString());
     for (int column = 0; column < columns; ++column) {
-        shown_[column] = ToQString(rows_.Cell(row_, column));
+        shown_[column] = FileTextToQString(rows_.Cell(row_, column));
         boxes_[column]->setText(shown_[column]);
         boxes_[column]->setCursorPosition(0);
     }

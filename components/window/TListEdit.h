@@ -17,9 +17,9 @@
 // Closing with saving writes every box whose text the user changed into its cell of the row
 // the editor was opened on (the row's colours stay), remembers the focused column, hides the
 // boxes, gives the focus back to the list if a box had it, and posts onEndEdit with the row.
-// A typed character that code page 1251 cannot write is refused and shown on its box
-// (Cp1251Input.h); the cell delimiter, CR and LF become spaces, so an edit can never split or
-// join cells of the row.
+// The cells are shown and typed in the open file's encoding (FileText.h): a typed character
+// that encoding cannot write is refused and shown on its box (Cp1251Input.h); the cell
+// delimiter, CR and LF become spaces, so an edit can never split or join cells of the row.
 #pragma once
 
 #include <QObject>

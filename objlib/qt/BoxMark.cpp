@@ -1,6 +1,7 @@
 #include "objlib/qt/BoxMark.h"
 
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QToolTip>
 
 namespace {
@@ -12,7 +13,13 @@ const char* const kWatched = "morvaneMarkWatched";
 
 const QColor kMarkColor(255, 215, 215);
 
-void Restore(QLineEdit& box) {
+QString TextOf(const QWidget& box) {
+    if (const auto* line = qobject_cast<const QLineEdit*>(&box)) return line->text();
+    if (const auto* memo = qobject_cast<const QPlainTextEdit*>(&box)) return memo->toPlainText();
+    return QString();
+}
+
+void Restore(QWidget& box) {
     QPalette palette = box.palette();
     palette.setColor(QPalette::Base, box.property(kOwnBase).value<QColor>());
     box.setPalette(palette);
@@ -21,21 +28,30 @@ void Restore(QLineEdit& box) {
     QToolTip::hideText();
 }
 
+void TextChanged(QWidget& box) {
+    if (IsBoxMarked(box) && TextOf(box) != box.property(kMarkedText).toString()) Restore(box);
+}
+
+// Takes the mark off once the text is no longer the one it was put on.
+void Watch(QWidget& box) {
+    if (box.property(kWatched).toBool()) return;
+    box.setProperty(kWatched, true);
+    if (auto* line = qobject_cast<QLineEdit*>(&box))
+        QObject::connect(line, &QLineEdit::textChanged, line, [line] { TextChanged(*line); });
+    else if (auto* memo = qobject_cast<QPlainTextEdit*>(&box))
+        QObject::connect(memo, &QPlainTextEdit::textChanged, memo, [memo] { TextChanged(*memo); });
+}
+
 }  // namespace
 
-void MarkBox(QLineEdit& box, const QString& reason) { MarkBox(box, reason, box.text()); }
+void MarkBox(QWidget& box, const QString& reason) { MarkBox(box, reason, TextOf(box)); }
 
-void MarkBox(QLineEdit& box, const QString& reason, const QString& text) {
+void MarkBox(QWidget& box, const QString& reason, const QString& text) {
     if (!IsBoxMarked(box)) {
         box.setProperty(kOwnToolTip, box.toolTip());
         box.setProperty(kOwnBase, box.palette().color(QPalette::Base));
     }
-    if (!box.property(kWatched).toBool()) {
-        box.setProperty(kWatched, true);
-        QObject::connect(&box, &QLineEdit::textChanged, &box, [&box](const QString& text) {
-            if (IsBoxMarked(box) && text != box.property(kMarkedText).toString()) Restore(box);
-        });
-    }
+    Watch(box);
     box.setProperty(kMarkedText, text);
     QPalette palette = box.palette();
     palette.setColor(QPalette::Base, kMarkColor);
@@ -44,8 +60,8 @@ void MarkBox(QLineEdit& box, const QString& reason, const QString& text) {
     QToolTip::showText(box.mapToGlobal(QPoint(0, box.height())), reason, &box);
 }
 
-bool IsBoxMarked(const QLineEdit& box) { return box.property(kMarkedText).isValid(); }
+bool IsBoxMarked(const QWidget& box) { return box.property(kMarkedText).isValid(); }
 
-void UnmarkBox(QLineEdit& box) {
+void UnmarkBox(QWidget& box) {
     if (IsBoxMarked(box)) Restore(box);
 }

@@ -1,14 +1,15 @@
-// A mark on a single-line box that tells the user at once why the last input had no effect:
-// a pale red background and a tooltip with the reason, shown at the box. The mark stays until
-// the text changes, and the box then gets its own background and tooltip back.
+// A mark on an edit box (a single-line box or a memo) that tells the user at once why the last
+// input had no effect: a pale red background and a tooltip with the reason, shown at the box.
+// The mark stays until the text changes, and the box then gets its own background and tooltip
+// back.
 #pragma once
 
-class QLineEdit;
+class QWidget;
 class QString;
 
-void MarkBox(QLineEdit& box, const QString& reason);
+void MarkBox(QWidget& box, const QString& reason);
 // The same while the box is still changing: the mark stays while the box holds `text`.
-void MarkBox(QLineEdit& box, const QString& reason, const QString& text);
-bool IsBoxMarked(const QLineEdit& box);
+void MarkBox(QWidget& box, const QString& reason, const QString& text);
+bool IsBoxMarked(const QWidget& box);
 // Takes the mark off at once; an unmarked box stays as it is.
-void UnmarkBox(QLineEdit& box);
+void UnmarkBox(QWidget& box);

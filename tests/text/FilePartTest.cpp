@@ -65,4 +65,20 @@ TEST_F(FilePartTest, SplitsPathsAsTheFileListNeedsThem) {
 
 TEST_F(FilePartTest, EmptyPathRaisesNothing) { EXPECT_TRUE(Split("").empty()); }
 
+// What follows the name in the record's chain.
+struct ChainLog {
+    std::vector<std::string> behind;
+    void doName(TData& d, uint16_t) { behind.push_back(d.Next ? ToString(*d.Next).str() : "-"); }
+};
+
+TEST_F(FilePartTest, PathBehindNameChainsTheWholePathBehindTheName) {
+    ChainLog chain;
+    part.onName = Point<&ChainLog::doName>(chain);
+    part.WithExt = 0;
+    Split("/home/u/x.ltx");
+    part.PathBehindName = 1;
+    Split("/home/u/x.ltx");
+    EXPECT_EQ(chain.behind, (std::vector<std::string>{"-", "/home/u/x.ltx"}));
+}
+
 }  // namespace

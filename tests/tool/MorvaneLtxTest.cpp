@@ -228,6 +228,36 @@ TEST_F(MorvaneLtxTest, GetSetAndDelWorkLineByLine) {
     }
 }
 
+TEST_F(MorvaneLtxTest, WordsAreTakenInTheFilesOwnEncoding) {
+    // "[оружие]" and "цена = 1" in UTF-8 and in cp1251.
+    const std::string utf8 = "[\xD0\xBE\xD1\x80\xD1\x83\xD0\xB6\xD0\xB8\xD0\xB5]\n\xD1\x86\xD0\xB5\xD0\xBD\xD0\xB0 = 1\n";
+    const std::string cp1251 = "[\xEE\xF0\xF3\xE6\xE8\xE5]\n\xF6\xE5\xED\xE0 = 1\n";
+    const std::string section = "\xD0\xBE\xD1\x80\xD1\x83\xD0\xB6\xD0\xB8\xD0\xB5", key = "\xD1\x86\xD0\xB5\xD0\xBD\xD0\xB0";
+    const std::string two = "\xD0\xB4\xD0\xB2\xD0\xB0", check = "\xE2\x9C\x93";  // "два", a check mark
+    struct Case {
+        const char* name;
+        std::string text;
+        std::string value;
+        int exitCode;
+        std::string file;
+    } cases[] = {
+        {"UTF-8: as given", utf8, two, 0, utf8.substr(0, utf8.size() - 2) + two + "\n"},
+        {"UTF-8: any character", utf8, check, 0, utf8.substr(0, utf8.size() - 2) + check + "\n"},
+        {"cp1251: converted", cp1251, two, 0, cp1251.substr(0, cp1251.size() - 2) + "\xE4\xE2\xE0\n"},
+        {"cp1251: a character it cannot hold", cp1251, check, 2, cp1251},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Write(File("a.ltx"), c.text);
+        Result set = Run({"set", File("a.ltx"), section, key, c.value});
+        EXPECT_EQ(set.exitCode, c.exitCode) << set.err;
+        EXPECT_EQ(Read(File("a.ltx")), c.file);
+        if (c.exitCode == 0) {
+            EXPECT_EQ(Run({"get", File("a.ltx"), section, key}).out, c.file.substr(c.file.find("= ") + 2));
+        }
+    }
+}
+
 TEST_F(MorvaneLtxTest, DoubleDashEndsTheOptions) {
     Write(File("-x.ltx"), "a = 1\n");
     const std::filesystem::path before = std::filesystem::current_path();

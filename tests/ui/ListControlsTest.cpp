@@ -1,8 +1,11 @@
 // The list box, the combo box and the memo, driven through their widgets.
+#include <QApplication>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QToolTip>
 
 #include "UiTestSupport.h"
 #include "components/window/THIComboBox.h"
@@ -120,6 +123,27 @@ TEST_F(ListBoxTest, UserClickRaisesIndexOrTextBySelectMode) {
     EXPECT_EQ(ToString(log.calls[0].value), Cp("файл.ltx"));
 }
 
+TEST_F(ListBoxTest, AValueChainedBehindTheItemIsItsTooltip) {
+    list.Hint = "list hint";
+    Build(Bytes());
+    TData path = StringData("/mods/configs/a.ltx");
+    TData name = StringData("a");
+    name.Next = &path;
+    list.doAdd(name, 0);
+    TData alone = StringData("b");
+    list.doAdd(alone, 0);
+    const QString expected[] = {"/mods/configs/a.ltx", "list hint"};
+    for (int row = 0; row < 2; ++row) {
+        SCOPED_TRACE(row);
+        const QPoint at = Widget()->visualItemRect(Widget()->item(row)).center();
+        QHelpEvent help(QEvent::ToolTip, at, Widget()->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(Widget()->viewport(), &help);
+        EXPECT_EQ(QToolTip::text(), expected[row]);
+        QToolTip::hideText();
+    }
+    EXPECT_EQ(Widget()->item(0)->text(), "a");
+}
+
 class ComboBoxTest : public UiTest {
 protected:
     void SetUp() override {
@@ -221,6 +245,20 @@ TEST_F(EditableComboBoxTest, ClearEmptiesTheEditFieldToo) {
     EXPECT_EQ(Widget()->currentText(), QString());
 }
 
+TEST_F(EditableComboBoxTest, ACharacterCp1251CannotHoldIsRefusedAndShownOnTheEditField) {
+    QLineEdit* field = Widget()->lineEdit();
+    const QColor plain = field->palette().color(QPalette::Base);
+    field->setFocus();
+    field->end(false);
+    for (const char* typed : {"ж", "✓"})
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString::fromUtf8(typed), Qt::NoModifier);
+    EXPECT_EQ(Widget()->currentText(), QString::fromUtf8("typedж"));
+    EXPECT_NE(field->palette().color(QPalette::Base), plain);
+    EXPECT_EQ(field->toolTip(), QString::fromUtf8("Символ «✓» нельзя записать в cp1251."));
+    QTest::keyClick(field, Qt::Key_Backspace);
+    EXPECT_EQ(field->palette().color(QPalette::Base), plain);
+}
+
 class MemoTest : public UiTest {
 protected:
     void Build(const Bytes& text, uint8_t readOnly) {
@@ -275,6 +313,30 @@ TEST_F(MemoTest, AddStartsANewLineOnlyAfterANonEmptyOne) {
     TData d = StringData("three");
     memo.doAdd(d, 0);
     EXPECT_EQ(Widget()->toPlainText(), QString("line\nthree"));
+}
+
+TEST_F(MemoTest, ACharacterCp1251CannotHoldIsRefusedTypedOrPastedAndShownUntilTheNextChange) {
+    memo.Hint = "memo hint";
+    Build("a", 1);
+    const QColor plain = Widget()->palette().color(QPalette::Base);
+    Widget()->setFocus();
+    Widget()->moveCursor(QTextCursor::End);
+    QTest::sendKeyEvent(QTest::Click, Widget(), Qt::Key_unknown, QString::fromUtf8("✓"), Qt::NoModifier);
+    EXPECT_EQ(Widget()->toPlainText(), "a");
+    EXPECT_EQ(log.Count(), 0u);  // nothing changed
+    EXPECT_NE(Widget()->palette().color(QPalette::Base), plain);
+    EXPECT_EQ(Widget()->toolTip(), QString::fromUtf8("Символ «✓» нельзя записать в cp1251."));
+    Widget()->insertPlainText(QString::fromUtf8("б日в\n"));  // as a paste: the rest is kept
+    EXPECT_EQ(Widget()->toPlainText(), QString::fromUtf8("aбв\n"));
+    EXPECT_EQ(Widget()->textCursor().position(), 4);
+    EXPECT_EQ(Widget()->toolTip(), QString::fromUtf8("Символ «日» нельзя записать в cp1251."));
+    EXPECT_EQ(log.Trace(), (std::vector<std::string>{"0:" + Cp("aбв\r\n").str()}));
+    QTest::keyClick(Widget(), Qt::Key_X);
+    EXPECT_EQ(Widget()->palette().color(QPalette::Base), plain);
+    EXPECT_EQ(Widget()->toolTip(), "memo hint");
+    Widget()->undo();
+    Widget()->undo();  // the paste and the refusal are one step: the refused character never comes back
+    EXPECT_EQ(Widget()->toPlainText(), "a");
 }
 
 }  // namespace
