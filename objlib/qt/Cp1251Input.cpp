@@ -6,6 +6,7 @@
 
 #include "objlib/qt/BoxMark.h"
 #include "objlib/qt/QtText.h"
+#include "objlib/qt/Translation.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ public:
         if (refused) {
             input = kept;
             if (box_)
-                MarkBox(*box_, QString::fromUtf8("Символ «%1» нельзя записать в cp1251.")
+                MarkBox(*box_, Morvane::tr("Символ «%1» нельзя записать в cp1251.")
                                    .arg(QString::fromUcs4(&refused, 1)),
                         kept);
         }
