@@ -178,15 +178,12 @@ TEST_F(InterfaceLanguageTest, AnEnglishSystemShowsEveryInterfaceTextInEnglishAnd
         const ShownText& ru = russian[i];
         const ShownText& en = english[i];
         SCOPED_TRACE((en.where + ": " + en.text + "  (in Russian: " + ru.text + ")").toStdString());
-        ASSERT_EQ(en.where, ru.where);
+        ASSERT_EQ(en.where.toStdString(), ru.where.toStdString());
         ASSERT_EQ(en.data, ru.data);
         if (en.data) {
-            EXPECT_EQ(en.text, ru.text);
+            EXPECT_EQ(en.text.toStdString(), ru.text.toStdString());
         } else {
             EXPECT_FALSE(HasCyrillic(en.text)) << "this text has no English yet";
-            if (HasCyrillic(ru.text)) {
-                EXPECT_NE(en.text, ru.text);
-            }
         }
     }
     // The rows added from the menu hold the same words in every language: they go into the file.
