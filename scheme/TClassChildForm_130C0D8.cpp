@@ -2,6 +2,7 @@
 
 #include "objlib/Cp1251Literal.h"
 #include "objlib/qt/Application.h"
+#include "objlib/qt/Translation.h"
 
 // The components are set up in the order of creation; the form is set up and initialised
 // before the text box is created (InitForm, from the member initialisers), since the box's
@@ -17,7 +18,7 @@ TClassChildForm_130C0D8::TClassChildForm_130C0D8(TControl* parent)
     AboutText.Color = 0xFF000005;
     AboutText.ScrollBars = 0;  // no scroll bars: long lines wrap
     AboutText.ReadOnly = 0;    // read-only
-    AboutText.Text = LoadTextResource(QStringLiteral(":/Str1"));
+    AboutText.Text = LoadTextResource(InterfaceResource(QStringLiteral(":/Str1")));  // in the interface language
     AboutText.Init();
 }
 

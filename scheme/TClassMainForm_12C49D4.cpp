@@ -1,7 +1,7 @@
 #include "scheme/TClassMainForm_12C49D4.h"
 
 #include "objlib/qt/Application.h"
-#include "objlib/qt/QtText.h"
+#include "objlib/qt/Translation.h"
 #include "scheme/TClassChildForm_130C0D8.h"
 #include "scheme/TClassChildPanelEx_1299360.h"
 #include "scheme/TClassChildPanelEx_12B76E4.h"
@@ -70,7 +70,7 @@ TClassMainForm_12C49D4::TClassMainForm_12C49D4()
     // The keeper takes over the actions that could lose edits or write over a file that was
     // not read whole: it asks or refuses first, then passes each on where it went before.
     auto& tables = *static_cast<TClassChildPanelEx_1299360*>(TablesBox.Inner->Scheme);
-    Keeper.Watch(MainForm.Control->Widget(), ToQString(MainForm.Caption), tables.MainTable);
+    Keeper.Watch(MainForm.Control->Widget(), InterfaceText(MainForm.Caption), tables.MainTable);
     FileListBox.EventPoints[2] = Point<&FileKeeper::doOpen>(Keeper);
     Keeper.onOpen = Point<&THIMultiElementEx::doWork>(ParserBox, 0);
     Keeper.onNothingOpen = Point<&THIMultiElementEx::doWork>(TablesBox, 2);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "objlib/qt/Application.h"
+#include "objlib/qt/Translation.h"
 #include "runtime/Dispatch.h"
 #include "scheme/CommandLine.h"
 #include "scheme/CommandLineFiles.h"
@@ -31,6 +32,8 @@ int main(int argc, char** argv) {
     }
     std::unique_ptr<QApplication> app = CreateApplication(argc, argv);
     Q_INIT_RESOURCE(morvane);  // the icons and the About text live in a static library
+    if (!UseInterfaceLanguage(SystemInterfaceLanguage()))  // before any window is built
+        std::fprintf(stderr, "morvane: the English translation cannot be loaded; the interface stays Russian\n");
 
     if (buildInfo) {
         ShowInfoBox(kBuildInfoTitle, kBuildInfoText);

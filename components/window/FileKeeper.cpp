@@ -13,10 +13,9 @@
 #include "objlib/qt/Cp1251Input.h"
 #include "objlib/qt/FileText.h"
 #include "objlib/qt/QtText.h"
+#include "objlib/qt/Translation.h"
 
 namespace {
-
-QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
 // Why a file could not be read or written, as the end of a sentence.
 QString ReasonOf(FileError error) {
@@ -24,39 +23,39 @@ QString ReasonOf(FileError error) {
     case FileError::None:
         break;
     case FileError::NoPath:
-        return Utf8("не указано имя файла");
+        return Morvane::tr("не указано имя файла");
     case FileError::NotFound:
-        return Utf8("файл не найден");
+        return Morvane::tr("файл не найден");
     case FileError::IsFolder:
-        return Utf8("это папка, а не файл");
+        return Morvane::tr("это папка, а не файл");
     case FileError::NotRegular:
-        return Utf8("это не обычный файл");
+        return Morvane::tr("это не обычный файл");
     case FileError::NoAccess:
-        return Utf8("нет доступа");
+        return Morvane::tr("нет доступа");
     case FileError::ReadOnlyVolume:
-        return Utf8("диск доступен только для чтения");
+        return Morvane::tr("диск доступен только для чтения");
     case FileError::NoSpace:
-        return Utf8("на диске нет места");
+        return Morvane::tr("на диске нет места");
     case FileError::TooLarge:
-        return Utf8("файл превысил допустимый размер");
+        return Morvane::tr("файл превысил допустимый размер");
     case FileError::OutOfMemory:
-        return Utf8("не хватает памяти");
+        return Morvane::tr("не хватает памяти");
     case FileError::LinkLoop:
-        return Utf8("слишком много символических ссылок");
+        return Morvane::tr("слишком много символических ссылок");
     case FileError::InputOutput:
         break;
     }
-    return Utf8("ошибка ввода-вывода");
+    return Morvane::tr("ошибка ввода-вывода");
 }
 
 enum class Answer { Save, Discard, Cancel };
 
 Answer AskToSave(QWidget* parent, const QString& caption, const QString& name) {
-    QMessageBox box(QMessageBox::Question, caption, Utf8("Сохранить изменения в файле «%1»?").arg(name),
+    QMessageBox box(QMessageBox::Question, caption, Morvane::tr("Сохранить изменения в файле «%1»?").arg(name),
                     QMessageBox::NoButton, parent);
-    QPushButton* save = box.addButton(Utf8("Сохранить"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(Utf8("Не сохранять"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(Utf8("Отмена"), QMessageBox::RejectRole);
+    QPushButton* save = box.addButton(Morvane::tr("Сохранить"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(Morvane::tr("Не сохранять"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(Morvane::tr("Отмена"), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     box.exec();
@@ -67,8 +66,8 @@ Answer AskToSave(QWidget* parent, const QString& caption, const QString& name) {
 
 bool AskToOverwrite(QWidget* parent, const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::NoButton, parent);
-    QPushButton* overwrite = box.addButton(Utf8("Записать"), QMessageBox::AcceptRole);
-    QPushButton* cancel = box.addButton(Utf8("Отмена"), QMessageBox::RejectRole);
+    QPushButton* overwrite = box.addButton(Morvane::tr("Записать"), QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(Morvane::tr("Отмена"), QMessageBox::RejectRole);
     box.setDefaultButton(cancel);
     box.setEscapeButton(cancel);
     box.exec();
@@ -113,13 +112,13 @@ void FileKeeper::doOpen(TData& d, uint16_t) {
     }
     if (error != FileError::None) {
         Close();
-        Tell(Utf8("Не удалось открыть файл «%1»: %2.").arg(Shown(path), ReasonOf(error)));
+        Tell(Morvane::tr("Не удалось открыть файл «%1»: %2.").arg(Shown(path), ReasonOf(error)));
         return;
     }
     Opened(path, check);
     if (!check.Whole())
-        Tell(Utf8("В файле «%1» есть нулевой байт (позиция %2): текст после него не показан. "
-                  "Такой файл нельзя сохранить, иначе эта часть пропадёт.")
+        Tell(Morvane::tr("В файле «%1» есть нулевой байт (позиция %2): текст после него не показан. "
+                         "Такой файл нельзя сохранить, иначе эта часть пропадёт.")
                  .arg(Shown(path))
                  .arg(check.nulOffset));
 }
@@ -151,22 +150,22 @@ bool FileKeeper::SettleUnsavedChanges(bool closeOnDiscard) {
 
 bool FileKeeper::Save() {
     if (path_.empty()) {
-        Tell(Utf8("Нет открытого файла: сохранять нечего."));
+        Tell(Morvane::tr("Нет открытого файла: сохранять нечего."));
         return false;
     }
     const QString name = Shown(path_);
     if (!check_.Whole()) {
-        Tell(Utf8("Файл «%1» не сохранён: в нём есть нулевой байт, и текст после него пропал бы.").arg(name));
+        Tell(Morvane::tr("Файл «%1» не сохранён: в нём есть нулевой байт, и текст после него пропал бы.").arg(name));
         return false;
     }
     FileStamp now;
     const bool exists = StampOfFile(path_, now);
     if (!exists && !AskToOverwrite(window_, caption_,
-                                   Utf8("Файла «%1» больше нет на диске. Записать его заново?").arg(name)))
+                                   Morvane::tr("Файла «%1» больше нет на диске. Записать его заново?").arg(name)))
         return false;
     if (exists && now != onDisk_ &&
         !AskToOverwrite(window_, caption_,
-                        Utf8("Файл «%1» изменён на диске другой программой. Записать поверх него?").arg(name)))
+                        Morvane::tr("Файл «%1» изменён на диске другой программой. Записать поверх него?").arg(name)))
         return false;
 
     ClearFileError();
@@ -182,7 +181,8 @@ bool FileKeeper::Save() {
         error = FileError::OutOfMemory;
     }
     if (error != FileError::None) {
-        Tell(Utf8("Не удалось сохранить файл «%1»: %2. Изменения остались в таблице.").arg(name, ReasonOf(error)));
+        Tell(Morvane::tr("Не удалось сохранить файл «%1»: %2. Изменения остались в таблице.")
+                 .arg(name, ReasonOf(error)));
         return false;
     }
     Saved();

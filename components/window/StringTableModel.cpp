@@ -6,6 +6,7 @@
 #include "objlib/qt/FileText.h"
 #include "objlib/qt/QtColor.h"
 #include "objlib/qt/QtText.h"
+#include "objlib/qt/Translation.h"
 
 namespace {
 
@@ -84,7 +85,7 @@ QVariant StringTableModel::RowForeground(int row) const {
 
 QVariant StringTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= rows_.ColumnCount()) return {};
-    if (role == Qt::DisplayRole) return ToQString(rows_.ColumnCaption(section));
+    if (role == Qt::DisplayRole) return InterfaceText(rows_.ColumnCaption(section));
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(alignment_ | Qt::AlignVCenter);
     return {};
 }

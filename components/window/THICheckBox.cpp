@@ -2,7 +2,7 @@
 
 #include <QCheckBox>
 
-#include "objlib/qt/QtText.h"
+#include "objlib/qt/Translation.h"
 
 THICheckBox::THICheckBox(TControl* parent) : THIWin(parent) {
     auto* box = new QCheckBox;
@@ -17,7 +17,7 @@ QCheckBox* THICheckBox::Box() const { return Control->As<QCheckBox>(); }
 
 void THICheckBox::Init() {
     THIWin::Init();
-    Box()->setText(ToQString(Caption));
+    Box()->setText(InterfaceText(Caption));
     Box()->setChecked(Checked == 0);
 }
 

@@ -5,6 +5,7 @@
 
 #include "objlib/qt/Cp1251Input.h"
 #include "objlib/qt/QtText.h"
+#include "objlib/qt/Translation.h"
 
 QComboBox* THIComboBox::Combo() const { return Control ? Control->As<QComboBox>() : nullptr; }
 
@@ -17,6 +18,9 @@ void THIComboBox::Init() {
     THIWin::Init();
     QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [this](int index) { CurrentChanged(index); });
     FillStrings(Strings);
+    // The items given in Strings are the scheme's own choices: shown in the interface language,
+    // each still carrying its bytes as written.
+    for (int i = 0; i < combo->count(); ++i) combo->setItemText(i, InterfaceText(ItemBytes(i)));
     // After the filling, which empties the edit field as doClear does.
     if (Editable) combo->setEditText(ToQString(Text));
 }
@@ -29,10 +33,21 @@ void THIComboBox::Index(TData& d, uint16_t) {
 void THIComboBox::doSelectString(TData& d, uint16_t) {
     QComboBox* combo = Combo();
     if (!combo) return;
-    const int found = combo->findText(ToQString(ToString(d)), Qt::MatchStartsWith);
-    if (found < 0) return;
-    const auto guard = ChangingItself();
-    combo->setCurrentIndex(found);
+    // Compared with the items as written, so that a scheme's string finds its item in every
+    // interface language.
+    const QString wanted = ToQString(ToString(d));
+    for (int i = 0; i < combo->count(); ++i) {
+        if (ToQString(ItemBytes(i)).startsWith(wanted, Qt::CaseInsensitive)) {
+            const auto guard = ChangingItself();
+            combo->setCurrentIndex(i);
+            return;
+        }
+    }
+}
+
+Bytes THIComboBox::ItemBytes(int index) const {
+    const QByteArray bytes = Combo()->itemData(index).toByteArray();
+    return Bytes(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
 void THIComboBox::AddItem(const Bytes& text, const Bytes&) {

@@ -18,13 +18,13 @@ public:
 
     // Value point: the current item's index as an Integer, -1 when no item is current.
     void Index(TData& d, uint16_t index);
-    // Method point: makes current the first item, from the top, whose text begins with the
-    // incoming string, regardless of case (the empty string matches the first item); with no
+    // Method point: makes current the first item, from the top, whose text as added begins with
+    // the incoming string, regardless of case (the empty string matches the first item); with no
     // such item the selection stays. Raises nothing.
     void doSelectString(TData& d, uint16_t index);
 
     Bytes Text;              // initial text of the edit field (Editable only)
-    Bytes Strings;           // initial items, one per line
+    Bytes Strings;           // initial items, one per line, shown in the interface language
     uint8_t SelectMode = 0;  // 1: onClick carries the item's text; otherwise its index
     bool Editable = false;
     bool Sort = false;
@@ -40,5 +40,7 @@ protected:
 
 private:
     QComboBox* Combo() const;
+    // The item's text as added (shown items given in Strings may be translated).
+    Bytes ItemBytes(int index) const;
     void CurrentChanged(int index);
 };

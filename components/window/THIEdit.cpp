@@ -8,6 +8,7 @@
 #include "objlib/qt/FileText.h"
 #include "objlib/qt/QtAlignment.h"
 #include "objlib/qt/QtText.h"
+#include "objlib/qt/Translation.h"
 #include "objlib/qt/VirtualKey.h"
 
 bool THIEdit::StringReader(THIEdit& edit, TData& value) {
@@ -90,7 +91,7 @@ void THIEdit::doMark(TData& d, uint16_t) {
     if (reason.empty())
         UnmarkBox(*box);
     else
-        MarkBox(*box, ToQString(reason));
+        MarkBox(*box, InterfaceText(reason));
 }
 
 void THIEdit::KeyDown(int& key) {

@@ -35,8 +35,8 @@ public:
     void TextValue(TData& d, uint16_t index);
     // Method point: the box takes the focus with its whole text selected.
     void doFocus(TData& d, uint16_t index);
-    // Method point: marks the box with the incoming string as the reason (BoxMark.h) until
-    // its text changes; an empty string takes the mark off.
+    // Method point: marks the box with the incoming string as the reason (BoxMark.h), shown in
+    // the interface language, until its text changes; an empty string takes the mark off.
     void doMark(TData& d, uint16_t index);
 
     Bytes Text;

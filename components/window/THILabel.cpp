@@ -3,7 +3,7 @@
 #include <QLabel>
 
 #include "objlib/qt/QtAlignment.h"
-#include "objlib/qt/QtText.h"
+#include "objlib/qt/Translation.h"
 
 THILabel::THILabel(TControl* parent) : THIWin(parent) {
     auto* label = new QLabel;
@@ -16,7 +16,7 @@ void THILabel::Init() {
     auto* label = Control->As<QLabel>();
     label->setAlignment(ToQtAlignment(Alignment) | Qt::AlignTop);
     THIWin::Init();
-    label->setText(ToQString(Caption));
+    label->setText(InterfaceText(Caption));
     if (AutoSize) label->adjustSize();
 }
 

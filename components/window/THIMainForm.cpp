@@ -6,7 +6,7 @@
 #include <QScreen>
 
 #include "objlib/qt/Application.h"
-#include "objlib/qt/QtText.h"
+#include "objlib/qt/Translation.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ THIMainForm::~THIMainForm() {
 
 void THIMainForm::Init() {
     QWidget* form = Control->Widget();
-    form->setWindowTitle(ToQString(Caption));
+    form->setWindowTitle(InterfaceText(Caption));
     if (!Icon.isNull()) {
         form->setWindowIcon(Icon);
         if (IsApplicationOwner) QApplication::setWindowIcon(Icon);

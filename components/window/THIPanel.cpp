@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "objlib/qt/QtText.h"
+#include "objlib/qt/Translation.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ void THIPanel::Init() {
     }
     Control = std::make_unique<TControl>(ParentControl, panel);
     THIWin::Init();
-    panel->setText(ToQString(Caption));
+    panel->setText(InterfaceText(Caption));
     panel->setAlignment(CaptionAlignment(Alignment));
 }
 

@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "objlib/TStrList.h"
-#include "objlib/qt/QtText.h"
+#include "objlib/qt/Translation.h"
 
 THIPopupMenu::THIPopupMenu(TControl* parent) : ParentControl(parent) {}
 
@@ -23,7 +23,7 @@ void THIPopupMenu::Build() {
             menu_->addSeparator();
             continue;
         }
-        menu_->addAction(ToQString(caption))->setData(index++);
+        menu_->addAction(InterfaceText(caption))->setData(index++);
     }
 }
 

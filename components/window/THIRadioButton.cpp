@@ -2,7 +2,7 @@
 
 #include <QRadioButton>
 
-#include "objlib/qt/QtText.h"
+#include "objlib/qt/Translation.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ QRadioButton* THIRadioButton::Radio() const { return Control->As<QRadioButton>()
 
 void THIRadioButton::Init() {
     THIWin::Init();
-    Radio()->setText(ToQString(Caption));
+    Radio()->setText(InterfaceText(Caption));
     Radio()->setChecked(Checked == 0);
 }
 

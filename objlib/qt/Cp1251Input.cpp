@@ -11,13 +11,14 @@
 #include "objlib/qt/BoxMark.h"
 #include "objlib/qt/FileText.h"
 #include "objlib/qt/QtText.h"
+#include "objlib/qt/Translation.h"
 
 namespace {
 
 using CanWrite = bool (*)(char32_t character);
 
 QString Refusal(char32_t refused) {
-    return QString::fromUtf8("Символ «%1» нельзя записать в cp1251.").arg(QString::fromUcs4(&refused, 1));
+    return Morvane::tr("Символ «%1» нельзя записать в cp1251.").arg(QString::fromUcs4(&refused, 1));
 }
 
 // Calls refuse(position, length, character) for every character of `text` that cannot be written,

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "objlib/qt/QtText.h"
+#include "objlib/qt/Translation.h"
 
 namespace {
 
@@ -47,11 +48,11 @@ QString FileToolTip(std::string_view path) {
     QString tip = ToQString(path);
     const auto& files = EncodingsReadIn();
     if (const auto found = files.find(path); found != files.end())
-        tip += QString::fromUtf8("\nКодировка: %1").arg(EncodingShown(found->second.encoding, found->second.mark));
+        tip += "\n" + Morvane::tr("Кодировка: %1").arg(EncodingShown(found->second.encoding, found->second.mark));
     return tip;
 }
 
 QString EncodingShown(TextEncoding encoding, bool mark) {
     if (encoding == TextEncoding::Cp1251) return QStringLiteral("cp1251");
-    return mark ? QString::fromUtf8("UTF-8 с BOM") : QStringLiteral("UTF-8");
+    return mark ? Morvane::tr("UTF-8 с BOM") : QStringLiteral("UTF-8");
 }

@@ -6,8 +6,8 @@
 #include <QAbstractScrollArea>
 #include <algorithm>
 
-#include "objlib/qt/QtText.h"
 #include "objlib/qt/TSplitterBar.h"
+#include "objlib/qt/Translation.h"
 
 namespace {
 
@@ -72,7 +72,7 @@ void TControl::SetVisible(bool visible) {
 }
 
 void TControl::SetHint(std::string_view cp1251) {
-    if (widget_) widget_->setToolTip(ToQString(cp1251));
+    if (widget_) widget_->setToolTip(InterfaceText(cp1251));
 }
 
 void TControl::SetTabOrder(int order) {

@@ -92,7 +92,7 @@ public:
     // ---- Behaviour -----------------------------------------------------------------------------
     void SetEnabled(bool enabled);
     void SetVisible(bool visible);
-    // Empty text: no tooltip.
+    // Shown in the interface language (Translation.h); empty text: no tooltip.
     void SetHint(std::string_view cp1251);
     // > 0 a TAB stop at that place among its siblings, 0 the default order, < 0 not a TAB stop.
     void SetTabOrder(int order);

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 #include <deque>
+#include <functional>
 #include <vector>
 
 // While it lives, every message box that opens is recorded and answered with a click on the
@@ -22,12 +23,14 @@ public:
     void Answer(const QString& caption) { answers_.push_back(caption); }
 
     std::vector<QString> texts;  // of every box, in order
+    std::function<void(QMessageBox&)> onShown;  // called with every box before it is answered
 
 private:
     void AnswerOpenBox() {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible()) return;
         texts.push_back(box->text());
+        if (onShown) onShown(*box);
         QAbstractButton* chosen = box->escapeButton();
         for (QAbstractButton* button : box->buttons()) {
             if (!answers_.empty() && button->text() == answers_.front()) {

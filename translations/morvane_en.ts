@@ -1,0 +1,275 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>Morvane</name>
+    <message>
+        <source>Удалить</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Удалить текущий файл из списка.</source>
+        <translation>Remove the current file from the list.</translation>
+    </message>
+    <message>
+        <source>Загрузить</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Загрузить список.</source>
+        <translation>Load the list.</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Сохранить список.</source>
+        <translation>Save the list.</translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Очистить список.</source>
+        <translation>Clear the list.</translation>
+    </message>
+    <message>
+        <source>Бросьте сюда нужные файлы.</source>
+        <translation>Drop the files you need here.</translation>
+    </message>
+    <message>
+        <source>Где будет подсвеченная строка при переходе из оглавления</source>
+        <translation>Where the highlighted line is placed on a jump from the table of contents</translation>
+    </message>
+    <message>
+        <source>стандарт</source>
+        <translation>standard</translation>
+    </message>
+    <message>
+        <source>сверху</source>
+        <translation>top</translation>
+    </message>
+    <message>
+        <source>в центре</source>
+        <translation>centre</translation>
+    </message>
+    <message>
+        <source>внизу</source>
+        <translation>bottom</translation>
+    </message>
+    <message>
+        <source>Положение курсора</source>
+        <translation>Cursor position</translation>
+    </message>
+    <message>
+        <source>Сохранить файл</source>
+        <translation>Save file</translation>
+    </message>
+    <message>
+        <source>Записать изменения.</source>
+        <translation>Write the changes.</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Сохранить как...</source>
+        <translation>Save as...</translation>
+    </message>
+    <message>
+        <source>Строки как в файле</source>
+        <translation>Lines as in file</translation>
+    </message>
+    <message>
+        <source>Неизменённые строки записываются так, как были прочитаны</source>
+        <translation>Unchanged lines are written as they were read</translation>
+    </message>
+    <message>
+        <source>тип</source>
+        <translation>type</translation>
+    </message>
+    <message>
+        <source>параметр</source>
+        <translation>parameter</translation>
+    </message>
+    <message>
+        <source>значение</source>
+        <translation>value</translation>
+    </message>
+    <message>
+        <source>коментарий</source>
+        <translation>comment</translation>
+    </message>
+    <message>
+        <source>индекс</source>
+        <translation>index</translation>
+    </message>
+    <message>
+        <source>секция</source>
+        <translation>section</translation>
+    </message>
+    <message>
+        <source>Добавить коментарий</source>
+        <translation>Add comment</translation>
+    </message>
+    <message>
+        <source>Добавить секцию</source>
+        <translation>Add section</translation>
+    </message>
+    <message>
+        <source>Добавить параметр</source>
+        <translation>Add parameter</translation>
+    </message>
+    <message>
+        <source>Удалить строку</source>
+        <translation>Delete line</translation>
+    </message>
+    <message>
+        <source>поиск работает только для строк с параметрами</source>
+        <translation>search works only on lines with parameters</translation>
+    </message>
+    <message>
+        <source>направление поиска от курсора</source>
+        <translation>direction of the search from the cursor</translation>
+    </message>
+    <message>
+        <source>Вверх</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Вниз</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Быстрый поиск</source>
+        <translation>Quick search</translation>
+    </message>
+    <message>
+        <source>вкл - поиск по первым набранным буквам,  выкл - поиск по нажатию кнопки</source>
+        <translation>on - search by the first letters typed,  off - search on a click of the button</translation>
+    </message>
+    <message>
+        <source>Поиск</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Искать!!!</source>
+        <translation>Search!!!</translation>
+    </message>
+    <message>
+        <source>По всей строке</source>
+        <translation>Whole line</translation>
+    </message>
+    <message>
+        <source>вкл - искать по все строке, выкл - искать с первого символа</source>
+        <translation>on - search the whole line, off - search from the first character</translation>
+    </message>
+    <message>
+        <source>Ничего не найдено.</source>
+        <translation>Nothing found.</translation>
+    </message>
+    <message>
+        <source>не указано имя файла</source>
+        <translation>no file name is given</translation>
+    </message>
+    <message>
+        <source>файл не найден</source>
+        <translation>the file is not found</translation>
+    </message>
+    <message>
+        <source>это папка, а не файл</source>
+        <translation>it is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>это не обычный файл</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>нет доступа</source>
+        <translation>access is denied</translation>
+    </message>
+    <message>
+        <source>диск доступен только для чтения</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>на диске нет места</source>
+        <translation>there is no space left on the disk</translation>
+    </message>
+    <message>
+        <source>файл превысил допустимый размер</source>
+        <translation>the file exceeds the allowed size</translation>
+    </message>
+    <message>
+        <source>не хватает памяти</source>
+        <translation>there is not enough memory</translation>
+    </message>
+    <message>
+        <source>слишком много символических ссылок</source>
+        <translation>there are too many symbolic links</translation>
+    </message>
+    <message>
+        <source>ошибка ввода-вывода</source>
+        <translation>an input/output error</translation>
+    </message>
+    <message>
+        <source>Сохранить изменения в файле «%1»?</source>
+        <translation>Save the changes to the file “%1”?</translation>
+    </message>
+    <message>
+        <source>Не сохранять</source>
+        <translation>Don&apos;t save</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Записать</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл «%1»: %2.</source>
+        <translation>Could not open the file “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>В файле «%1» есть нулевой байт (позиция %2): текст после него не показан. Такой файл нельзя сохранить, иначе эта часть пропадёт.</source>
+        <translation>The file “%1” holds a zero byte (at position %2): the text after it is not shown. Such a file cannot be saved, or that part would be lost.</translation>
+    </message>
+    <message>
+        <source>Нет открытого файла: сохранять нечего.</source>
+        <translation>No file is open: there is nothing to save.</translation>
+    </message>
+    <message>
+        <source>Файл «%1» не сохранён: в нём есть нулевой байт, и текст после него пропал бы.</source>
+        <translation>The file “%1” is not saved: it holds a zero byte, and the text after it would be lost.</translation>
+    </message>
+    <message>
+        <source>Файла «%1» больше нет на диске. Записать его заново?</source>
+        <translation>The file “%1” is no longer on the disk. Write it again?</translation>
+    </message>
+    <message>
+        <source>Файл «%1» изменён на диске другой программой. Записать поверх него?</source>
+        <translation>The file “%1” was changed on the disk by another program. Write over it?</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл «%1»: %2. Изменения остались в таблице.</source>
+        <translation>Could not save the file “%1”: %2. The changes are still in the table.</translation>
+    </message>
+    <message>
+        <source>Символ «%1» нельзя записать в cp1251.</source>
+        <translation>The character “%1” cannot be written in cp1251.</translation>
+    </message>
+    <message>
+        <source>Кодировка: %1</source>
+        <translation>Encoding: %1</translation>
+    </message>
+    <message>
+        <source>UTF-8 с BOM</source>
+        <translation>UTF-8 with BOM</translation>
+    </message>
+</context>
+</TS>
