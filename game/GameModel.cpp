@@ -1,6 +1,7 @@
 #include "game/GameModel.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "game/GameModelState.h"
 #include "game/GamePaths.h"
@@ -167,13 +168,12 @@ std::string OverlayPattern(std::string_view rootPath) {
 
 void SortAndIndexProblems(State& state) {
     auto& problems = state.problems;
-    std::stable_sort(problems.begin(), problems.end(), [](const GameProblem& a, const GameProblem& b) {
-        return a.at.file != b.at.file ? a.at.file < b.at.file : a.at.line < b.at.line;
-    });
-    // A file read twice, or by two loads, tells the same problem again: keep the first.
-    auto same = [](const GameProblem& a, const GameProblem& b) {
-        return a.kind == b.kind && a.at == b.at && a.subject == b.subject && a.other == b.other;
-    };
+    // By place, and on one line errors first; a file read twice, or by two loads, tells the
+    // same problem again: one is kept.
+    auto key = [](const GameProblem& p) { return std::tie(p.at.file, p.at.line, p.kind, p.subject, p.other); };
+    std::stable_sort(problems.begin(), problems.end(),
+                     [&](const GameProblem& a, const GameProblem& b) { return key(a) < key(b); });
+    auto same = [&](const GameProblem& a, const GameProblem& b) { return key(a) == key(b); };
     problems.erase(std::unique(problems.begin(), problems.end(), same), problems.end());
     state.problemsFrom.assign(state.files.size() + 1, problems.size());
     for (size_t i = problems.size(); i-- > 0;) state.problemsFrom[problems[i].at.file] = i;

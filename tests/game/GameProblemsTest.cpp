@@ -23,7 +23,7 @@ const Case kCases[] = {
      GameDialect::Base,
      {"RepeatedSection@p.ltx:1"}},
     {"a plain repeat in the overlay dialect", {{"main.ltx", "[a]\n[a]\n![a]\n"}}, GameDialect::Overlay, {"RepeatedSection@2"}},
-    {"a missing parent", {{"main.ltx", "[a]:b, nowhere\n[b]\n"}}, GameDialect::Base, {"ParentBelowChild@1", "MissingParent@1"}},
+    {"a missing parent", {{"main.ltx", "[a]:b, nowhere\n[b]\n"}}, GameDialect::Base, {"MissingParent@1", "ParentBelowChild@1"}},
     {"a parent deleted by an overlay", {{"main.ltx", "[p]\n[a]:p\n!![p]\n"}}, GameDialect::Overlay, {"MissingParent@2"}},
     {"a ring of parents", {{"main.ltx", "[a]:b\n[b]:c\n[c]:a\n@[a]\n"}}, GameDialect::Overlay, {"ParentCycle@3"}},
     {"a section its own parent", {{"main.ltx", "[a]:a\n"}}, GameDialect::Base, {"ParentCycle@1"}},
@@ -97,12 +97,14 @@ TEST(GameProblemsArgumentsTest, NameWhatTheMessagesNeed) {
 TEST(GameProblemsArgumentsTest, AFileReadByTwoLoadsTellsItsProblemsOnce) {
     GameFiles files{{"a.ltx", "#include \"common.ltx\"\n"},
                     {"b.ltx", "#include \"common.ltx\"\n"},
-                    {"common.ltx", "[c]\nk = 1\nk = 2\n#include \"gone.ltx\"\n"}};
+                    {"common.ltx", "[c]:x, y\nk = 1\nk = 2\n"}};
     const GameModel& model = files.Build({"a.ltx", "b.ltx"});
     EXPECT_EQ(model.LoadOf(model.FileOf(files.Path("common.ltx"))), 0);
     EXPECT_EQ(model.FindSection("c", 1), 1);  // the second load's own [c]
-    EXPECT_EQ(ProblemWords(model),
-              (std::vector<std::string>{"RepeatedKey@common.ltx:3", "MissingInclude@common.ltx:4"}));
+    EXPECT_EQ(ProblemWords(model), (std::vector<std::string>{"MissingParent@common.ltx:1", "MissingParent@common.ltx:1",
+                                                             "RepeatedKey@common.ltx:3"}));
+    EXPECT_EQ(model.Problems()[0].other, "x");
+    EXPECT_EQ(model.Problems()[1].other, "y");
 }
 
 }  // namespace

@@ -67,9 +67,9 @@ TEST_F(GameCommandsTest, CheckPrintsOneLinePerProblemAndExitsOneOnAnError) {
          {"3: warning: key 'k' is given again in section 'a' (first at line 2); the last one counts",
           "4: warning: space between ']' and ':': the game reads no parents of section 'b' ('a' is ignored)"}},
         {"errors", "[a]:b, c\n[b]\n[A]\n", 1,
-         {"1: error: section 'a' inherits from 'b', which is defined below it (line 2); the game takes parents only "
+         {"1: error: section 'a' inherits from 'c', which is not defined",
+          "1: error: section 'a' inherits from 'b', which is defined below it (line 2); the game takes parents only "
           "from above",
-          "1: error: section 'a' inherits from 'c', which is not defined",
           "3: error: section 'A' is defined again (first at line 1); the game stops at load"}},
         {"a cycle and overlays", "[a]:b\n[b]:a\n![gone]\n!![gone]\n", 1,
          {"2: error: section 'b' inherits from itself: a -> b -> a",
