@@ -15,7 +15,7 @@ public:
     void Read() {
         Load().firstSection = static_cast<int>(state_.sections.size());
         Walk(Load().root);
-        for (int overlay : std::vector<int>(Load().overlays)) Walk(overlay);
+        for (int overlay : Load().overlays) Walk(overlay);
         Load().endSection = static_cast<int>(state_.sections.size());
     }
 
@@ -53,7 +53,7 @@ private:
             Load().incomplete = true;
             return;
         }
-        for (int target : std::vector<int>(include.files)) {
+        for (int target : include.files) {
             auto ring = std::find(reading_.begin(), reading_.end(), target);
             if (ring == reading_.end()) {
                 Walk(target);
@@ -224,7 +224,7 @@ void ResolveParents(State& state, int load) {
 }  // namespace
 
 void ReadGameLoads(GameModelState& state) {
-    size_t headers = 0;  // each header makes at most one block and one section
+    size_t headers = 0;  // a header read once makes one block and at most one section
     for (const GameFileState& file : state.fileStates)
         if (file.source) headers += file.source->text.headers.size();
     state.blocks.reserve(headers);

@@ -39,9 +39,6 @@ struct GameTextInclude {
     std::string_view name;
 };
 
-// A problem found in the file alone; its file is filled in by the model.
-using GameTextProblem = GameProblem;
-
 struct GameText {
     // Headers and includes in file order: a header's index, or ~index for an include.
     std::vector<int32_t> steps;
@@ -49,7 +46,7 @@ struct GameText {
     std::vector<GameTextKey> keys;
     std::vector<GameTextParent> parents;
     std::vector<GameTextInclude> includes;
-    std::vector<GameTextProblem> problems;
+    std::vector<GameProblem> problems;  // found in the file alone; the model fills in the file
     bool overlaySyntax = false;  // a marked header, a marked key or a removed parent
     bool readAsOverlay = false;  // how it was read
 
