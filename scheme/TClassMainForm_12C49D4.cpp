@@ -86,6 +86,13 @@ TClassMainForm_12C49D4::TClassMainForm_12C49D4()
         FilePanelBox.EventPoints[1 + i] = Point<&FileKeeper::doAskFirst>(Keeper, i);
         Keeper.onGoAhead[i] = Point<&THIMultiElementEx::doWork>(FileListBox, 3 + i);
     }
+    // The history keeps the main table's edits for Ctrl+Z and Ctrl+Shift+Z / Ctrl+Y; whether the
+    // table is saved is whether the history stands where it stood at the last open or save.
+    History.Watch(MainForm.Control->Widget(), tables.MainTable, tables.ContentsTable.Rows());
+    tables.MainTable.onBeginEdit = Point<&EditHistory::doEditBegins>(History);  // one step per opening
+    Keeper.Unsaved = Point<&EditHistory::Unsaved>(History);
+    Keeper.onSaved = Point<&EditHistory::doSaved>(History);
+    History.onUnsavedChanged = Point<&FileKeeper::doShowUnsaved>(Keeper);
 }
 
 TControl* TClassMainForm_12C49D4::InitMainForm() {

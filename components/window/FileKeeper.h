@@ -2,11 +2,12 @@
 // over a file it did not read whole.
 //
 // It knows which file is open, what that file was on disk when it was read or last saved, and
-// whether the main table holds changes not yet saved (the window title then carries the
-// platform's modified mark). Before anything would drop those changes (opening a file, a list
-// change, closing the main window) it asks: save, discard or cancel. It refuses to open a
-// file that cannot be read whole and to save when nothing is open, asks before writing over a
-// file that another program changed, and tells the user in a message box why a save failed.
+// whether the main table holds changes not yet saved (the edit history says so; the window
+// title then carries the platform's modified mark). Before anything would drop those changes
+// (opening a file, a list change, closing the main window) it asks: save, discard or cancel.
+// It refuses to open a file that cannot be read whole and to save when nothing is open, asks
+// before writing over a file that another program changed, and tells the user in a message box
+// why a save failed.
 //
 // Points:
 //   doOpen (path)     asks about unsaved changes, then opens: onOpen with the path when the file
@@ -15,11 +16,14 @@
 //                     or, when KeepLines answers 1, writes the main rows over the lines they
 //                     were read from (KeepLinesWriter) itself; says why when nothing was written.
 //   doAskFirst (i)    asks about unsaved changes, then onGoAhead[i] with the incoming value.
+//   doShowUnsaved     Unsaved may have changed: the title shows it.
 //   onOpen            String: the path of the file to parse.
 //   onSave            NULL: write the main table to the open file.
 //   onNothingOpen     String, empty: empty the tables and forget the file to save to.
+//   onSaved           NULL: the main table is what the open file now holds.
 //   KeepLines         data, Integer: 1 when a save keeps the lines as read. A file whose rows
 //                     do not match its lines is saved through onSave all the same.
+//   Unsaved           data, Integer: 1 while the main table holds changes not saved.
 // "Discard" closes the open file (onNothingOpen); "cancel", or a save that failed, stops the
 // action.
 #pragma once
@@ -48,6 +52,7 @@ public:
     void doOpen(TData& d, uint16_t index);
     void doSave(TData& d, uint16_t index);
     void doAskFirst(TData& d, uint16_t index);
+    void doShowUnsaved(TData& d, uint16_t index);
 
     // Changes of the open file that are not saved yet.
     bool Modified() const;
@@ -55,7 +60,9 @@ public:
     THI_Event onOpen;
     THI_Event onSave;
     THI_Event onNothingOpen;
+    THI_Event onSaved;
     THI_Event KeepLines;
+    THI_Event Unsaved;
     std::vector<THI_Event> onGoAhead = std::vector<THI_Event>(3);
 
 protected:
@@ -66,6 +73,12 @@ private:
     // closes the open file when `closeOnDiscard`.
     bool SettleUnsavedChanges(bool closeOnDiscard);
     bool Save();
+    // False, with the reason told, when nothing is open or the open file must not be written.
+    bool CanSave() const;
+    // Writes the main table to `path` (through onSave unless the lines are kept); false, with
+    // the reason told, when nothing was written.
+    bool WriteTo(const Bytes& path);
+    bool Confirm(const QString& question) const;
     void Close();
     void Opened(const Bytes& path, const TextFileCheck& check);
     void Saved();
@@ -80,5 +93,4 @@ private:
     TextFileCheck check_;  // holds the file's bytes as read
     bool keepsLines_ = false;  // the main rows are the file's lines, one for one
     FileStamp onDisk_;  // the file as the editor last read or wrote it
-    uint64_t savedRevision_ = 0;
 };
