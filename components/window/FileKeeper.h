@@ -16,14 +16,21 @@
 //                     or, when KeepLines answers 1, writes the main rows over the lines they
 //                     were read from (KeepLinesWriter) itself; says why when nothing was written.
 //   doAskFirst (i)    asks about unsaved changes, then onGoAhead[i] with the incoming value.
+//   doSaveAs          asks for another path (FileKeeperSaveAs.cpp), writes the main table
+//                     there as doSave would, and makes it the open file, listed and current.
 //   doShowUnsaved     Unsaved may have changed: the title shows it.
 //   onOpen            String: the path of the file to parse.
-//   onSave            NULL: write the main table to the open file.
+//   onSave            NULL: write the main table to the file the tables' writer holds.
 //   onNothingOpen     String, empty: empty the tables and forget the file to save to.
 //   onSaved           NULL: the main table is what the open file now holds.
+//   onWriteTo         String: the file the tables' writer writes to from now on.
+//   onAddFile, onShowFiles, onFileIndex
+//                     String path / NULL / Integer: list a file as a drop does, make an
+//                     entry the current one ("FileIndex").
 //   KeepLines         data, Integer: 1 when a save keeps the lines as read. A file whose rows
 //                     do not match its lines is saved through onSave all the same.
 //   Unsaved           data, Integer: 1 while the main table holds changes not saved.
+//   Files             data, Array: the full paths of the file list.
 // "Discard" closes the open file (onNothingOpen); "cancel", or a save that failed, stops the
 // action.
 #pragma once
@@ -52,6 +59,7 @@ public:
     void doOpen(TData& d, uint16_t index);
     void doSave(TData& d, uint16_t index);
     void doAskFirst(TData& d, uint16_t index);
+    void doSaveAs(TData& d, uint16_t index);
     void doShowUnsaved(TData& d, uint16_t index);
 
     // Changes of the open file that are not saved yet.
@@ -61,8 +69,13 @@ public:
     THI_Event onSave;
     THI_Event onNothingOpen;
     THI_Event onSaved;
+    THI_Event onWriteTo;
+    THI_Event onAddFile;
+    THI_Event onShowFiles;
+    THI_Event onFileIndex;
     THI_Event KeepLines;
     THI_Event Unsaved;
+    THI_Event Files;
     std::vector<THI_Event> onGoAhead = std::vector<THI_Event>(3);
 
 protected:
@@ -75,10 +88,12 @@ private:
     bool Save();
     // False, with the reason told, when nothing is open or the open file must not be written.
     bool CanSave() const;
-    // Writes the main table to `path` (through onSave unless the lines are kept); false, with
-    // the reason told, when nothing was written.
+    // Writes the main table to `path` (through onSave, the writer's own path, unless the lines
+    // are kept); false, with the reason told, when nothing was written.
     bool WriteTo(const Bytes& path);
     bool Confirm(const QString& question) const;
+    // The entry of the file list that names the same file as `path`, or -1.
+    int ListedAt(const Bytes& path);
     void Close();
     void Opened(const Bytes& path, const TextFileCheck& check);
     void Saved();

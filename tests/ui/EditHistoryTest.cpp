@@ -9,28 +9,14 @@
 
 namespace {
 
-const QByteArray kFirst = "[first]\r\nkey = 1 ; one\r\n[second]\r\nother = 2\r\n";
-const QByteArray kOther = "; b\r\n[b]\r\nx = 1\r\n";
-
-class EditHistoryTest : public EditorTest {
+class EditHistoryTest : public TwoFilesTest {
 protected:
     void SetUp() override {
-        EditorTest::SetUp();
-        first = MakeFile("a.ltx", kFirst);
-        other = MakeFile("b.ltx", kOther);
-        Drop({first, other});
+        TwoFilesTest::SetUp();
         DoubleClickName(0);
-    }
-    // Presses the keys in the main window, active again as after a menu or a message box.
-    void Keys(Qt::Key key, Qt::KeyboardModifiers modifiers) {
-        Main()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Main()));
-        QTest::keyClick(Window(), key, modifiers);
-        Settle();
     }
     void Undo() { Keys(Qt::Key_Z, Qt::ControlModifier); }
     void Redo() { Keys(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); }
-    bool Modified() { return Main()->isWindowModified(); }
 
     // Opens the row editor with a double click on the cell; answers the focused box.
     QLineEdit* OpenEditorAt(int row, int column) {
@@ -66,8 +52,6 @@ protected:
         Settle();
         return SelectedRow(MainView());
     }
-
-    QString first, other;
 };
 
 TEST_F(EditHistoryTest, CellEditsGoBackAndComeAgainWithTheKeys) {
