@@ -11,7 +11,7 @@
 class EditHistory::Step : public QUndoCommand {
 public:
     Step(EditHistory& history, Edit edit, int index, RowState before, RowState after, unsigned opening)
-        : history_(history), edit(edit), index(index), before(std::move(before)), after(std::move(after)),
+        : edit(edit), index(index), before(std::move(before)), after(std::move(after)), history_(history),
           opening_(opening) {}
 
     // The change is made when the step is pushed; only later redos make it again.
@@ -32,7 +32,6 @@ public:
         return true;
     }
 
-    EditHistory& history_;
     const Edit edit;
     const int index;
     const RowState before;
@@ -40,7 +39,8 @@ public:
     std::vector<std::pair<int, Bytes>> entries;
 
 private:
-    const unsigned opening_;
+    EditHistory& history_;
+    const unsigned opening_;  // the opening of the row editor the step was made in
     bool pushed_ = true;
 };
 
