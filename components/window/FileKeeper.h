@@ -53,7 +53,7 @@ public:
     FileKeeper& operator=(const FileKeeper&) = delete;
 
     // Starts guarding: the main window (its title and close requests, the owner of the
-    // questions) and the main table (whose changes are the unsaved ones).
+    // questions) and the main table (whose rows a save that keeps the lines writes itself).
     void Watch(QWidget* mainWindow, const QString& caption, ThiStringTable& mainTable);
 
     void doOpen(TData& d, uint16_t index);
