@@ -47,7 +47,7 @@ TEST_F(SaveAsTest, TheTableIsWrittenWhereTheUserSaysAndThatFileIsOpenFromThenOn)
     EXPECT_EQ(shown.buttons, QStringList({Utf8("Сохранить"), Utf8("Отмена")}));
 
     const QString saved = dir.filePath("c.ltx");  // the extension is added to a bare name
-    EXPECT_TRUE(ReadAll(saved).startsWith(";" + QByteArray(Cp("коментарий").data())));
+    EXPECT_TRUE(ReadAll(saved).startsWith(QByteArray::fromStdString(";" + Cp("коментарий").str())));
     EXPECT_EQ(ReadAll(first), kFirst);
     EXPECT_EQ(Title(), "c.ltx[*]" + QString(kCaption));
     EXPECT_FALSE(Modified());
