@@ -208,13 +208,6 @@ struct LinesText {
     }
 };
 
-// By default a write beyond the file-size limit ends the process with SIGXFSZ, which would
-// close the editor with the user's edits; ignored, the write fails with EFBIG and is reported.
-void LetWritesBeyondTheSizeLimitFail() {
-    struct sigaction current {};
-    if (::sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) ::signal(SIGXFSZ, SIG_IGN);
-}
-
 bool WithinFileSizeLimit(uint64_t size) {
     struct rlimit limit {};
     return ::getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY || size <= limit.rlim_cur;
@@ -340,6 +333,13 @@ bool ReplaceFile(std::string_view path, const Text& text) {
 }
 
 }  // namespace
+
+// By default a write beyond the file-size limit ends the process with SIGXFSZ, which would
+// close the editor with the user's edits; ignored, the write fails with EFBIG and is reported.
+void LetWritesBeyondTheSizeLimitFail() {
+    struct sigaction current {};
+    if (::sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) ::signal(SIGXFSZ, SIG_IGN);
+}
 
 FileError LastFileError() { return lastError; }
 

@@ -77,3 +77,7 @@ bool ReadWholeFile(std::string_view path, Bytes& content, FileStamp* stamp = nul
 bool WriteWholeFile(std::string_view path, std::string_view content);
 // The same for a text given as lines, each followed by `lineEnd`, written as they come.
 bool WriteWholeLines(std::string_view path, const std::vector<Bytes>& lines, std::string_view lineEnd);
+// Makes a write beyond the file-size limit fail from now on instead of ending the process,
+// unless the program has its own use for SIGXFSZ. The writes here do it themselves; call it
+// before anything else may write a file (the platform's dialogs keep settings in files).
+void LetWritesBeyondTheSizeLimitFail();

@@ -93,7 +93,7 @@ TClassChildPanelEx_12B76E4::TClassChildPanelEx_12B76E4(TControl* parent)
     SaveAsButton.SetPlacement(5, 505, 130, 30);
     SaveAsButton.Caption = "Сохранить как..."_cp1251;
     SaveAsButton.Flat = true;
-    SaveAsButton.Enabled = false;
+    SaveAsButton.onClick = Point<&THIEditMultiBase::doEvent>(View, 8);  // enabled: saves under another name
 
     // Below the cursor-position choice; the keeper reads its state on every save, so it has
     // no connection of its own.

@@ -7,7 +7,8 @@
 // default cursor position ("в центре", raising nothing); events #0 save the list, #1 load the
 // list, #2 remove the current file, #3 clear the list, #4 open the file double-clicked (the
 // mouse button; its index is stored in the global variable "FileIndex" first), #5 the cursor
-// position picked by the user (0..3), #6 write the current file, #7 show the About window.
+// position picked by the user (0..3), #6 write the current file, #7 show the About window,
+// #8 save the current file under another name.
 // KeepLinesBox tells the file keeper, through its value point, how "Сохранить файл" writes.
 #pragma once
 
@@ -37,7 +38,7 @@ public:
     THILabel CursorLabel;
     THIButton SaveFileButton;
     THIButton AboutButton;
-    THIButton SaveAsButton;  // disabled and connected to nothing
+    THIButton SaveAsButton;
     // Added beside the panel's first controls: whether a save keeps the lines as read. Off at start.
     THICheckBox KeepLinesBox;
     THIDoData CursorDefault;

@@ -44,7 +44,7 @@ TClassMainForm_12C49D4::TClassMainForm_12C49D4()
     Drop.onDropFile = Point<&THIMultiElementEx::doWork>(FileListBox, 0);
     Drop.onEndDrop = Point<&THIMultiElementEx::doWork>(FileListBox, 1);
 
-    FilePanelBox.SetEventCount(8);
+    FilePanelBox.SetEventCount(9);  // #8: "Сохранить как...", taken by the keeper below
     FilePanelBox.SetDataCount(0);
     FilePanelBox.EventPoints[0] = Point<&THIMultiElementEx::doWork>(FileListBox, 2);
     FilePanelBox.EventPoints[1] = Point<&THIMultiElementEx::doWork>(FileListBox, 3);
@@ -88,6 +88,23 @@ TClassMainForm_12C49D4::TClassMainForm_12C49D4()
         FilePanelBox.EventPoints[1 + i] = Point<&FileKeeper::doAskFirst>(Keeper, i);
         Keeper.onGoAhead[i] = Point<&THIMultiElementEx::doWork>(FileListBox, 3 + i);
     }
+    // "Сохранить как...": the keeper writes where the writer is pointed, then lists the file as a
+    // drop does and makes its entry the current one, as a double click does.
+    auto& fileList = *static_cast<TClassMultiElementEx_12C4A68*>(FileListBox.Inner->Scheme);
+    FilePanelBox.EventPoints[8] = Point<&FileKeeper::doSaveAs>(Keeper);
+    Keeper.onWriteTo = Point<&THIMultiElementEx::doWork>(tables.Writer, 1);
+    Keeper.Files = Point<&THIStrList::Array>(fileList.List);
+    Keeper.onAddFile = Point<&THIMultiElementEx::doWork>(FileListBox, 0);
+    Keeper.onShowFiles = Point<&THIMultiElementEx::doWork>(FileListBox, 1);
+    Keeper.onFileIndex = Point<&THIGlobalVar::doValue>(fileList.FileIndexVar);
+
+    // The history keeps the main table's edits for Ctrl+Z and Ctrl+Shift+Z / Ctrl+Y; whether the
+    // table is saved is whether the history stands where it stood at the last open or save.
+    History.Watch(MainForm.Control->Widget(), tables.MainTable, tables.ContentsTable.Rows());
+    tables.MainTable.onBeginEdit = Point<&EditHistory::doEditBegins>(History);  // one step per opening
+    Keeper.Unsaved = Point<&EditHistory::Unsaved>(History);
+    Keeper.onSaved = Point<&EditHistory::doSaved>(History);
+    History.onUnsavedChanged = Point<&FileKeeper::doShowUnsaved>(Keeper);
 }
 
 TControl* TClassMainForm_12C49D4::InitMainForm() {

@@ -9,6 +9,7 @@
 // destroyed with nothing travelling.
 #pragma once
 
+#include "components/window/EditHistory.h"
 #include "components/window/FileKeeper.h"
 #include "components/window/THIDropFile.h"
 #include "components/window/THIMainForm.h"
@@ -29,6 +30,7 @@ public:
     THIMultiElementEx ParserBox;
     THIHub StartHub;
     FileKeeper Keeper;  // stands between the user's actions and the open file
+    EditHistory History;  // undo and redo of the main table's edits, and whether they are saved
     THIShortcut SaveKeys{MainForm.Control.get()};  // Ctrl+S saves as "Сохранить файл" does
 
 private:

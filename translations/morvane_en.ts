@@ -271,5 +271,41 @@
         <source>UTF-8 с BOM</source>
         <translation>UTF-8 with BOM</translation>
     </message>
+    <message>
+        <source>Имя файла «%1» нельзя записать в cp1251. Выберите другое имя.</source>
+        <translation>The file name “%1” cannot be written in cp1251. Choose another name.</translation>
+    </message>
+    <message>
+        <source>Файл «%1» есть в списке. Записать поверх него?</source>
+        <translation>The file “%1” is in the list. Write over it?</translation>
+    </message>
+    <message>
+        <source>Файл «%1» уже существует. Записать поверх него?</source>
+        <translation>The file “%1” already exists. Write over it?</translation>
+    </message>
+    <message>
+        <source>Файлы LTX (*.ltx)</source>
+        <translation>LTX files (*.ltx)</translation>
+    </message>
+    <message>
+        <source>Все файлы (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>Сохранить как</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>Папка:</source>
+        <translation>Folder:</translation>
+    </message>
+    <message>
+        <source>Имя файла:</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>Тип файлов:</source>
+        <translation>File type:</translation>
+    </message>
 </context>
 </TS>

@@ -1,10 +1,8 @@
 #include "components/window/FileKeeper.h"
 
-#include <QAbstractItemModel>
 #include <QEvent>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTableView>
 #include <QWidget>
 #include <new>
 
@@ -82,18 +80,12 @@ void FileKeeper::Watch(QWidget* mainWindow, const QString& caption, ThiStringTab
     rows_ = &mainTable.Rows();
     // Asked before the main form's own handling of the close, which ends the program.
     window_->installEventFilter(this);
-    auto* view = mainTable.Control->As<QTableView>();
-    QAbstractItemModel* model = view->model();
-    connect(model, &QAbstractItemModel::dataChanged, this, &FileKeeper::UpdateTitle);
-    connect(model, &QAbstractItemModel::rowsInserted, this, &FileKeeper::UpdateTitle);
-    connect(model, &QAbstractItemModel::rowsRemoved, this, &FileKeeper::UpdateTitle);
-    connect(model, &QAbstractItemModel::modelReset, this, &FileKeeper::UpdateTitle);
 }
 
 // The boundary's encoding outlives no open file; the boxes go with the window.
 FileKeeper::~FileKeeper() { SetFileTextEncoding(TextEncoding::Cp1251); }
 
-bool FileKeeper::Modified() const { return !path_.empty() && rows_ && rows_->Revision() != savedRevision_; }
+bool FileKeeper::Modified() const { return !path_.empty() && PullInteger(Unsaved) != 0; }
 
 void FileKeeper::doOpen(TData& d, uint16_t) {
     const Bytes path = ToString(d);
@@ -125,6 +117,8 @@ void FileKeeper::doOpen(TData& d, uint16_t) {
 
 void FileKeeper::doSave(TData&, uint16_t) { Save(); }
 
+void FileKeeper::doShowUnsaved(TData&, uint16_t) { UpdateTitle(); }
+
 void FileKeeper::ByteOrderMark(TData& d, uint16_t) {
     SetString(d, check_.content.substr(0, ByteOrderMarkOf(check_.content.view()).size()));
 }
@@ -149,30 +143,38 @@ bool FileKeeper::SettleUnsavedChanges(bool closeOnDiscard) {
 }
 
 bool FileKeeper::Save() {
+    if (!CanSave()) return false;
+    const QString name = Shown(path_);
+    FileStamp now;
+    const bool exists = StampOfFile(path_, now);
+    if (!exists && !Confirm(Morvane::tr("Файла «%1» больше нет на диске. Записать его заново?").arg(name))) return false;
+    if (exists && now != onDisk_ &&
+        !Confirm(Morvane::tr("Файл «%1» изменён на диске другой программой. Записать поверх него?").arg(name)))
+        return false;
+    if (!WriteTo(path_)) return false;
+    Saved();
+    return true;
+}
+
+bool FileKeeper::CanSave() const {
     if (path_.empty()) {
         Tell(Morvane::tr("Нет открытого файла: сохранять нечего."));
         return false;
     }
-    const QString name = Shown(path_);
     if (!check_.Whole()) {
-        Tell(Morvane::tr("Файл «%1» не сохранён: в нём есть нулевой байт, и текст после него пропал бы.").arg(name));
+        Tell(Morvane::tr("Файл «%1» не сохранён: в нём есть нулевой байт, и текст после него пропал бы.")
+                 .arg(Shown(path_)));
         return false;
     }
-    FileStamp now;
-    const bool exists = StampOfFile(path_, now);
-    if (!exists && !AskToOverwrite(window_, caption_,
-                                   Morvane::tr("Файла «%1» больше нет на диске. Записать его заново?").arg(name)))
-        return false;
-    if (exists && now != onDisk_ &&
-        !AskToOverwrite(window_, caption_,
-                        Morvane::tr("Файл «%1» изменён на диске другой программой. Записать поверх него?").arg(name)))
-        return false;
+    return true;
+}
 
+bool FileKeeper::WriteTo(const Bytes& path) {
     ClearFileError();
     FileError error = FileError::None;
     try {
         if (keepsLines_ && PullInteger(KeepLines) == 1) {
-            SaveKeepingLines(path_, check_.content, *rows_);
+            SaveKeepingLines(path, check_.content, *rows_);
         } else {
             RaiseNull(onSave);
         }
@@ -180,14 +182,12 @@ bool FileKeeper::Save() {
     } catch (const std::bad_alloc&) {
         error = FileError::OutOfMemory;
     }
-    if (error != FileError::None) {
-        Tell(Morvane::tr("Не удалось сохранить файл «%1»: %2. Изменения остались в таблице.")
-                 .arg(name, ReasonOf(error)));
-        return false;
-    }
-    Saved();
-    return true;
+    if (error == FileError::None) return true;
+    Tell(Morvane::tr("Не удалось сохранить файл «%1»: %2. Изменения остались в таблице.").arg(Shown(path), ReasonOf(error)));
+    return false;
 }
+
+bool FileKeeper::Confirm(const QString& question) const { return AskToOverwrite(window_, caption_, question); }
 
 void FileKeeper::Close() {
     path_ = Bytes();
@@ -205,14 +205,13 @@ void FileKeeper::Opened(const Bytes& path, const TextFileCheck& check) {
     check_ = check;
     keepsLines_ = rows_ && EndLoad(check.content.view(), *rows_);
     onDisk_ = check.stamp;
-    savedRevision_ = rows_ ? rows_->Revision() : 0;
     NoteEncodingReadIn(path.view(), encoding_, HasByteOrderMark());
     UpdateTitle();
 }
 
 void FileKeeper::Saved() {
     StampOfFile(path_, onDisk_);
-    savedRevision_ = rows_ ? rows_->Revision() : 0;
+    RaiseNull(onSaved);
     UpdateTitle();
 }
 

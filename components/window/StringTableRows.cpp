@@ -27,6 +27,7 @@ void TStringTableRows::Reshape() {
         row.changed = true;
     }
     if (observer_) observer_->EndReset();
+    Tell(Edit::Emptied, -1, {});
 }
 
 std::vector<std::string_view> TStringTableRows::SplitCells(std::string_view text) const {
@@ -116,37 +117,73 @@ int TStringTableRows::AddOrReplace(const Bytes& rowString, int index, bool repla
         ++revision_;
         row.origin = existing.origin;
         row.changed = existing.changed || row.text.view() != existing.text.view();
+        const RowState before = StateOf(index);
         existing = row;
         if (observer_ && index < published_) observer_->RowChanged(index);
+        Tell(Edit::Rewritten, index, before);
         return index;
     }
     row.text = texts_.Copy(Normalize(cellsText, nullptr));  // no cells at all: every cell empty
     ++revision_;
 
     if (index < 0 || index >= Count()) {
-        if (takingOrigins_) row.origin = Count();
+        const bool reading = takingOrigins_;
+        if (reading) row.origin = Count();
         rows_.push_back(std::move(row));
         if (observer_ && Count() - 1 == published_) observer_->AppendsPending();
+        if (!reading) Tell(Edit::Inserted, Count() - 1, {});
         return Count() - 1;
     }
+    InsertRow(index, std::move(row));
+    Tell(Edit::Inserted, index, {});
+    return index;
+}
+
+void TStringTableRows::InsertRow(int index, Row row) {
     PublishFirst();
     if (observer_) observer_->BeginInsertRow(index);
     rows_.insert(rows_.begin() + index, std::move(row));
     published_ = Count();
     if (observer_) observer_->EndInsertRow();
     if (shiftWatcher_.RowsMoved) shiftWatcher_.RowsMoved(shiftWatcher_.Target, index, 1);
-    return index;
 }
 
 void TStringTableRows::Delete(int index) {
     if (index < 0 || index >= Count()) return;
+    const RowState before = StateOf(index);
     PublishFirst();
     if (observer_) observer_->BeginRemoveRow(index);
     rows_.erase(rows_.begin() + index);
     published_ = Count();
     ++revision_;
     if (observer_) observer_->EndRemoveRow();
+    Tell(Edit::Deleted, index, before);
     if (shiftWatcher_.RowsMoved) shiftWatcher_.RowsMoved(shiftWatcher_.Target, index, -1);
+}
+
+TStringTableRows::RowState TStringTableRows::StateOf(int row) const {
+    if (row < 0 || row >= Count()) return RowState();
+    const Row& kept = rows_[row];
+    return RowState{kept.text, kept.item, kept.origin, kept.changed};
+}
+
+void TStringTableRows::Restore(int index, const RowState& state, bool replace) {
+    if (index < 0 || index > Count() || (replace && index == Count())) return;
+    Row row;
+    row.text = state.text;
+    row.item = state.item;
+    row.origin = state.origin;
+    row.changed = state.changed;
+    ++revision_;
+    if (!replace) {
+        InsertRow(index, std::move(row));
+        Tell(Edit::Inserted, index, {});
+        return;
+    }
+    const RowState before = StateOf(index);
+    rows_[index] = std::move(row);
+    if (observer_ && index < published_) observer_->RowChanged(index);
+    Tell(Edit::Rewritten, index, before);
 }
 
 void TStringTableRows::Clear() {
@@ -158,6 +195,7 @@ void TStringTableRows::Clear() {
     published_ = 0;
     takingOrigins_ = true;
     if (observer_) observer_->EndReset();
+    Tell(Edit::Emptied, -1, {});
 }
 
 void TStringTableRows::PublishFirst() {
@@ -189,11 +227,13 @@ void TStringTableRows::SetCell(int row, int column, std::string_view text) {
     std::vector<std::string_view> cells = SplitCells(old);
     cells.resize(columns_.size());
     if (cells[column] == text) return;
+    const RowState before = StateOf(row);
     cells[column] = text;
     rows_[row].text = JoinCells(cells);
     rows_[row].changed = true;
     ++revision_;
     if (observer_ && row < published_) observer_->RowChanged(row);
+    Tell(Edit::Rewritten, row, before);
 }
 
 TArrayIntf* TStringTableRows::Array() { return array_.get(); }

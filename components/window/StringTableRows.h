@@ -51,6 +51,25 @@ public:
         void* Target = nullptr;
     };
 
+    // A row whole, as the store keeps it: enough to put a row back exactly as it was, its
+    // origin and changed flag included.
+    struct RowState {
+        Bytes text;  // the cells joined by Delimiter
+        uint32_t item = 0;
+        int origin = -1;
+        bool changed = false;
+    };
+    // What a change did to the rows, for an edit watcher.
+    enum class Edit { Rewritten, Inserted, Deleted, Emptied };
+    // Told after every change of one row (`before` is the row as it was; empty for an insert),
+    // and after the rows were emptied or reshaped (Emptied, index -1). A delete is told before
+    // the shift watcher hears of it. The rows appended while a file is read in (before
+    // SealOrigins) are no edits and are not told. A plain function and its target.
+    struct EditWatcher {
+        void (*RowEdited)(void* target, Edit edit, int index, const RowState& before) = nullptr;
+        void* Target = nullptr;
+    };
+
     TStringTableRows();
     TStringTableRows(const TStringTableRows&) = delete;
     TStringTableRows& operator=(const TStringTableRows&) = delete;
@@ -61,6 +80,7 @@ public:
 
     void SetObserver(Observer* observer) { observer_ = observer; }
     void SetShiftWatcher(ShiftWatcher watcher) { shiftWatcher_ = watcher; }
+    void SetEditWatcher(EditWatcher watcher) { editWatcher_ = watcher; }
 
     // Counts the changes of the rows' content (columns, rows or cells); a rewrite that leaves a
     // row as it was counts nothing. Equal revisions mean equal content.
@@ -96,6 +116,12 @@ public:
     // Whether the row's text was rewritten since it was added (false when out of range).
     bool Changed(int row) const { return row >= 0 && row < Count() && rows_[row].changed; }
 
+    // The row as kept (out of range: an empty row), and a kept row put back: inserted at index
+    // (0..Count), or with `replace` over the row there. Announced and told as any insert or
+    // rewrite.
+    RowState StateOf(int row) const;
+    void Restore(int index, const RowState& state, bool replace);
+
     // The row's cells joined by Delimiter, without colour prefix; empty when out of range.
     Bytes RowString(int index) const;
     Bytes Cell(int row, int column) const;
@@ -120,6 +146,10 @@ private:
     Bytes Normalize(const Bytes& cellsText, const Row* previous) const;
     void Reshape();
     void PublishFirst();
+    void InsertRow(int index, Row row);
+    void Tell(Edit edit, int index, const RowState& before) const {
+        if (editWatcher_.RowEdited) editWatcher_.RowEdited(editWatcher_.Target, edit, index, before);
+    }
 
     static bool ArrayGetItem(void* self, TData& index, TData& item);
     static void ArraySetItem(void* self, TData& index, TData& item);
@@ -136,5 +166,6 @@ private:
     uint64_t revision_ = 0;
     Observer* observer_ = nullptr;
     ShiftWatcher shiftWatcher_;
+    EditWatcher editWatcher_;
     std::unique_ptr<TArrayIntf> array_;
 };

@@ -24,6 +24,13 @@ const QColor kBoxBackground(255, 232, 186);
 
 bool IsModifierKey(int key) { return key == 16 || key == 17 || key == 18 || key == 91 || key == 92; }
 
+// Undo and redo keys that the box has no typing of its own for go to the window, which undoes
+// the table's own steps.
+bool LeavesToWindow(const QLineEdit& box, QKeyEvent& key) {
+    return (key.matches(QKeySequence::Undo) && !box.isUndoAvailable()) ||
+           (key.matches(QKeySequence::Redo) && !box.isRedoAvailable());
+}
+
 // What a box holds as cell text: in the open file's encoding, with '?' for what it cannot write
 // (the boxes refuse such characters as they are typed, so only a cp1251 cell's unassigned byte
 // gets here), and spaces for the characters that would end the cell or the row.
@@ -188,6 +195,10 @@ bool TListEdit::eventFilter(QObject* watched, QEvent* event) {
     const int column = BoxIndex(watched);
     if (column < 0) return false;
     auto* box = static_cast<QLineEdit*>(watched);
+    if (event->type() == QEvent::ShortcutOverride && LeavesToWindow(*box, *static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) return BoxKeyPress(box, static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::KeyRelease) {
         // The box's keys stay in the box: the list would take them as its own.

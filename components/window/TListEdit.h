@@ -9,7 +9,8 @@
 //
 // In a box, Enter closes with saving and reopens on the same row; Up and Down close with
 // saving, hand the key to the list (the selection moves one row) and reopen on the new row;
-// Esc closes without saving; every other key edits the box and goes nowhere else. A mouse
+// Esc closes without saving; every other key edits the box and goes nowhere else, except the
+// undo and redo keys when the box has no typing of its own to undo or redo. A mouse
 // press on the list closes with saving and forgets the remembered column. Any other key
 // pressed in the list while the editor is open closes it with saving, lets the list handle
 // the key, and reopens it (posted, after the list is done).

@@ -81,6 +81,8 @@ public:
 
     // The rows themselves, for what keeps other state in step with them.
     TStringTableRows& Rows() { return rows_; }
+    // Closes an open row editor, writing what was typed into its row.
+    void CloseEditor();
 
     // ---- Properties ----------------------------------------------------------------------------
     Bytes Columns;            // captions, one per line; a caption ends at its first '='
@@ -135,7 +137,6 @@ private:
     void RowPressed(int row);
     void ColumnClicked(int column);
     void ScrollToRow(int row);
-    void CloseEditor();
 
     TStringTableRows rows_;
     std::unique_ptr<StringTableModel> model_;

@@ -228,3 +228,93 @@ TEST(StringTableRowsTest, RowsKnowTheirOriginAndWhetherTheyChanged) {
 }
 
 }  // namespace
+
+namespace {
+
+// What an edit watcher hears, one line per call: the edit, the index and the row before it.
+struct EditLog {
+    static void RowEdited(void* self, TStringTableRows::Edit edit, int index, const TStringTableRows::RowState& before) {
+        static const char* const names[] = {"rewritten", "inserted", "deleted", "emptied"};
+        auto& log = static_cast<EditLog*>(self)->lines;
+        log.push_back(std::string(names[static_cast<int>(edit)]) + " " + std::to_string(index) + " " +
+                      std::string(before.text.view()) + (before.changed ? "*" : ""));
+    }
+    static void RowsMoved(void* self, int, int) { static_cast<EditLog*>(self)->lines.push_back("moved"); }
+    std::vector<std::string> lines;
+};
+
+TEST(StringTableRowsTest, EveryEditIsToldWithTheRowAsItWas) {
+    struct Case {
+        const char* name;
+        void (*edit)(TStringTableRows&);
+        std::vector<std::string> told;
+    } cases[] = {
+        {"a cell set", [](TStringTableRows& r) { r.SetCell(1, 2, "9"); }, {"rewritten 1 key\tb\t2\t"}},
+        {"a cell set to its own text", [](TStringTableRows& r) { r.SetCell(1, 2, "2"); }, {}},
+        {"a row rewritten", [](TStringTableRows& r) { r.AddOrReplace("0#0\tkey\tb\t3\t", 1, true); },
+         {"rewritten 1 key\tb\t2\t"}},
+        {"a row inserted", [](TStringTableRows& r) { r.AddOrReplace("0#0\tkey\tn\t\t", 1, false); },
+         {"moved", "inserted 1 "}},
+        {"a row appended after the load", [](TStringTableRows& r) { r.AddOrReplace("0#0\tkey\tn\t\t", -1, false); },
+         {"inserted 3 "}},
+        {"a row deleted: told before the rows that followed it move", [](TStringTableRows& r) { r.Delete(0); },
+         {"deleted 0 key\ta\t1\t", "moved"}},
+        {"an edited row deleted", [](TStringTableRows& r) {
+             r.SetCell(0, 1, "x");
+             r.Delete(0);
+         },
+         {"rewritten 0 key\ta\t1\t", "deleted 0 key\tx\t1\t*", "moved"}},
+        {"emptied, and a load's rows are no edits", [](TStringTableRows& r) {
+             r.Clear();
+             r.AddOrReplace("0#0\tkey\tz\t\t", -1, false);
+         }, {"emptied -1 "}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TStringTableRows rows;
+        ConfigureMain(rows);
+        EditLog log;
+        rows.SetEditWatcher({&EditLog::RowEdited, &log});
+        rows.SetShiftWatcher({&EditLog::RowsMoved, &log});
+        for (const char* row : {"0#0\tkey\ta\t1\t", "0#0\tkey\tb\t2\t", "0#0\tkey\tc\t3\t"}) rows.AddOrReplace(row, -1, false);
+        EXPECT_TRUE(log.lines.empty());  // the load
+        rows.SealOrigins();
+        c.edit(rows);
+        EXPECT_EQ(log.lines, c.told);
+    }
+}
+
+TEST(StringTableRowsTest, ARowPutBackIsTheRowThatWasTakenAway) {
+    TStringTableRows rows;
+    ConfigureMain(rows);
+    for (const char* row : {"0#0\tkey\ta\t1\t", "5#9\tkey\tb\t2\t", "0#0\tkey\tc\t3\t"}) rows.AddOrReplace(row, -1, false);
+    rows.SealOrigins();
+    const TStringTableRows::RowState untouched = rows.StateOf(1);
+    rows.SetCell(1, 2, "9");
+    const TStringTableRows::RowState edited = rows.StateOf(1);
+    EXPECT_EQ(Origins(rows), "0 1* 2");
+
+    rows.Restore(1, untouched, true);  // an edit undone: untouched again
+    EXPECT_EQ(Origins(rows), "0 1 2");
+    EXPECT_EQ(rows.RowString(1), "key\tb\t2\t");
+    rows.Restore(1, edited, true);
+    EXPECT_EQ(Origins(rows), "0 1* 2");
+
+    const TStringTableRows::RowState last = rows.StateOf(2);
+    rows.Delete(2);
+    rows.Delete(1);
+    rows.Restore(1, edited, false);
+    rows.Restore(2, last, false);  // at the end
+    EXPECT_EQ(Origins(rows), "0 1* 2");
+    EXPECT_EQ(rows.ItemValue(1), (5u << 24) + 9);
+    EXPECT_EQ(rows.RowString(1), "key\tb\t9\t");
+
+    const uint64_t revision = rows.Revision();
+    rows.Restore(4, last, false);  // beyond the end: nothing
+    rows.Restore(3, last, true);
+    EXPECT_EQ(rows.Count(), 3);
+    EXPECT_EQ(rows.Revision(), revision);
+    EXPECT_EQ(rows.StateOf(3).text, "");
+}
+
+}  // namespace

@@ -149,3 +149,28 @@ protected:
     std::unique_ptr<TClassMainForm_12C49D4> scheme;
 };
 
+// The editor with two small files listed: a.ltx (two sections) first, b.ltx second.
+class TwoFilesTest : public EditorTest {
+protected:
+    static inline const QByteArray kFirst = "[first]\r\nkey = 1 ; one\r\n[second]\r\nother = 2\r\n";
+    static inline const QByteArray kOther = "; b\r\n[b]\r\nx = 1\r\n";
+
+    void SetUp() override {
+        EditorTest::SetUp();
+        first = MakeFile("a.ltx", kFirst);
+        other = MakeFile("b.ltx", kOther);
+        Drop({first, other});
+    }
+    bool Modified() { return Main()->isWindowModified(); }
+    QString Title() { return Main()->windowTitle(); }
+    // Presses the keys in the main window, active again as after a menu or a message box.
+    void Keys(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        Main()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Main()));
+        QTest::keyClick(Window(), key, modifiers);
+        Settle();
+    }
+
+    QString first, other;
+};
+

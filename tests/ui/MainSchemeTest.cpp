@@ -18,6 +18,7 @@
 #include <QUrl>
 #include <memory>
 
+#include "FileDialogs.h"
 #include "UiTestSupport.h"
 #include "objlib/qt/Application.h"
 #include "objlib/qt/QtText.h"
@@ -269,12 +270,14 @@ TEST_F(MainSchemeTest, CursorChoiceReachesTheTablesOnlyWhenTheUserPicks) {
     }
 }
 
-TEST_F(MainSchemeTest, SaveFileAsksTheTablesToWriteAndSaveAsDoesNothing) {
+TEST_F(MainSchemeTest, SaveFileAsksTheTablesToWriteAndSaveAsAsksForAPathFirst) {
     DropTwoFiles();
     DoubleClickItem(0);
     tables.calls.clear();
+    FileDialogAnswerer cancelled;
     Click(FilePanel().SaveAsButton);
-    EXPECT_FALSE(FilePanel().SaveAsButton.Control->Widget()->isEnabled());
+    EXPECT_TRUE(FilePanel().SaveAsButton.Control->Widget()->isEnabled());
+    EXPECT_EQ(cancelled.seen.size(), 1u);
     EXPECT_EQ(tables.Count(), 0u);
     Click(FilePanel().SaveFileButton);
     EXPECT_EQ(tables.Trace(), (std::vector<std::string>{"4:-"}));
