@@ -2,6 +2,7 @@
 
 #include "objlib/qt/Application.h"
 #include "objlib/qt/QtText.h"
+#include "scheme/GameWindowParts.h"
 #include "scheme/TClassChildForm_130C0D8.h"
 #include "scheme/TClassChildPanelEx_1299360.h"
 #include "scheme/TClassChildPanelEx_12B76E4.h"
@@ -86,6 +87,8 @@ TClassMainForm_12C49D4::TClassMainForm_12C49D4()
         FilePanelBox.EventPoints[1 + i] = Point<&FileKeeper::doAskFirst>(Keeper, i);
         Keeper.onGoAhead[i] = Point<&THIMultiElementEx::doWork>(FileListBox, 3 + i);
     }
+    // Beyond the tables: the game's reading of the files, which also lists overlay headers.
+    WatchTheGame(*this);
 }
 
 TControl* TClassMainForm_12C49D4::InitMainForm() {

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "components/window/FileKeeper.h"
+#include "components/window/GameWindow.h"
 #include "components/window/THIDropFile.h"
 #include "components/window/THIMainForm.h"
 #include "components/window/THIShortcut.h"
@@ -30,6 +31,7 @@ public:
     THIHub StartHub;
     FileKeeper Keeper;  // stands between the user's actions and the open file
     THIShortcut SaveKeys{MainForm.Control.get()};  // Ctrl+S saves as "Сохранить файл" does
+    GameWindow Game;  // the files as the game reads them: parameters, parents, problems
 
 private:
     // Sets MainForm up and returns its window, the parent of the nested schemes' windows.

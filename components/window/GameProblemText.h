@@ -1,0 +1,14 @@
+// GameProblemText: what the window says about a problem the game model found, in Russian, for
+// the tooltip of the row's mark.
+#pragma once
+
+#include <QString>
+
+#include "game/GameModel.h"
+
+// The problem's text. Places in the open file `openFile` are named by their row (1-based, as
+// the rows are the lines the model read), places in other files by file name and line.
+QString GameProblemText(const GameModel& model, const GameProblem& problem, int openFile);
+
+// "строка 12", or "файл «a.ltx», строка 12" for a place outside the open file.
+QString GamePlaceText(const GameModel& model, GameLocation place, int openFile);
