@@ -53,6 +53,8 @@
 #include <string_view>
 #include <vector>
 
+#include "objlib/FileSystem.h"
+
 // A place in a file of the model: `file` indexes GameModel::Files() (-1: nowhere), `line` is
 // 1-based.
 struct GameLocation {
@@ -81,7 +83,8 @@ struct GameInput {
 
 struct GameFile {
     std::string path;     // as given, or the including file's folder + the name, with "/"
-    bool found = false;   // read (from disk or memory); false: missing or unreadable
+    bool found = false;   // read (from disk or memory)
+    FileError error = FileError::None;  // why a given file was not read
     bool given = false;   // one of GameInput::paths
     bool root = false;    // starts a load
     bool overlay = false; // a mod_ file read after a root
@@ -120,7 +123,7 @@ struct GameSection {
 
 struct GameKey {
     std::string_view key;
-    std::string_view value;  // whitespace outside quotes dropped; empty for a key without "="
+    std::string value;       // whitespace outside quotes dropped; empty for a key without "="
     int section = -1;        // where the winning line stands (the section itself or an ancestor)
     GameLocation at;         // that line
 };
@@ -129,9 +132,10 @@ struct GameKey {
 // follow it one level deeper). A later sibling wins over an earlier one.
 struct GameChainStep {
     std::string_view name;
-    int section = -1;  // -1: not defined
-    int depth = 0;     // 0 for the section asked about
-    bool cycle = false;  // a section already on the way down: its parents are not followed
+    int section = -1;     // -1: not defined
+    int depth = 0;        // 0 for the section asked about
+    bool cycle = false;   // a section already on the way down: its parents are not followed
+    bool shown = false;   // a section whose parents were shown above: they are not repeated
 };
 
 struct GameInclude {
@@ -167,6 +171,8 @@ struct GameProblem {
     GameLocation related;
     int64_t number = 0;
 };
+
+struct GameModelState;
 
 class GameModel {
 public:
@@ -214,6 +220,5 @@ public:
     std::span<const GameProblem> ProblemsIn(int file) const;
 
 private:
-    struct State;
-    std::unique_ptr<State> state_;
+    std::unique_ptr<GameModelState> state_;
 };

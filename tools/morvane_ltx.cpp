@@ -7,10 +7,15 @@
 //   morvane-ltx get FILE SECTION KEY           print the key's value
 //   morvane-ltx set FILE SECTION KEY VALUE     change or add the key, line by line
 //   morvane-ltx del FILE SECTION [KEY]         delete the key's line, or the whole section
+//   morvane-ltx check PATH...                  the problems the game meets reading the files
+//   morvane-ltx get --effective FILE SECTION KEY
+//                                              the value as the game resolves it
+//   morvane-ltx tree FILE SECTION              the section's parents as the game resolves them
 //
 // The tool tells its user: 0 done; 1 a file that cannot be read whole, or cannot be written,
-// with nothing written; 2 a usage error; 3 no such section or key (get and del). Every message
-// is one line on standard error. "--" ends the options.
+// with nothing written; 2 a usage error; 3 no such section or key (get, del and tree). check
+// answers 1 when it finds an error. Every message is one line on standard error. "--" ends the
+// options.
 #include <cstdio>
 #include <cstdlib>
 #include <new>
@@ -19,6 +24,7 @@
 
 #include "objlib/Cp1251.h"
 #include "objlib/FileSystem.h"
+#include "tools/GameCommands.h"
 #include "tools/LtxEdits.h"
 #include "tools/LtxDocument.h"
 
@@ -31,6 +37,9 @@ constexpr const char* kUsage =
     "       morvane-ltx get FILE SECTION KEY\n"
     "       morvane-ltx set FILE SECTION KEY VALUE\n"
     "       morvane-ltx del FILE SECTION [KEY]\n"
+    "       morvane-ltx check PATH...\n"
+    "       morvane-ltx get --effective FILE SECTION KEY\n"
+    "       morvane-ltx tree FILE SECTION\n"
     "\n"
     "  rows      print every row string the editor's main table receives, each followed by LF\n"
     "  contents  print every table-of-contents entry (row index+section name), each followed by LF\n"
@@ -41,10 +50,17 @@ constexpr const char* kUsage =
     "  set       give KEY in SECTION the VALUE, changing only that line, or add the key after\n"
     "            the section's last key (and the section at the end of the file)\n"
     "  del       delete the line of KEY in SECTION, or SECTION with all its lines\n"
+    "  check     read the files as the game does (a folder: every *.ltx file in it), following\n"
+    "            includes, parents and mod overlays, and print each problem as\n"
+    "            FILE:LINE: error: message or FILE:LINE: warning: message\n"
+    "  get --effective  print KEY's value as the game resolves it through SECTION's parents,\n"
+    "            includes and overlays; where it comes from goes to standard error\n"
+    "  tree      print SECTION and its parents as the game resolves them, a parent under its\n"
+    "            child, a later parent winning over an earlier one\n"
     "\n"
     "Section names compare without regard to case, keys exactly. \"--\" ends the options.\n"
-    "Exit codes: 0 done, 1 a file that cannot be read or written (nothing written), 2 usage,\n"
-    "3 no such section or key.\n";
+    "Exit codes: 0 done, 1 a file that cannot be read or written (nothing written), or an error\n"
+    "found by check, 2 usage, 3 no such section or key.\n";
 
 int UsageError(const std::string& message) {
     std::fprintf(stderr, "morvane-ltx: %s (usage: morvane-ltx --help)\n", message.c_str());
@@ -103,6 +119,7 @@ struct CommandLine {
     std::string command;
     std::vector<std::string> words;
     bool keepLines = false;
+    bool effective = false;
     bool haveOut = false;
     std::string out;
 };
@@ -112,7 +129,8 @@ bool WordCounts(const std::string& command, size_t& least, size_t& most) {
     struct Shape {
         const char* command;
         size_t least, most;
-    } shapes[] = {{"rows", 1, 1}, {"contents", 1, 1}, {"save", 1, 1}, {"get", 3, 3}, {"set", 4, 4}, {"del", 2, 3}};
+    } shapes[] = {{"rows", 1, 1}, {"contents", 1, 1}, {"save", 1, 1}, {"get", 3, 3}, {"set", 4, 4}, {"del", 2, 3},
+                  {"check", 1, SIZE_MAX}, {"tree", 2, 2}};
     for (const Shape& shape : shapes)
         if (command == shape.command) {
             least = shape.least;
@@ -139,6 +157,8 @@ int ReadCommandLine(const std::vector<std::string>& args, CommandLine& line) {
             line.haveOut = true;
         } else if (options && line.command == "save" && arg == "--keep-lines") {
             line.keepLines = true;
+        } else if (options && line.command == "get" && arg == "--effective") {
+            line.effective = true;
         } else if (options && !arg.empty() && arg[0] == '-') {
             return UsageError("unknown option '" + arg + "'");
         } else {
@@ -187,6 +207,8 @@ int Run(int argc, char** argv) {
     }
     CommandLine line;
     if (int usage = ReadCommandLine(args, line)) return usage;
+    // The game's own reading is a second reader beside the editor's document.
+    if (IsGameCommand(line.command, line.effective)) RunGameCommand(line.command, line.words);
     const std::string& file = line.words[0];
     const bool edits = line.command == "get" || line.command == "set" || line.command == "del";
 

@@ -1,0 +1,232 @@
+// Reading the loads: each root with its includes and overlays, header by header, into
+// sections; then the parents of every section, checked by the dialect's rules.
+#include <algorithm>
+
+#include "game/GameModelState.h"
+
+namespace {
+
+using State = GameModelState;
+
+class LoadReader {
+public:
+    LoadReader(State& state, int load) : state_(state), load_(load) {}
+
+    void Read() {
+        Load().firstSection = static_cast<int>(state_.sections.size());
+        Walk(Load().root);
+        for (int overlay : std::vector<int>(Load().overlays)) Walk(overlay);
+        Load().endSection = static_cast<int>(state_.sections.size());
+    }
+
+private:
+    GameLoadState& Load() { return state_.loads[load_]; }
+
+    // Reads a file's headers and includes in order; the header open at an include stays open.
+    void Walk(int file) {
+        GameFileState& own = state_.fileStates[file];
+        const bool first = own.firstLoad < 0;
+        if (first) {
+            own.firstLoad = load_;
+            own.headerBlock.assign(state_.TextOf(file).headers.size(), -1);
+        }
+        reading_.push_back(file);
+        int open = -1;
+        for (int32_t step : state_.TextOf(file).steps) {
+            if (step >= 0) {
+                if (open >= 0) state_.blocks[open].closed = ++Load().clock;
+                open = Begin(file, step);
+                if (first) state_.fileStates[file].headerBlock[step] = open;
+            } else {
+                Include(file, ~step);
+            }
+        }
+        if (open >= 0) state_.blocks[open].closed = ++Load().clock;
+        reading_.pop_back();
+    }
+
+    void Include(int file, int index) {
+        const GameInclude& include = state_.fileStates[file].includes[index];
+        if (include.files.empty()) {
+            state_.AddProblem(GameProblemKind::MissingInclude, include.at, include.name,
+                              state_.fileStates[file].includeTried[index]);
+            Load().incomplete = true;
+            return;
+        }
+        for (int target : std::vector<int>(include.files)) {
+            auto ring = std::find(reading_.begin(), reading_.end(), target);
+            if (ring == reading_.end()) {
+                Walk(target);
+                continue;
+            }
+            std::string files;
+            for (; ring != reading_.end(); ++ring) files += state_.files[*ring].path + " -> ";
+            state_.AddProblem(GameProblemKind::IncludeCycle, include.at, include.name, files + state_.files[target].path);
+        }
+    }
+
+    // A header begins a block: it creates, changes or deletes a section by its mark.
+    int Begin(int file, int index) {
+        const GameTextHeader& header = state_.TextOf(file).headers[index];
+        const GameLocation at{file, header.line};
+        const int block = static_cast<int>(state_.blocks.size());
+        state_.blocks.push_back({-1, -1, file, index, ++Load().clock, 0});
+        auto existing = Load().live.find(header.name);
+        const int section = existing == Load().live.end() ? -1 : existing->second;
+        switch (header.mark) {
+        case GameHeaderMark::None:
+            if (section < 0) return Create(block, header, at);
+            state_.AddProblem(GameProblemKind::RepeatedSection, at, header.name, {}).related = state_.sections[section].at;
+            return Change(block, section, header, at);
+        case GameHeaderMark::CreateOrOverride:
+            return section < 0 ? Create(block, header, at) : Change(block, section, header, at);
+        case GameHeaderMark::Override:
+            if (section >= 0) return Change(block, section, header, at);
+            state_.AddProblem(GameProblemKind::OverlayOnMissingSection, at, header.name, "![");
+            Load().incomplete = true;
+            return block;
+        case GameHeaderMark::Delete:
+            if (section < 0) {
+                state_.AddProblem(GameProblemKind::OverlayOnMissingSection, at, header.name, "!![");
+                Load().incomplete = true;
+                return block;
+            }
+            state_.blocks[block].section = section;
+            state_.sections[section].deleted = true;
+            state_.sections[section].changes.push_back(at);
+            Load().live.erase(existing);
+            return block;
+        }
+        return block;
+    }
+
+    int Create(int block, const GameTextHeader& header, GameLocation at) {
+        const int section = static_cast<int>(state_.sections.size());
+        GameSection& created = state_.sections.emplace_back();
+        created.name = header.name;
+        created.at = at;
+        created.load = load_;
+        state_.sectionStates.emplace_back();
+        Load().live[header.name] = section;
+        return Join(block, section, header, at);
+    }
+
+    int Change(int block, int section, const GameTextHeader& header, GameLocation at) {
+        state_.sections[section].changes.push_back(at);
+        return Join(block, section, header, at);
+    }
+
+    // The block's key lines go to the section, and its header's parents change the section's:
+    // "!p" removes p, any other is added unless listed already.
+    int Join(int block, int section, const GameTextHeader& header, GameLocation at) {
+        GameBlock& joined = state_.blocks[block];
+        joined.section = joined.keySection = section;
+        GameSection& target = state_.sections[section];
+        GameSectionState& targetState = state_.sectionStates[section];
+        targetState.blocks.push_back(block);
+        const GameFoldedEqual same;
+        const std::vector<GameTextParent>& parents = state_.TextOf(at.file).parents;
+        for (uint32_t p = header.parentBegin; p < header.parentEnd; ++p) {
+            const GameTextParent& parent = parents[p];
+            for (size_t i = target.parents.size(); i-- > 0;)
+                if (same(target.parents[i].name, parent.name) && parent.removed) {
+                    target.parents.erase(target.parents.begin() + i);
+                    targetState.parentListed.erase(targetState.parentListed.begin() + i);
+                }
+            const bool listed = std::any_of(target.parents.begin(), target.parents.end(),
+                                            [&](const GameParent& p) { return same(p.name, parent.name); });
+            if (parent.removed || listed) continue;
+            target.parents.push_back({parent.name, at, -1});
+            targetState.parentListed.push_back(joined.opened);
+        }
+        return block;
+    }
+
+    State& state_;
+    int load_;
+    std::vector<int> reading_;  // the files being read, each inside the one before
+};
+
+// Where the chain of parents from a section comes back to one on the way: "a -> b -> a".
+std::string CycleText(const State& state, const std::vector<int>& way, int back) {
+    std::string text;
+    for (auto it = std::find(way.begin(), way.end(), back); it != way.end(); ++it)
+        text += std::string(state.sections[*it].name) + " -> ";
+    return text + std::string(state.sections[back].name);
+}
+
+// Overlay dialect: parents come from anywhere in the load; a ring of parents stops the game.
+// Depth first over the parents, without recursion (chains can be long).
+void TellCycles(State& state, int load) {
+    enum Mark : uint8_t { New, OnWay, Done };
+    const int first = state.loads[load].firstSection, end = state.loads[load].endSection;
+    std::vector<Mark> marks(end - first, New);  // parents lie in the same load
+    auto mark = [&](int section) -> Mark& { return marks[section - first]; };
+    std::vector<int> way;
+    std::vector<size_t> next;  // for each section on the way, its next parent to follow
+    for (int start = first; start < end; ++start) {
+        if (state.sections[start].deleted || mark(start) != New) continue;
+        way = {start};
+        next = {0};
+        mark(start) = OnWay;
+        while (!way.empty()) {
+            const int section = way.back();
+            const std::vector<GameParent>& parents = state.sections[section].parents;
+            if (next.back() == parents.size()) {
+                mark(section) = Done;
+                way.pop_back();
+                next.pop_back();
+                continue;
+            }
+            const GameParent& parent = parents[next.back()++];
+            if (parent.section < 0 || mark(parent.section) == Done) continue;
+            if (mark(parent.section) == OnWay) {
+                state.AddProblem(GameProblemKind::ParentCycle, parent.at, state.sections[section].name,
+                                 CycleText(state, way, parent.section));
+                continue;
+            }
+            mark(parent.section) = OnWay;
+            way.push_back(parent.section);
+            next.push_back(0);
+        }
+    }
+}
+
+// Finds every parent in the load; tells missing ones (unless the load lacks files that may
+// define them) and, in the base dialect, parents not read before their child's header.
+void ResolveParents(State& state, int load) {
+    const GameLoadState& own = state.loads[load];
+    for (int s = own.firstSection; s < own.endSection; ++s) {
+        GameSection& section = state.sections[s];
+        for (size_t i = 0; i < section.parents.size(); ++i) {
+            GameParent& parent = section.parents[i];
+            auto found = own.live.find(parent.name);
+            parent.section = found == own.live.end() ? -1 : found->second;
+            if (parent.section < 0) {
+                if (!own.incomplete && !section.deleted)
+                    state.AddProblem(GameProblemKind::MissingParent, parent.at, section.name, parent.name);
+                continue;
+            }
+            if (state.dialect != GameDialect::Base) continue;
+            if (parent.section == s) {
+                state.AddProblem(GameProblemKind::ParentCycle, parent.at, section.name,
+                                 std::string(section.name) + " -> " + std::string(section.name));
+                continue;
+            }
+            const GameBlock& definition = state.blocks[state.sectionStates[parent.section].blocks.front()];
+            if (definition.closed > state.sectionStates[s].parentListed[i])
+                state.AddProblem(GameProblemKind::ParentBelowChild, parent.at, section.name, parent.name).related =
+                    state.sections[parent.section].at;
+        }
+    }
+    if (state.dialect == GameDialect::Overlay) TellCycles(state, load);
+}
+
+}  // namespace
+
+void ReadGameLoads(GameModelState& state) {
+    for (int load = 0; load < static_cast<int>(state.loads.size()); ++load) {
+        LoadReader(state, load).Read();
+        ResolveParents(state, load);
+    }
+}

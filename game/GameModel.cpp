@@ -1,0 +1,323 @@
+#include "game/GameModel.h"
+
+#include <algorithm>
+
+#include "game/GameModelState.h"
+#include "game/GamePaths.h"
+
+namespace {
+
+using State = GameModelState;
+
+// Finds, reads and takes apart the files of one Build, keeping the texts that did not change.
+class FileReader {
+public:
+    FileReader(State& state, const GameInput& input, bool overlay) : state_(state), overlay_(overlay) {
+        for (const GameInput::Text& text : input.texts) memory_[GameFileIdentity(text.path)] = &text.bytes;
+        previous_.swap(state_.cache);
+    }
+
+    // The file of the path: read now, or known already; -1 when it cannot be read (`error`
+    // says why), unless it was given (a given file is always listed).
+    int Reach(const std::string& path, bool given, FileError& error) {
+        const std::string identity = GameFileIdentity(path);
+        if (auto known = state_.fileByIdentity.find(identity); known != state_.fileByIdentity.end()) {
+            state_.files[known->second].given |= given;
+            return known->second;
+        }
+        std::shared_ptr<GameSourceFile> source = Source(identity, path, error);
+        if (!source && !given) return -1;
+        const int file = static_cast<int>(state_.files.size());
+        GameFile& entry = state_.files.emplace_back();
+        entry.path = path;
+        entry.found = source != nullptr;
+        entry.error = source ? FileError::None : error;
+        entry.given = given;
+        state_.fileStates.emplace_back().source = source;
+        state_.fileByIdentity.emplace(identity, file);
+        if (source) state_.cache.emplace(identity, std::move(source));
+        return file;
+    }
+
+private:
+    std::shared_ptr<GameSourceFile> Source(const std::string& identity, const std::string& path, FileError& error) {
+        auto cached = previous_.find(identity);
+        const bool haveCached = cached != previous_.end() && cached->second->text.readAsOverlay == overlay_;
+        if (auto text = memory_.find(identity); text != memory_.end()) {
+            if (haveCached && cached->second->fromMemory && cached->second->text.ownBytes == *text->second)
+                return cached->second;
+            auto source = std::make_shared<GameSourceFile>();
+            source->fromMemory = true;
+            source->text.ownBytes = *text->second;
+            ReadGameText(source->text.ownBytes, overlay_, source->text);
+            return source;
+        }
+        FileStamp stamp;
+        if (haveCached && !cached->second->fromMemory && StampOfFile(path, stamp) && stamp == cached->second->stamp)
+            return cached->second;
+        auto source = std::make_shared<GameSourceFile>();
+        if (!ReadWholeFile(path, source->diskBytes, &source->stamp)) {
+            error = LastFileError();
+            return nullptr;
+        }
+        ReadGameText(source->diskBytes.view(), overlay_, source->text);
+        return source;
+    }
+
+    State& state_;
+    bool overlay_;
+    std::unordered_map<std::string, const std::string*> memory_;
+    std::unordered_map<std::string, std::shared_ptr<GameSourceFile>> previous_;
+};
+
+// Follows the includes from the given files, depth first, so that the files come in the order
+// the game first reads them.
+class Discovery {
+public:
+    Discovery(State& state, FileReader& reader) : state_(state), reader_(reader) {}
+
+    int Visit(const std::string& path, bool given) {
+        FileError error = FileError::None;
+        const int file = reader_.Reach(path, given, error);
+        if (file < 0 || !state_.files[file].found) return file;
+        visited_.resize(state_.files.size(), false);
+        if (visited_[file]) return file;
+        visited_[file] = true;
+        // The text lives apart from the file lists, which grow while its includes are read.
+        const std::vector<GameTextInclude>& includes = state_.TextOf(file).includes;
+        const std::string folder(GameFolderOf(state_.files[file].path));
+        for (const GameTextInclude& include : includes) {
+            GameInclude resolved{{file, include.line}, include.name, {}};
+            std::string tried;
+            Resolve(folder, include.name, resolved.files, tried);
+            for (int target : resolved.files)
+                if (target != file) state_.fileStates[target].includedByOther = true;
+            state_.fileStates[file].includes.push_back(std::move(resolved));
+            state_.fileStates[file].includeTried.push_back(std::move(tried));
+        }
+        return file;
+    }
+
+private:
+    // The files an include name reads: as written, else in lower case; a wildcard in its last
+    // part reads every matching file of that folder in name order.
+    void Resolve(const std::string& folder, std::string_view name, std::vector<int>& files, std::string& tried) {
+        tried = GameJoinPath(folder, name);
+        const std::string lower = GameJoinPath(folder, GameLowerCase(name));
+        const std::vector<std::string> paths = lower == tried ? std::vector{tried} : std::vector{tried, lower};
+        if (!GameHasWildcard(name)) {
+            for (const std::string& path : paths)
+                if (int file = Visit(path, false); file >= 0) {
+                    files.push_back(file);
+                    return;
+                }
+            return;
+        }
+        for (const std::string& path : paths) {
+            const std::string_view pathFolder = GameFolderOf(path);
+            const std::string_view pattern = std::string_view(path).substr(path.rfind('/') + 1);
+            for (const std::string& match : GameMatchingFiles(pathFolder, pattern))
+                if (int file = Visit(GameJoinPath(pathFolder, match), false); file >= 0) files.push_back(file);
+            if (!files.empty()) return;
+        }
+    }
+
+    State& state_;
+    FileReader& reader_;
+    std::vector<bool> visited_;
+};
+
+// Marks the files a file reaches through includes.
+void MarkReached(const State& state, int file, std::vector<bool>& reached) {
+    std::vector<int> pending{file};
+    while (!pending.empty()) {
+        const int next = pending.back();
+        pending.pop_back();
+        if (reached[next]) continue;
+        reached[next] = true;
+        for (const GameInclude& include : state.fileStates[next].includes)
+            for (int target : include.files) pending.push_back(target);
+    }
+}
+
+// The roots: the given files no other file includes; then, for files that only include each
+// other in a ring, the first given file of each ring.
+std::vector<int> ChooseRoots(const State& state) {
+    std::vector<int> roots;
+    std::vector<bool> reached(state.files.size(), false);
+    for (int file = 0; file < static_cast<int>(state.files.size()); ++file)
+        if (state.files[file].given && state.files[file].found && !state.fileStates[file].includedByOther) {
+            roots.push_back(file);
+            MarkReached(state, file, reached);
+        }
+    for (int file = 0; file < static_cast<int>(state.files.size()); ++file)
+        if (state.files[file].given && state.files[file].found && !reached[file]) {
+            roots.push_back(file);
+            MarkReached(state, file, reached);
+        }
+    return roots;
+}
+
+// "mod_<root>_*.ltx" beside a root: its name without ".ltx" after "mod_".
+std::string OverlayPattern(std::string_view rootPath) {
+    std::string_view name = rootPath.substr(rootPath.rfind('/') + 1);
+    if (GameLowerCase(name).ends_with(".ltx")) name.remove_suffix(4);
+    return "mod_" + std::string(name) + "_*.ltx";
+}
+
+void SortAndIndexProblems(State& state) {
+    auto& problems = state.problems;
+    std::stable_sort(problems.begin(), problems.end(), [](const GameProblem& a, const GameProblem& b) {
+        return a.at.file != b.at.file ? a.at.file < b.at.file : a.at.line < b.at.line;
+    });
+    // A file read twice, or by two loads, tells the same problem again: keep the first.
+    auto same = [](const GameProblem& a, const GameProblem& b) {
+        return a.kind == b.kind && a.at == b.at && a.subject == b.subject && a.other == b.other;
+    };
+    problems.erase(std::unique(problems.begin(), problems.end(), same), problems.end());
+    state.problemsFrom.assign(state.files.size() + 1, problems.size());
+    for (size_t i = problems.size(); i-- > 0;) state.problemsFrom[problems[i].at.file] = i;
+    for (size_t file = state.files.size(); file-- > 0;)
+        state.problemsFrom[file] = std::min(state.problemsFrom[file], state.problemsFrom[file + 1]);
+}
+
+}  // namespace
+
+size_t GameFoldedHash::operator()(std::string_view name) const noexcept {
+    uint64_t hash = 14695981039346656037ull;
+    for (char c : name) hash = (hash ^ static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c)) * 1099511628211ull;
+    return static_cast<size_t>(hash);
+}
+
+bool GameFoldedEqual::operator()(std::string_view a, std::string_view b) const noexcept {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        const char x = a[i] >= 'A' && a[i] <= 'Z' ? a[i] + 32 : a[i];
+        const char y = b[i] >= 'A' && b[i] <= 'Z' ? b[i] + 32 : b[i];
+        if (x != y) return false;
+    }
+    return true;
+}
+
+GameProblem& GameModelState::AddProblem(GameProblemKind kind, GameLocation at, std::string_view subject,
+                                          std::string_view other) {
+    GameProblem& problem = problems.emplace_back();
+    problem.kind = kind;
+    problem.at = at;
+    problem.subject = subject;
+    problem.other = other;
+    return problem;
+}
+
+bool IsError(GameProblemKind kind) { return kind < GameProblemKind::RepeatedKey; }
+
+GameModel::GameModel() : state_(std::make_unique<GameModelState>()) {}
+GameModel::~GameModel() = default;
+
+void GameModel::Build(const GameInput& input) {
+    auto cache = std::move(state_->cache);
+    state_ = std::make_unique<GameModelState>();
+    state_->cache = std::move(cache);
+    State& state = *state_;
+
+    // Read as the overlay dialect unless told otherwise: a file without overlay syntax reads
+    // the same either way, and one with it decides for the overlay dialect.
+    const bool forcedBase = input.dialect == GameDialectChoice::Base;
+    FileReader reader(state, input, !forcedBase);
+    Discovery discovery(state, reader);
+    for (const std::string& path : input.paths) discovery.Visit(path, true);
+
+    bool overlaySyntax = false;
+    std::vector<int> roots = ChooseRoots(state);
+    std::vector<std::vector<int>> overlays(roots.size());
+    if (!forcedBase)
+        for (size_t r = 0; r < roots.size(); ++r) {
+            const std::string folder(GameFolderOf(state.files[roots[r]].path));
+            for (const std::string& name : GameMatchingFiles(folder, OverlayPattern(state.files[roots[r]].path))) {
+                const int file = discovery.Visit(GameJoinPath(folder, name), false);
+                if (file < 0 || file == roots[r]) continue;
+                overlays[r].push_back(file);
+                state.files[file].overlay = true;
+                overlaySyntax = true;
+            }
+        }
+    for (size_t r = 0; r < roots.size(); ++r) {
+        if (state.files[roots[r]].overlay) continue;  // read after the root it belongs to
+        state.files[roots[r]].root = true;
+        state.loads.push_back({roots[r], overlays[r], {}, false, 0});
+    }
+    for (const GameFileState& file : state.fileStates)
+        overlaySyntax = overlaySyntax || (file.source && file.source->text.overlaySyntax);
+    state.dialect = input.dialect == GameDialectChoice::Overlay || (!forcedBase && overlaySyntax) ? GameDialect::Overlay
+                                                                                                  : GameDialect::Base;
+
+    for (int file = 0; file < static_cast<int>(state.files.size()); ++file) {
+        if (!state.files[file].found) continue;
+        for (GameProblem problem : state.TextOf(file).problems) {
+            problem.at.file = file;
+            if (problem.related.line) problem.related.file = file;
+            state.problems.push_back(std::move(problem));
+        }
+    }
+    ReadGameLoads(state);
+    SortAndIndexProblems(state);
+}
+
+GameDialect GameModel::Dialect() const { return state_->dialect; }
+std::span<const GameFile> GameModel::Files() const { return state_->files; }
+
+int GameModel::FileOf(std::string_view path) const {
+    auto found = state_->fileByIdentity.find(GameFileIdentity(path));
+    return found == state_->fileByIdentity.end() ? -1 : found->second;
+}
+
+std::span<const GameSection> GameModel::Sections() const { return state_->sections; }
+
+int GameModel::FindSection(std::string_view name, int load) const {
+    if (load < 0 || load >= static_cast<int>(state_->loads.size())) return -1;
+    auto found = state_->loads[load].live.find(name);
+    return found == state_->loads[load].live.end() ? -1 : found->second;
+}
+
+int GameModel::LoadOf(int file) const {
+    return file >= 0 && file < static_cast<int>(state_->files.size()) ? state_->fileStates[file].firstLoad : -1;
+}
+
+int GameModel::SectionAt(GameLocation place) const {
+    if (LoadOf(place.file) < 0) return -1;
+    const std::vector<GameTextHeader>& headers = state_->TextOf(place.file).headers;
+    auto after = std::upper_bound(headers.begin(), headers.end(), place.line,
+                                  [](int line, const GameTextHeader& header) { return line < header.line; });
+    if (after == headers.begin()) return -1;
+    const int block = state_->fileStates[place.file].headerBlock[after - headers.begin() - 1];
+    return state_->blocks[block].keySection;
+}
+
+std::vector<GameHeader> GameModel::HeadersIn(int file) const {
+    std::vector<GameHeader> headers;
+    if (LoadOf(file) < 0) return headers;
+    const std::vector<GameTextHeader>& own = state_->TextOf(file).headers;
+    for (size_t i = 0; i < own.size(); ++i)
+        headers.push_back({{file, own[i].line}, own[i].mark, own[i].name,
+                           state_->blocks[state_->fileStates[file].headerBlock[i]].section});
+    return headers;
+}
+
+std::span<const GameInclude> GameModel::IncludesIn(int file) const {
+    if (file < 0 || file >= static_cast<int>(state_->files.size())) return {};
+    return state_->fileStates[file].includes;
+}
+
+const GameInclude* GameModel::IncludeAt(GameLocation place) const {
+    for (const GameInclude& include : IncludesIn(place.file))
+        if (include.at.line == place.line) return &include;
+    return nullptr;
+}
+
+std::span<const GameProblem> GameModel::Problems() const { return state_->problems; }
+
+std::span<const GameProblem> GameModel::ProblemsIn(int file) const {
+    if (file < 0 || file >= static_cast<int>(state_->files.size())) return {};
+    const auto& from = state_->problemsFrom;
+    return std::span<const GameProblem>(state_->problems).subspan(from[file], from[file + 1] - from[file]);
+}
