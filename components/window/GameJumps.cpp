@@ -4,7 +4,6 @@
 #include <QMenu>
 #include <QTableView>
 #include <algorithm>
-#include <filesystem>
 
 #include "components/window/FileKeeper.h"
 #include "components/window/GameModelKeeper.h"
@@ -22,8 +21,6 @@ bool SameName(std::string_view a, std::string_view b) {
         return lower(x) == lower(y);
     });
 }
-
-std::string Clean(const std::string& path) { return std::filesystem::path(path).lexically_normal().string(); }
 
 QString FileName(std::string_view path) { return ToQString(path.substr(path.find_last_of('/') + 1)); }
 
@@ -110,7 +107,7 @@ void GameJumps::Go(const Target& target) {
         RaiseInteger(onSelectRow, target.row);
         return;
     }
-    if (!OpenListed(Clean(target.path)) || target.section.empty()) return;
+    if (!OpenListed(target.path) || target.section.empty()) return;
     const int row = HeaderRow(target.section);
     if (row >= 0) RaiseInteger(onSelectRow, row);
 }

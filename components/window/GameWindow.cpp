@@ -9,7 +9,7 @@
 #include "components/window/FileKeeper.h"
 #include "components/window/GameJumps.h"
 #include "components/window/GameModelKeeper.h"
-#include "components/window/GameProblemText.h"
+#include "components/window/GameProblemTooltip.h"
 #include "components/window/THILabel.h"
 #include "components/window/THIPopupMenu.h"
 #include "components/window/THIShortcut.h"
@@ -124,7 +124,7 @@ void GameWindow::ShowProblems() {
     std::vector<ProblemMarks::Mark> marks;
     if (file >= 0)
         for (const GameProblem& problem : model.ProblemsIn(file))
-            marks.push_back({problem.at.line - 1, IsError(problem.kind), GameProblemText(model, problem, file)});
+            marks.push_back({problem.at.line - 1, IsError(problem.kind), GameProblemTooltip(model, problem, file)});
     marks_.SetMarks(std::move(marks));
     auto* label = count_->Control->As<QLabel>();
     if (file < 0)

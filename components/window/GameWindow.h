@@ -62,7 +62,6 @@ public:
 
     // For the tests.
     EffectiveKeysView& View() { return *view_; }
-    ProblemMarks& Marks() { return marks_; }
     THILabel& ProblemCount() { return *count_; }
     GameModelKeeper& Models() { return *models_; }
 

@@ -1,4 +1,4 @@
-#include "components/window/GameProblemText.h"
+#include "components/window/GameProblemTooltip.h"
 
 #include "objlib/qt/QtText.h"
 
@@ -9,21 +9,22 @@ QString Text(std::string_view cp1251) { return ToQString(cp1251); }
 
 QString FileName(std::string_view path) { return Text(path.substr(path.find_last_of('/') + 1)); }
 
-}  // namespace
-
-QString GamePlaceText(const GameModel& model, GameLocation place, int openFile) {
+// "строка 12", or "файл «a.ltx», строка 12" for a place outside the open file.
+QString Place(const GameModel& model, GameLocation place, int openFile) {
     const QString line = Utf8("строка %1").arg(place.line);
     if (place.file == openFile || place.file < 0 || place.file >= static_cast<int>(model.Files().size())) return line;
     return Utf8("файл «%1», ").arg(FileName(model.Files()[place.file].path)) + line;
 }
 
-QString GameProblemText(const GameModel& model, const GameProblem& p, int openFile) {
+}  // namespace
+
+QString GameProblemTooltip(const GameModel& model, const GameProblem& p, int openFile) {
     const QString subject = Text(p.subject);
     const QString other = Text(p.other);
     switch (p.kind) {
     case GameProblemKind::RepeatedSection:
         return Utf8("Секция «%1» задана второй раз (первая: %2): игра остановится.")
-            .arg(subject, GamePlaceText(model, p.related, openFile));
+            .arg(subject, Place(model, p.related, openFile));
     case GameProblemKind::MissingParent:
         return Utf8("Родителя «%1» нет: игра остановится.").arg(other);
     case GameProblemKind::ParentCycle:
@@ -36,10 +37,10 @@ QString GameProblemText(const GameModel& model, const GameProblem& p, int openFi
         return Utf8("Строка длиной %1 байт: игра останавливается на строках от 4095 байт.").arg(p.number);
     case GameProblemKind::ParentBelowChild:
         return Utf8("Родитель «%1» задан ниже (%2): игра остановится.")
-            .arg(other, GamePlaceText(model, p.related, openFile));
+            .arg(other, Place(model, p.related, openFile));
     case GameProblemKind::RepeatedKey:
         return Utf8("Параметр «%1» уже задан в этой секции (%2): действует последний.")
-            .arg(subject, GamePlaceText(model, p.related, openFile));
+            .arg(subject, Place(model, p.related, openFile));
     case GameProblemKind::UnbalancedQuotes:
         if (p.number == 0) return Utf8("Кавычки не закрыты: значение идёт до конца файла.");
         return Utf8("Кавычки не закрыты: значение идёт до строки %1.").arg(p.number);
