@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -58,11 +59,10 @@ int main(int argc, char** argv) {
     std::unique_ptr<QApplication> app = CreateApplication(argc, argv);
     Q_INIT_RESOURCE(morvane);
 
-    char dirTemplate[] = "/tmp/morvane-gamewin-bench-XXXXXX";
-    const char* dir = mkdtemp(dirTemplate);
-    if (!dir) return 1;
-    QDir::setCurrent(dir);
-    const std::string input = std::string(dir) + "/synthetic.ltx";
+    QTemporaryDir dir;
+    if (!dir.isValid()) return 1;
+    QDir::setCurrent(dir.path());
+    const std::string input = dir.filePath("synthetic.ltx").toStdString();
     const size_t fileSize = [&] {
         const std::string text = SyntheticLtx(lines);
         WriteWholeFile(input, text);
@@ -117,6 +117,5 @@ int main(int argc, char** argv) {
 
     DeactivateHooks();
     scheme.reset();
-    std::remove(input.c_str());
     return 0;
 }
