@@ -73,7 +73,8 @@ public:
             for (size_t i = 0; i < inherited.keys.size(); ++i)
                 if (!inherited.gone[i]) Assign(keys.Put(inherited.keys[i].key), inherited.keys[i]);
         }
-        for (int block : state_.sectionStates[section].blocks) ApplyBlock(keys, section, state_.blocks[block]);
+        for (int block = state_.sectionStates[section].firstBlock; block >= 0; block = state_.blocks[block].nextOfSection)
+            ApplyBlock(keys, section, state_.blocks[block]);
         onWay_.erase(section);
         return done_.emplace(section, std::move(keys)).first->second;
     }

@@ -71,8 +71,7 @@ private:
         const GameLocation at{file, header.line};
         const int block = static_cast<int>(state_.blocks.size());
         state_.blocks.push_back({-1, -1, file, index, ++Load().clock, 0});
-        auto existing = Load().live.find(header.name);
-        const int section = existing == Load().live.end() ? -1 : existing->second;
+        const int section = state_.Live(load_, header.name, header.nameHash);
         switch (header.mark) {
         case GameHeaderMark::None:
             if (section < 0) return Create(block, header, at);
@@ -94,7 +93,7 @@ private:
             state_.blocks[block].section = section;
             state_.sections[section].deleted = true;
             state_.sections[section].changes.push_back(at);
-            Load().live.erase(existing);
+            Load().live.Remove(header.nameHash, section);
             return block;
         }
         return block;
@@ -107,7 +106,7 @@ private:
         created.at = at;
         created.load = load_;
         state_.sectionStates.emplace_back();
-        Load().live[header.name] = section;
+        Load().live.Add(header.nameHash, section);
         return Join(block, section, header, at);
     }
 
@@ -123,18 +122,19 @@ private:
         joined.section = joined.keySection = section;
         GameSection& target = state_.sections[section];
         GameSectionState& targetState = state_.sectionStates[section];
-        targetState.blocks.push_back(block);
-        const GameFoldedEqual same;
+        if (targetState.lastBlock >= 0) state_.blocks[targetState.lastBlock].nextOfSection = block;
+        else targetState.firstBlock = block;
+        targetState.lastBlock = block;
         const std::vector<GameTextParent>& parents = state_.TextOf(at.file).parents;
         for (uint32_t p = header.parentBegin; p < header.parentEnd; ++p) {
             const GameTextParent& parent = parents[p];
             for (size_t i = target.parents.size(); i-- > 0;)
-                if (same(target.parents[i].name, parent.name) && parent.removed) {
+                if (parent.removed && GameSameName(target.parents[i].name, parent.name)) {
                     target.parents.erase(target.parents.begin() + i);
                     targetState.parentListed.erase(targetState.parentListed.begin() + i);
                 }
             const bool listed = std::any_of(target.parents.begin(), target.parents.end(),
-                                            [&](const GameParent& p) { return same(p.name, parent.name); });
+                                            [&](const GameParent& p) { return GameSameName(p.name, parent.name); });
             if (parent.removed || listed) continue;
             target.parents.push_back({parent.name, at, -1});
             targetState.parentListed.push_back(joined.opened);
@@ -200,8 +200,7 @@ void ResolveParents(State& state, int load) {
         GameSection& section = state.sections[s];
         for (size_t i = 0; i < section.parents.size(); ++i) {
             GameParent& parent = section.parents[i];
-            auto found = own.live.find(parent.name);
-            parent.section = found == own.live.end() ? -1 : found->second;
+            parent.section = state.Live(load, parent.name, GameNameHash(parent.name));
             if (parent.section < 0) {
                 if (!own.incomplete && !section.deleted)
                     state.AddProblem(GameProblemKind::MissingParent, parent.at, section.name, parent.name);
@@ -213,7 +212,7 @@ void ResolveParents(State& state, int load) {
                                  std::string(section.name) + " -> " + std::string(section.name));
                 continue;
             }
-            const GameBlock& definition = state.blocks[state.sectionStates[parent.section].blocks.front()];
+            const GameBlock& definition = state.blocks[state.sectionStates[parent.section].firstBlock];
             if (definition.closed > state.sectionStates[s].parentListed[i])
                 state.AddProblem(GameProblemKind::ParentBelowChild, parent.at, section.name, parent.name).related =
                     state.sections[parent.section].at;
@@ -225,6 +224,12 @@ void ResolveParents(State& state, int load) {
 }  // namespace
 
 void ReadGameLoads(GameModelState& state) {
+    size_t headers = 0;  // each header makes at most one block and one section
+    for (const GameFileState& file : state.fileStates)
+        if (file.source) headers += file.source->text.headers.size();
+    state.blocks.reserve(headers);
+    state.sections.reserve(headers);
+    state.sectionStates.reserve(headers);
     for (int load = 0; load < static_cast<int>(state.loads.size()); ++load) {
         LoadReader(state, load).Read();
         ResolveParents(state, load);

@@ -1,6 +1,7 @@
 #include "game/GameModel.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "game/GameModelState.h"
 #include "game/GamePaths.h"
@@ -167,13 +168,12 @@ std::string OverlayPattern(std::string_view rootPath) {
 
 void SortAndIndexProblems(State& state) {
     auto& problems = state.problems;
-    std::stable_sort(problems.begin(), problems.end(), [](const GameProblem& a, const GameProblem& b) {
-        return a.at.file != b.at.file ? a.at.file < b.at.file : a.at.line < b.at.line;
-    });
-    // A file read twice, or by two loads, tells the same problem again: keep the first.
-    auto same = [](const GameProblem& a, const GameProblem& b) {
-        return a.kind == b.kind && a.at == b.at && a.subject == b.subject && a.other == b.other;
-    };
+    // By place, and on one line errors first; a file read twice, or by two loads, tells the
+    // same problem again: one is kept.
+    auto key = [](const GameProblem& p) { return std::tie(p.at.file, p.at.line, p.kind, p.subject, p.other); };
+    std::stable_sort(problems.begin(), problems.end(),
+                     [&](const GameProblem& a, const GameProblem& b) { return key(a) < key(b); });
+    auto same = [&](const GameProblem& a, const GameProblem& b) { return key(a) == key(b); };
     problems.erase(std::unique(problems.begin(), problems.end(), same), problems.end());
     state.problemsFrom.assign(state.files.size() + 1, problems.size());
     for (size_t i = problems.size(); i-- > 0;) state.problemsFrom[problems[i].at.file] = i;
@@ -182,22 +182,6 @@ void SortAndIndexProblems(State& state) {
 }
 
 }  // namespace
-
-size_t GameFoldedHash::operator()(std::string_view name) const noexcept {
-    uint64_t hash = 14695981039346656037ull;
-    for (char c : name) hash = (hash ^ static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c)) * 1099511628211ull;
-    return static_cast<size_t>(hash);
-}
-
-bool GameFoldedEqual::operator()(std::string_view a, std::string_view b) const noexcept {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        const char x = a[i] >= 'A' && a[i] <= 'Z' ? a[i] + 32 : a[i];
-        const char y = b[i] >= 'A' && b[i] <= 'Z' ? b[i] + 32 : b[i];
-        if (x != y) return false;
-    }
-    return true;
-}
 
 GameProblem& GameModelState::AddProblem(GameProblemKind kind, GameLocation at, std::string_view subject,
                                           std::string_view other) {
@@ -275,8 +259,7 @@ std::span<const GameSection> GameModel::Sections() const { return state_->sectio
 
 int GameModel::FindSection(std::string_view name, int load) const {
     if (load < 0 || load >= static_cast<int>(state_->loads.size())) return -1;
-    auto found = state_->loads[load].live.find(name);
-    return found == state_->loads[load].live.end() ? -1 : found->second;
+    return state_->Live(load, name, GameNameHash(name));
 }
 
 int GameModel::LoadOf(int file) const {

@@ -5,8 +5,8 @@
 // Reading a file, line by line (a line ends at CR or LF; CR LF, a lone LF and a lone CR each
 // count as one line end for line numbers, which are 1-based):
 // - bytes up to 0x20 are trimmed at both ends; the comment starts at the first ";", or at "//"
-//   when the line's first "/" begins one before it; a ";" or "//" inside the first pair of
-//   double quotes starts none; a line is read up to a NUL byte in it;
+//   when the line's first "/" begins one before it; when that start lies inside the first
+//   pair of double quotes, the line has no comment at all; a line is read up to a NUL byte;
 // - a line starting with "#" that holds "#include" includes the file named between its first
 //   two double quotes; a line starting with "[" is a header; any other line is a key line;
 // - a header names the text between "[" and its first "]" (compared without regard to ASCII
@@ -30,7 +30,7 @@
 //
 // Dialects (one for the whole set). Base: a section inherits its parents' keys at its header,
 // so each parent must be defined (its lines read) above it; a section given twice stops the
-// game. Overlay (the mod-overlay framework: chosen automatically when any file has overlay
+// game (the model reads the repeat's lines as a change of the first, as an override would). Overlay (the mod-overlay framework: chosen automatically when any file has overlay
 // syntax or a root has mod_ files): parents are resolved after everything is read, so they may
 // come later, and a cycle stops the game; "![s]" changes an existing section, "@[s]" changes or
 // creates one, "!![s]" deletes one; in a header "!p" among the parents removes parent p (the
@@ -41,6 +41,9 @@
 //
 // A section's effective keys: its parents' effective keys, a later parent winning over an
 // earlier one, then its own key lines in reading order (a repeated key: the last one wins).
+//
+// A load that lacks files (an include not found, or an override of a section it does not have)
+// tells no missing parents: the files it lacks may define them.
 //
 // Lifetime: every string_view and span answered points into the model and stays valid until
 // the next Build or the model's end. Nothing here touches Qt or reports to a user.
@@ -156,7 +159,7 @@ enum class GameProblemKind : uint8_t {
     // Warnings: the game reads on, maybe not as meant.
     RepeatedKey,       // subject: the key; other: the section; related: the key's earlier line
     UnbalancedQuotes,  // subject: the key; number: the last line the value takes (0: the file's end)
-    ByteOrderMark,     // subject: the section dropped (empty when the mark stands before no header)
+    ByteOrderMark,     // subject: the section dropped (empty when the mark is on no header's line)
     SpaceBeforeColon,  // subject: the section; other: the parents the game does not read
     OverlayOnMissingSection,  // subject: the section; other: the mark ("![", "!![")
 };

@@ -10,18 +10,11 @@
 #include <vector>
 
 #include "game/GameModel.h"
+#include "game/GameNames.h"
 #include "game/GameText.h"
 #include "objlib/FileSystem.h"
 #include "runtime/Bytes.h"
 
-// Section names compare without regard to ASCII case.
-struct GameFoldedHash {
-    size_t operator()(std::string_view name) const noexcept;
-};
-struct GameFoldedEqual {
-    bool operator()(std::string_view a, std::string_view b) const noexcept;
-};
-using GameNameMap = std::unordered_map<std::string_view, int, GameFoldedHash, GameFoldedEqual>;
 
 // A file's text as read and taken apart; kept from one Build to the next while it is unchanged.
 struct GameSourceFile {
@@ -48,17 +41,18 @@ struct GameBlock {
     int header = 0;       // in the file's text
     int64_t opened = 0;   // the load's count of headers and ends when it began and ended
     int64_t closed = 0;
+    int nextOfSection = -1;  // the section's next block
 };
 
 struct GameSectionState {
-    std::vector<int> blocks;            // whose key lines it holds, in reading order
+    int firstBlock = -1, lastBlock = -1;  // whose key lines it holds, in reading order
     std::vector<int64_t> parentListed;  // for each parent, when its header began
 };
 
 struct GameLoadState {
     int root = -1;
     std::vector<int> overlays;  // mod_ files, in name order
-    GameNameMap live;           // the sections by name, deleted ones left out
+    GameNameTable live;         // the sections by name, deleted ones left out
     bool incomplete = false;    // an include not found, or an override of a missing section
     int64_t clock = 0;          // counts the beginnings and ends of headers read
     int firstSection = 0, endSection = 0;  // the load's sections, made one load after another
@@ -79,6 +73,10 @@ struct GameModelState {
 
     const GameText& TextOf(int file) const { return fileStates[file].source->text; }
     GameProblem& AddProblem(GameProblemKind kind, GameLocation at, std::string_view subject, std::string_view other);
+    // The load's live section of that name, or -1.
+    int Live(int load, std::string_view name, size_t hash) const {
+        return loads[load].live.Find(name, hash, [this](int section) { return sections[section].name; });
+    }
 };
 
 // Reads every load of the state's files (roots and overlays chosen) and resolves the parents.

@@ -1,5 +1,7 @@
 #include "game/GameText.h"
 
+#include "game/GameNames.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -147,6 +149,7 @@ private:
         header.line = lines_.Number();
         header.mark = mark;
         header.name = body.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1);
+        header.nameHash = GameNameHash(header.name);
         header.parentBegin = header.parentEnd = static_cast<uint32_t>(out_.parents.size());
         header.keyBegin = static_cast<uint32_t>(out_.keys.size());
         const size_t colon = text.find("]:");
@@ -292,6 +295,7 @@ void TellByteOrderMark(std::string_view text, GameText& out) {
 
 void ReadGameText(std::string_view text, bool overlay, GameText& out) {
     out.readAsOverlay = overlay;
+    out.keys.reserve(text.size() / 32);  // about one key line per 30 bytes in configuration files
     TextReader(text, overlay, out).Read();
     TellByteOrderMark(text, out);
     std::stable_sort(out.problems.begin(), out.problems.end(),

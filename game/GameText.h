@@ -29,6 +29,7 @@ struct GameTextHeader {
     int line = 0;
     GameHeaderMark mark = GameHeaderMark::None;
     std::string_view name;
+    size_t nameHash = 0;                      // GameNameHash(name)
     uint32_t parentBegin = 0, parentEnd = 0;  // in GameText::parents
     uint32_t keyBegin = 0, keyEnd = 0;        // in GameText::keys: the key lines up to the next header
 };
