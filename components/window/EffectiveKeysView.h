@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 #include <vector>
 
 #include "components/window/THIWin.h"

@@ -50,7 +50,8 @@ QString GameProblemTooltip(const GameModel& model, const GameProblem& p, int ope
     case GameProblemKind::SpaceBeforeColon:
         return Utf8("Пробел между «]» и «:»: игра не прочтёт родителей (%1).").arg(other);
     case GameProblemKind::OverlayOnMissingSection:
-        return Utf8("Секции «%1» нет: «%2» нечего менять.").arg(subject, other);
+        return Utf8(p.other == "!![" ? "«%1%2]» удаляет секцию, которой нет." : "«%1%2]» меняет секцию, которой нет.")
+            .arg(other, subject);
     }
     return {};
 }

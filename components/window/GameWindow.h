@@ -16,6 +16,7 @@
 #include <QObject>
 #include <QTimer>
 #include <memory>
+#include <vector>
 
 #include "components/window/OverlayContentsEntries.h"
 #include "components/window/ProblemMarks.h"
@@ -60,7 +61,7 @@ public:
     // Sits between the line parser's rows and the tables: overlay headers get contents entries.
     OverlayContentsEntries Overlays;
 
-    // For the tests.
+    // For the tests and the benchmark.
     EffectiveKeysView& View() { return *view_; }
     THILabel& ProblemCount() { return *count_; }
     GameModelKeeper& Models() { return *models_; }
@@ -70,6 +71,7 @@ private:
     void Refresh();
     void ShowSelectedSection();
     void ShowProblems();
+    // A key of the main window that raises `point`.
     std::unique_ptr<THIShortcut> Key(const char* keys, THI_Event point);
 
     Parts parts_;

@@ -336,9 +336,11 @@ TEST_F(GameWindowTest, RowsWithAProblemAreMarkedCountedAndVisitedWithF8) {
     EXPECT_EQ(TooltipAt(2, 0), Utf8("Родителя «nowhere» нет: игра остановится."));
     EXPECT_EQ(TooltipAt(4, 0), QString());
 
-    MessageBoxAnswerer boxes({Utf8("Не сохранять")});
-    Click(FilePanel().ClearButton);  // nothing is open any more
-    EXPECT_EQ(ProblemCount(), QString());
+    MessageBoxAnswerer boxes({Utf8("Не сохранять")});  // the deleted row
+    Open("lost.ltx");  // ; comment / #include "missing.ltx" / [anchor] / mass = 80
+    EXPECT_EQ(ProblemCount(), Utf8("Проблем в файле: 1"));
+    EXPECT_EQ(SignOf(1), "red");
+    EXPECT_EQ(TooltipAt(1, 0), Utf8("Подключаемого файла «missing.ltx» нет: игра остановится."));
 }
 
 }  // namespace
