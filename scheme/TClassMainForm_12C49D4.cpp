@@ -2,6 +2,7 @@
 
 #include "objlib/qt/Application.h"
 #include "objlib/qt/Translation.h"
+#include "scheme/GameWindowParts.h"
 #include "scheme/TClassChildForm_130C0D8.h"
 #include "scheme/TClassChildPanelEx_1299360.h"
 #include "scheme/TClassChildPanelEx_12B76E4.h"
@@ -105,6 +106,9 @@ TClassMainForm_12C49D4::TClassMainForm_12C49D4()
     Keeper.Unsaved = Point<&EditHistory::Unsaved>(History);
     Keeper.onSaved = Point<&EditHistory::doSaved>(History);
     History.onUnsavedChanged = Point<&FileKeeper::doShowUnsaved>(Keeper);
+
+    // Beyond the tables: the game's reading of the files, which also lists overlay headers.
+    WatchTheGame(*this);
 }
 
 TControl* TClassMainForm_12C49D4::InitMainForm() {

@@ -11,6 +11,7 @@
 
 #include "components/window/EditHistory.h"
 #include "components/window/FileKeeper.h"
+#include "components/window/GameWindow.h"
 #include "components/window/THIDropFile.h"
 #include "components/window/THIMainForm.h"
 #include "components/window/THIShortcut.h"
@@ -32,6 +33,7 @@ public:
     FileKeeper Keeper;  // stands between the user's actions and the open file
     EditHistory History;  // undo and redo of the main table's edits, and whether they are saved
     THIShortcut SaveKeys{MainForm.Control.get()};  // Ctrl+S saves as "Сохранить файл" does
+    GameWindow Game;  // the files as the game reads them: parameters, parents, problems
 
 private:
     // Sets MainForm up and returns its window, the parent of the nested schemes' windows.

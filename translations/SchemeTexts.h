@@ -60,4 +60,8 @@ inline constexpr const char* kSchemeTexts[] = {
     QT_TRANSLATE_NOOP("Morvane", "По всей строке"),
     QT_TRANSLATE_NOOP("Morvane", "вкл - искать по все строке, выкл - искать с первого символа"),
     QT_TRANSLATE_NOOP("Morvane", "Ничего не найдено."),
+    // The game's reading of the files: the row menu's items and the problem count's hint.
+    QT_TRANSLATE_NOOP("Morvane", "Перейти к родителю\tF12"),
+    QT_TRANSLATE_NOOP("Morvane", "Параметры секции\tF4"),
+    QT_TRANSLATE_NOOP("Morvane", "F8 — следующая проблема, Shift+F8 — предыдущая"),
 };

@@ -307,5 +307,125 @@
         <source>Тип файлов:</source>
         <translation>File type:</translation>
     </message>
+    <message>
+        <source>Перейти к родителю	F12</source>
+        <translation>Go to parent	F12</translation>
+    </message>
+    <message>
+        <source>Параметры секции	F4</source>
+        <translation>Section parameters	F4</translation>
+    </message>
+    <message>
+        <source>F8 — следующая проблема, Shift+F8 — предыдущая</source>
+        <translation>F8: next problem, Shift+F8: previous</translation>
+    </message>
+    <message>
+        <source>Параметр</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Из секции</source>
+        <translation>From section</translation>
+    </message>
+    <message>
+        <source>Параметры секции «%1»</source>
+        <translation>Parameters of section “%1”</translation>
+    </message>
+    <message>
+        <source>Строка не принадлежит секции</source>
+        <translation>The line belongs to no section</translation>
+    </message>
+    <message>
+        <source> (нет такой секции)</source>
+        <translation> (no such section)</translation>
+    </message>
+    <message>
+        <source>Файла «%1» нет</source>
+        <translation>No file “%1”</translation>
+    </message>
+    <message>
+        <source>строка %1</source>
+        <translation>line %1</translation>
+    </message>
+    <message>
+        <source>файл «%1», </source>
+        <translation>file “%1”, </translation>
+    </message>
+    <message>
+        <source>Секция «%1» задана второй раз (первая: %2): игра остановится.</source>
+        <translation>Section “%1” is defined again (first: %2): the game will stop.</translation>
+    </message>
+    <message>
+        <source>Родителя «%1» нет: игра остановится.</source>
+        <translation>There is no parent “%1”: the game will stop.</translation>
+    </message>
+    <message>
+        <source>Секции наследуют друг друга по кругу (%1): игра остановится.</source>
+        <translation>The sections inherit from each other in a circle (%1): the game will stop.</translation>
+    </message>
+    <message>
+        <source>Файлы подключают друг друга по кругу (%1): игра остановится.</source>
+        <translation>The files include each other in a circle (%1): the game will stop.</translation>
+    </message>
+    <message>
+        <source>Подключаемого файла «%1» нет: игра остановится.</source>
+        <translation>The included file “%1” does not exist: the game will stop.</translation>
+    </message>
+    <message>
+        <source>Строка длиной %1 байт: игра останавливается на строках от 4095 байт.</source>
+        <translation>A line of %1 bytes: the game stops at lines of 4095 bytes or more.</translation>
+    </message>
+    <message>
+        <source>Родитель «%1» задан ниже (%2): игра остановится.</source>
+        <translation>The parent “%1” is defined below (%2): the game will stop.</translation>
+    </message>
+    <message>
+        <source>Параметр «%1» уже задан в этой секции (%2): действует последний.</source>
+        <translation>The parameter “%1” is already given in this section (%2): the last one counts.</translation>
+    </message>
+    <message>
+        <source>Кавычки не закрыты: значение идёт до конца файла.</source>
+        <translation>The quotes are not closed: the value runs to the end of the file.</translation>
+    </message>
+    <message>
+        <source>Кавычки не закрыты: значение идёт до строки %1.</source>
+        <translation>The quotes are not closed: the value runs to line %1.</translation>
+    </message>
+    <message>
+        <source>Метка UTF-8 (BOM) в начале файла.</source>
+        <translation>A UTF-8 mark (BOM) at the start of the file.</translation>
+    </message>
+    <message>
+        <source>Метка UTF-8 (BOM) перед заголовком: игра пропустит секцию «%1».</source>
+        <translation>A UTF-8 mark (BOM) before the header: the game will skip section “%1”.</translation>
+    </message>
+    <message>
+        <source>Пробел между «]» и «:»: игра не прочтёт родителей (%1).</source>
+        <translation>A space between “]” and “:”: the game will not read the parents (%1).</translation>
+    </message>
+    <message>
+        <source>«%1%2]» удаляет секцию, которой нет.</source>
+        <translation>“%1%2]” deletes a section that does not exist.</translation>
+    </message>
+    <message>
+        <source>«%1%2]» меняет секцию, которой нет.</source>
+        <translation>“%1%2]” changes a section that does not exist.</translation>
+    </message>
+    <message>
+        <source>Проблем нет</source>
+        <translation>No problems</translation>
+    </message>
+    <message>
+        <source>Проблем в файле: %1</source>
+        <translation>Problems in the file: %1</translation>
+    </message>
+    <message>
+        <source>%1, строка %2</source>
+        <translation>%1, line %2</translation>
+    </message>
 </context>
 </TS>

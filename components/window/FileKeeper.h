@@ -71,6 +71,10 @@ public:
 
     // Changes of the open file that are not saved yet.
     bool Modified() const;
+    // The open file's path (empty: nothing is open) and its bytes as read, for what reads the
+    // file again as the game does.
+    const Bytes& OpenPath() const { return path_; }
+    std::string_view OpenBytes() const { return check_.content.view(); }
 
     THI_Event onOpen;
     THI_Event onSave;
