@@ -64,6 +64,21 @@ protected:
         return search.SearchBox.Control->As<QLineEdit>();
     }
 
+    // The items of Qt's own menu of the search box, a line edit, opened with a right click: as
+    // read, without their "&" and their keys.
+    QStringList SearchBoxMenuItems() {
+        QStringList items;
+        QTimer::singleShot(0, [&items] {  // the menu opens on the press
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            for (QAction* action : menu->actions())
+                if (!action->isSeparator()) items << action->text().section('\t', 0, 0).remove('&');
+            QTest::keyClick(menu, Qt::Key_Escape);
+        });
+        QTest::mouseClick(Window(), Qt::RightButton, {}, At(SearchBox(), SearchBox()->rect().center()));
+        return items;
+    }
+
     // Shows the main table's menu on its first row and gathers its items.
     void WalkTheMenu(InterfaceWalk& walk) {
         const QPoint at = CellAt(MainView(), 0, 1);
@@ -213,6 +228,33 @@ TEST_F(InterfaceLanguageTest, EveryOtherLocaleShowsTheInterfaceInRussianAsWritte
                      " LC_ALL=" + (locale.lcAll ? locale.lcAll : "-") + " LANG=" + locale.lang);
         StartUnder(locale);
         EXPECT_TRUE(SameTexts(RunThrough(), before));
+    }
+}
+
+// Qt's own texts speak the interface's language too, as the menu of a line edit shows: Russian
+// from Qt's translations (installed by scripts/setup.sh), English as Qt writes them.
+TEST_F(InterfaceLanguageTest, QtsOwnTextsSpeakTheInterfacesLanguage) {
+    const QStringList english = {"Undo", "Redo", "Cut", "Copy", "Paste", "Delete", "Select All"};
+    struct Case {
+        Locale locale;
+        bool inEnglish;
+    };
+    const Case cases[] = {
+        {{nullptr, nullptr, nullptr, "ru_RU.UTF-8"}, false},
+        {{nullptr, nullptr, nullptr, "en_US.UTF-8"}, true},
+        {{nullptr, nullptr, nullptr, "C"}, false},
+        {{"en", nullptr, nullptr, "ru_RU.UTF-8"}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("LANGUAGE=") + (c.locale.language ? c.locale.language : "-") + " LANG=" + c.locale.lang);
+        StartUnder(c.locale);
+        const QStringList items = SearchBoxMenuItems();
+        if (c.inEnglish) {
+            EXPECT_EQ(items.join(", ").toStdString(), english.join(", ").toStdString());
+            continue;
+        }
+        EXPECT_EQ(items.size(), english.size()) << items.join(", ").toStdString();
+        for (const QString& item : items) EXPECT_TRUE(HasCyrillic(item)) << item.toStdString();
     }
 }
 
