@@ -56,6 +56,8 @@ TClassChildPanelEx_1299360::TClassChildPanelEx_1299360(TControl* parent)
     MainTable.Str = Point<&THIMemory::Value>(RowText);
     MainTable.onSelect = Point<&THIHub::doEvent>(MainSelectHub);
     MainTable.onMouseUp = Point<&THIIf_else::doCompare>(RightButton);
+    // Added: the comment box follows an edit or an undo of the selected row, too.
+    MainTable.onSelectedRowChanged = Point<&THIStrPart::doSplit>(CommentSplit1);
 
     ContentsTable.SetPlacement(516, 1, 135, 551);
     ContentsTable.Align = Align::Right;

@@ -1,6 +1,7 @@
 #include "scheme/TClassMainForm_12C49D4.h"
 
 #include "objlib/qt/Application.h"
+#include "objlib/qt/TabOrderByPlace.h"
 #include "objlib/qt/Translation.h"
 #include "scheme/GameWindowParts.h"
 #include "scheme/TClassChildForm_130C0D8.h"
@@ -109,6 +110,8 @@ TClassMainForm_12C49D4::TClassMainForm_12C49D4()
 
     // Beyond the tables: the game's reading of the files, which also lists overlay headers.
     WatchTheGame(*this);
+    // TAB follows the screen, not the order in which the windows above were created.
+    OrderTabStopsByPlace(*MainForm.Control);
 }
 
 TControl* TClassMainForm_12C49D4::InitMainForm() {

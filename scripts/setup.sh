@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build make
   clang libclang-rt-14-dev
-  qt6-base-dev qt6-l10n-tools libgtest-dev
+  qt6-base-dev qt6-l10n-tools qt6-translations-l10n libgtest-dev
   fonts-dejavu-core
   xvfb xauth
   desktop-file-utils appstream shared-mime-info libglib2.0-bin dpkg-dev

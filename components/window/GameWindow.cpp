@@ -72,6 +72,7 @@ void GameWindow::Watch(const Parts& parts) {
     count_->Hint = "F8 — следующая проблема, Shift+F8 — предыдущая"_cp1251;
     count_->HoverUnderline = true;
     count_->HoverCursor = 32649;  // the pointing hand: a click goes to the next problem
+    count_->TabStop = true;       // and so do Enter and Space once TAB reached it
     count_->onClick = Point<&ProblemMarks::doNext>(marks_);
     count_->Init();
 
@@ -127,6 +128,7 @@ void GameWindow::ShowProblems() {
             marks.push_back({problem.at.line - 1, IsError(problem.kind), GameProblemTooltip(model, problem, file)});
     marks_.SetMarks(std::move(marks));
     auto* label = count_->Control->As<QLabel>();
+    count_->Control->SetEnabled(marks_.Count() > 0);  // greyed, and no TAB stop, with nothing to go to
     if (file < 0)
         label->clear();
     else if (marks_.Count() == 0)

@@ -18,6 +18,9 @@ public:
     uint32_t HoverColor = 0;     // text colour under the mouse; 0 none
     uint32_t HoverCursor = 0;    // cursor under the mouse (platform cursor number); 0 none
     bool HoverUnderline = false;
+    // Added for a label that acts on a click: reached with TAB like a control, underlined while
+    // it has the focus, Enter or Space there act as a click.
+    bool TabStop = false;
 
     THI_Event onClick;  // NULL
 
@@ -25,7 +28,14 @@ protected:
     void MouseEnter() override;
     void MouseLeave() override;
     void Click() override;
+    void KeyDown(int& key) override;
+    void FocusIn() override;
+    void FocusOut() override;
 
 private:
-    void SetUnderline(bool on);
+    // Underlined by its font, under the mouse with HoverUnderline, or with the focus as a TAB stop.
+    void ShowUnderline();
+
+    bool hovered_ = false;
+    bool focused_ = false;
 };

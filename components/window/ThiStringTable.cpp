@@ -58,6 +58,8 @@ void ThiStringTable::Init() {
                      [this](const QItemSelection& selected) {
                          if (!selected.isEmpty()) RowsSelected(selected);
                      });
+    QObject::connect(model_.get(), &QAbstractItemModel::dataChanged, signalContext_.get(),
+                     [this](const QModelIndex& from, const QModelIndex& to) { RowsChanged(from.row(), to.row()); });
     QObject::connect(view, &QAbstractItemView::pressed, signalContext_.get(),
                      [this](const QModelIndex& index) { RowPressed(index.row()); });
     QObject::connect(view->horizontalHeader(), &QHeaderView::sectionClicked, signalContext_.get(),
@@ -95,6 +97,12 @@ void ThiStringTable::RowsSelected(const QItemSelection& selected) {
     int first = selected.first().top();
     for (const QItemSelectionRange& range : selected) first = std::min(first, range.top());
     if (SelectEvents) RaiseInteger(onSelect, first);
+}
+
+void ThiStringTable::RowsChanged(int first, int last) {
+    StringTableView* view = View();
+    const int selected = view ? view->FirstSelectedRow() : -1;
+    if (selected >= first && selected <= last) RaiseInteger(onSelectedRowChanged, selected);
 }
 
 void ThiStringTable::MouseDown(int button) {

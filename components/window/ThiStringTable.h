@@ -15,8 +15,8 @@
 // Points: methods doAdd, doInsert, doDelete, doClear, doSelect, doCursorPosition,
 // doSelectEvents, doLoad; value points SelectedIndex, Row, Count, Array; data points Str and
 // FileNamePoint (the data point `FileName`, suffixed because the property has that name);
-// events onSelect, onColumnClick, onBeginEdit, onEndEdit, onCheck, onUncheck, onError and
-// those of THIWin (onMouseUp: 0 left, 1 right).
+// events onSelect, onColumnClick, onBeginEdit, onEndEdit, onCheck, onUncheck, onError,
+// onSelectedRowChanged and those of THIWin (onMouseUp: 0 left, 1 right).
 #pragma once
 
 #include <memory>
@@ -123,6 +123,9 @@ public:
     THI_Event onCheck;        // Integer row whose check box was checked
     THI_Event onUncheck;      // Integer row whose check box was cleared
     THI_Event onError;        // NULL: doLoad found no file
+    // Added: Integer row, a cell of the selected row changed (an edit, an undo), which selecting
+    // that row again would not tell.
+    THI_Event onSelectedRowChanged;
 
 protected:
     void KeyDown(int& key) override;
@@ -134,6 +137,7 @@ private:
     void SetColumns(const Bytes& lines);
     Bytes ColumnList(std::string_view header);
     void RowsSelected(const QItemSelection& selected);
+    void RowsChanged(int first, int last);
     void RowPressed(int row);
     void ColumnClicked(int column);
     void ScrollToRow(int row);

@@ -1,6 +1,7 @@
 #include "objlib/qt/Translation.h"
 
 #include <QFile>
+#include <QLibraryInfo>
 #include <QPointer>
 #include <QTranslator>
 #include <memory>
@@ -10,7 +11,19 @@
 
 namespace {
 
-QPointer<QTranslator> english;  // installed while English is in use
+QPointer<QTranslator> english;    // installed while English is in use
+QPointer<QTranslator> qtRussian;  // Qt's own texts, installed while Russian is in use
+
+// Qt's own texts (its message boxes' buttons, the line edit's menu, its file dialog) in Russian
+// too, from the translations Qt is installed with (Debian's qt6-translations-l10n). Where they
+// are missing those texts stay English and nothing else changes: the program starts and works.
+void UseQtsOwnRussian() {
+    if (qtRussian) return;
+    auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) return;
+    QCoreApplication::installTranslator(translator.get());
+    qtRussian = translator.release();
+}
 
 }  // namespace
 
@@ -21,14 +34,17 @@ static void LoadTranslationResource() { Q_INIT_RESOURCE(translations); }
 bool UseInterfaceLanguage(InterfaceLanguage language) {
     if (language == InterfaceLanguage::Russian) {
         delete english.data();  // the translator takes itself out of the application
+        UseQtsOwnRussian();
         return true;
     }
-    if (english) return true;
-    LoadTranslationResource();
-    auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
-    if (!translator->load(QStringLiteral(":/translations/morvane_en.qm"))) return false;
-    QCoreApplication::installTranslator(translator.get());
-    english = translator.release();
+    if (!english) {
+        LoadTranslationResource();
+        auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
+        if (!translator->load(QStringLiteral(":/translations/morvane_en.qm"))) return false;
+        QCoreApplication::installTranslator(translator.get());
+        english = translator.release();
+    }
+    delete qtRussian.data();  // Qt's own texts are written in English
     return true;
 }
 

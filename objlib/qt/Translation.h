@@ -20,8 +20,10 @@ class Morvane {
     Q_DECLARE_TR_FUNCTIONS(Morvane)
 };
 
-// Shows the windows built from now on in `language`. False when the English translation could
-// not be loaded; the interface then stays Russian.
+// Shows the windows built from now on in `language`, Qt's own texts (standard buttons, the line
+// edit's menu, the file dialog) included: Russian from Qt's translations where they are
+// installed, English as Qt writes them. False when the English translation could not be
+// loaded; the interface then stays Russian.
 bool UseInterfaceLanguage(InterfaceLanguage language);
 
 InterfaceLanguage InterfaceLanguageInUse();

@@ -96,6 +96,37 @@ TEST_F(EditHistoryTest, CellEditsGoBackAndComeAgainWithTheKeys) {
     }
 }
 
+TEST_F(EditHistoryTest, TheCommentBoxShowsTheSelectedRowsCommentThroughEditsUndoAndRedo) {
+    auto* commentBox = Tables().CommentBox.Control->As<QLineEdit>();
+    SelectMain(1);
+    ASSERT_EQ(commentBox->text(), QString(" one"));
+    QLineEdit* box = OpenEditorAt(1, 3);
+    ASSERT_NE(box, nullptr);
+    Retype(box, "changed");
+    QTest::keyClick(box, Qt::Key_Return);  // written; the editor opens again on the row
+    Settle();
+    EXPECT_EQ(commentBox->text(), QString("changed"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    Settle();
+    ASSERT_FALSE(EditorOpen());
+
+    struct Step {
+        const char* name;
+        bool undo;
+        const char* comment;
+    } steps[] = {
+        {"undo", true, " one"},
+        {"redo", false, "changed"},
+        {"undo again", true, " one"},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.undo ? Undo() : Redo();
+        ASSERT_EQ(SelectedRow(MainView()), 1);  // selected all along: no new selection tells the box
+        EXPECT_EQ(commentBox->text(), QString(step.comment));
+    }
+}
+
 TEST_F(EditHistoryTest, TheRowEditorKeepsItsOwnTypingAndIsNeverLeftOnOldText) {
     QLineEdit* box = OpenEditorAt(1, 2);
     ASSERT_NE(box, nullptr);

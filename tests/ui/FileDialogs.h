@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 #include <deque>
+#include <functional>
 #include <vector>
 
 // While it lives, every file dialog that opens is recorded, then given the next of the given
@@ -36,6 +37,7 @@ public:
     }
 
     std::vector<Seen> seen;
+    std::function<void(QFileDialog&)> onShown;  // called with every dialog, listed, before it is answered
 
 private:
     void AnswerOpenDialog() {
@@ -62,6 +64,7 @@ private:
         const bool active = QTest::qWaitForWindowActive(dialog);
         busy_ = false;
         EXPECT_TRUE(listed && active);
+        if (onShown) onShown(*dialog);
         const QString next = names_.empty() ? QString() : names_.front();
         if (!names_.empty()) names_.pop_front();
         const bool accept = !next.isEmpty();

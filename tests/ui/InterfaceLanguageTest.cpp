@@ -2,14 +2,21 @@
 // every other locale; the data (rows, file names, the words a new row is made of) stay as they
 // are in both. Checked on the real editor run through the same steps in each language, with
 // every text gathered as shown: the main window with its file panel, tables, column captions,
-// menu and search strip, the About window, and the file keeper's questions and failures.
+// menu and search strip, the About window, the file keeper's questions and failures, the Save
+// As dialog, and the game's view of the files (the parameter panel, the jump's choices, the
+// problem marks and their count).
 #include <QMessageBox>
 #include <array>
+#include <filesystem>
 #include <optional>
 
 #include "EditorWindow.h"
+#include "FileDialogs.h"
 #include "InterfaceWalk.h"
 #include "MessageBoxes.h"
+#include "components/window/EffectiveKeysView.h"
+#include "components/window/GameWindow.h"
+#include "components/window/THILabel.h"
 #include "objlib/qt/Translation.h"
 #include "scheme/TClassChildPanel_1B60E80.h"
 
@@ -64,6 +71,21 @@ protected:
         return search.SearchBox.Control->As<QLineEdit>();
     }
 
+    // The items of Qt's own menu of the search box, a line edit, opened with a right click: as
+    // read, without their "&" and their keys.
+    QStringList SearchBoxMenuItems() {
+        QStringList items;
+        QTimer::singleShot(0, [&items] {  // the menu opens on the press
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            for (QAction* action : menu->actions())
+                if (!action->isSeparator()) items << action->text().section('\t', 0, 0).remove('&');
+            QTest::keyClick(menu, Qt::Key_Escape);
+        });
+        QTest::mouseClick(Window(), Qt::RightButton, {}, At(SearchBox(), SearchBox()->rect().center()));
+        return items;
+    }
+
     // Shows the main table's menu on its first row and gathers its items.
     void WalkTheMenu(InterfaceWalk& walk) {
         const QPoint at = CellAt(MainView(), 0, 1);
@@ -78,6 +100,64 @@ protected:
         Settle();
     }
 
+    // A key to the main window, which menus and message boxes may have left inactive.
+    void Press(Qt::Key key) {
+        QApplication::setActiveWindow(Main());
+        ASSERT_EQ(QApplication::activeWindow(), Main());
+        QTest::keyClick(Window(), key);
+        Settle();
+    }
+
+    // Walks the menu of choices that F12 shows on the selected row, then closes it.
+    void WalkTheJumpChoice(InterfaceWalk& walk, const QString& where) {
+        QTimer poll;  // the menu shows once the key has reached the window
+        bool walked = false;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu || walked) return;
+            walked = true;
+            walk.Walk(menu, where);
+            QTest::keyClick(menu, Qt::Key_Escape);
+        });
+        poll.start(5);
+        Press(Qt::Key_F12);
+        EXPECT_TRUE(walked) << where.toStdString();
+    }
+
+    // The game's view of the harbour files: the parameter panel of a section with parents in
+    // other files, the jump's choices (two parents, a missing parent, a missing include), the
+    // problem marks and their count, and the Save As dialog.
+    void WalkTheGame(InterfaceWalk& walk) {
+        const QString harbour = dir.filePath("harbour");
+        std::filesystem::copy(MORVANE_REPO_FIXTURES_DIR "/harbour", harbour.toStdString(),
+                              std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+        const int ships = FileList()->count();
+        Drop({harbour + "/ships.ltx", harbour + "/broken.ltx", harbour + "/lost.ltx"});
+
+        DoubleClickName(ships);
+        SelectMain(6);  // [cutter]:hull_base, engine_small
+        Press(Qt::Key_F4);
+        walk.Walk(scheme->Game.View().Control->Widget(), "parameter panel");
+        WalkTheJumpChoice(walk, "jump to one of two parents");
+
+        DoubleClickName(ships + 1);  // broken.ltx
+        walk.Walk(scheme->Game.ProblemCount().Control->Widget(), "problem count");
+        walk.Walk(MainView(), "rows with problems");
+        SelectMain(3);  // [pier]:nowhere
+        WalkTheJumpChoice(walk, "jump to a missing parent");
+
+        DoubleClickName(ships + 2);  // lost.ltx
+        walk.Walk(MainView(), "rows with a missing include");
+        SelectMain(1);  // #include "missing.ltx"
+        WalkTheJumpChoice(walk, "jump to a missing include");
+
+        FileDialogAnswerer dialogs({""});  // cancelled
+        dialogs.onShown = [&walk](QFileDialog& dialog) { walk.Walk(&dialog, "save as"); };
+        Click(FilePanel().SaveAsButton);
+        EXPECT_EQ(dialogs.seen.size(), 1u);
+        Press(Qt::Key_F4);  // the panel hidden again
+    }
+
     // The same steps in every language, through every window, menu and message there is, and
     // the texts shown on the way.
     std::vector<ShownText> RunThrough() {
@@ -86,7 +166,7 @@ protected:
         const QString nul = MakeFile("nul.ltx", QByteArray("[a]\r\nx = 1\0y = 2\r\n", 19));
         const QString missing = MakeFile("missing.ltx", "");
         InterfaceWalk walk;
-        walk.QuoteAsData({weapons, nul, missing, Utf8("Оружие.ltx")});
+        walk.QuoteAsData({weapons, nul, missing, Utf8("Оружие.ltx"), dir.path()});
         MessageBoxAnswerer boxes;
         int shown = 0;
         boxes.onShown = [&](QMessageBox& box) { walk.Walk(&box, "message " + QString::number(++shown)); };
@@ -134,6 +214,10 @@ protected:
         walk.Walk(Main(), "main with a file open");
         EXPECT_EQ(shown, 10);
         EXPECT_TRUE(Main()->isVisible());
+
+        boxes.Answer(Morvane::tr("Не сохранять"));  // the edits above, as the next file opens
+        WalkTheGame(walk);
+        EXPECT_EQ(shown, 11);
         return walk.texts;
     }
 
@@ -213,6 +297,33 @@ TEST_F(InterfaceLanguageTest, EveryOtherLocaleShowsTheInterfaceInRussianAsWritte
                      " LC_ALL=" + (locale.lcAll ? locale.lcAll : "-") + " LANG=" + locale.lang);
         StartUnder(locale);
         EXPECT_TRUE(SameTexts(RunThrough(), before));
+    }
+}
+
+// Qt's own texts speak the interface's language too, as the menu of a line edit shows: Russian
+// from Qt's translations (installed by scripts/setup.sh), English as Qt writes them.
+TEST_F(InterfaceLanguageTest, QtsOwnTextsSpeakTheInterfacesLanguage) {
+    const QStringList english = {"Undo", "Redo", "Cut", "Copy", "Paste", "Delete", "Select All"};
+    struct Case {
+        Locale locale;
+        bool inEnglish;
+    };
+    const Case cases[] = {
+        {{nullptr, nullptr, nullptr, "ru_RU.UTF-8"}, false},
+        {{nullptr, nullptr, nullptr, "en_US.UTF-8"}, true},
+        {{nullptr, nullptr, nullptr, "C"}, false},
+        {{"en", nullptr, nullptr, "ru_RU.UTF-8"}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("LANGUAGE=") + (c.locale.language ? c.locale.language : "-") + " LANG=" + c.locale.lang);
+        StartUnder(c.locale);
+        const QStringList items = SearchBoxMenuItems();
+        if (c.inEnglish) {
+            EXPECT_EQ(items.join(", ").toStdString(), english.join(", ").toStdString());
+            continue;
+        }
+        EXPECT_EQ(items.size(), english.size()) << items.join(", ").toStdString();
+        for (const QString& item : items) EXPECT_TRUE(HasCyrillic(item)) << item.toStdString();
     }
 }
 

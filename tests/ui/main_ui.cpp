@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "objlib/qt/Application.h"
+#include "objlib/qt/Translation.h"
 
 int main(int argc, char** argv) {
     // Test discovery runs this binary without CTest's environment, so default here too.
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     Q_INIT_RESOURCE(morvane);  // the resources live in a static library
+    UseInterfaceLanguage(InterfaceLanguage::Russian);  // as the program starts under every locale but English
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
