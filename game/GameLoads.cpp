@@ -21,6 +21,7 @@ public:
 
 private:
     GameLoadState& Load() { return state_.loads[load_]; }
+    void Lack() { Load().lackingSince = std::min(Load().lackingSince, Load().clock); }
 
     // Reads a file's headers and includes in order; the header open at an include stays open.
     void Walk(int file) {
@@ -50,7 +51,7 @@ private:
         if (include.files.empty()) {
             state_.AddProblem(GameProblemKind::MissingInclude, include.at, include.name,
                               state_.fileStates[file].includeTried[index]);
-            Load().incomplete = true;
+            Lack();
             return;
         }
         for (int target : include.files) {
@@ -82,12 +83,12 @@ private:
         case GameHeaderMark::Override:
             if (section >= 0) return Change(block, section, header, at);
             state_.AddProblem(GameProblemKind::OverlayOnMissingSection, at, header.name, "![");
-            Load().incomplete = true;
+            Lack();
             return block;
         case GameHeaderMark::Delete:
             if (section < 0) {
                 state_.AddProblem(GameProblemKind::OverlayOnMissingSection, at, header.name, "!![");
-                Load().incomplete = true;
+                Lack();
                 return block;
             }
             state_.blocks[block].section = section;
@@ -192,6 +193,13 @@ void TellCycles(State& state, int load) {
     }
 }
 
+// Whether a file the load lacks may define the section's parent: in the base dialect only one
+// lacked before the child's header was read, in the overlay dialect any.
+bool MayBeLacked(const State& state, const GameLoadState& load, int64_t parentListed) {
+    if (state.dialect == GameDialect::Overlay) return load.lackingSince != GameLoadState::kNeverLacked;
+    return load.lackingSince < parentListed;
+}
+
 // Finds every parent in the load; tells missing ones (unless the load lacks files that may
 // define them) and, in the base dialect, parents not read before their child's header.
 void ResolveParents(State& state, int load) {
@@ -202,7 +210,7 @@ void ResolveParents(State& state, int load) {
             GameParent& parent = section.parents[i];
             parent.section = state.Live(load, parent.name, GameNameHash(parent.name));
             if (parent.section < 0) {
-                if (!own.incomplete && !section.deleted)
+                if (!MayBeLacked(state, own, state.sectionStates[s].parentListed[i]) && !section.deleted)
                     state.AddProblem(GameProblemKind::MissingParent, parent.at, section.name, parent.name);
                 continue;
             }

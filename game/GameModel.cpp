@@ -228,7 +228,9 @@ void GameModel::Build(const GameInput& input) {
     for (size_t r = 0; r < roots.size(); ++r) {
         if (state.files[roots[r]].overlay) continue;  // read after the root it belongs to
         state.files[roots[r]].root = true;
-        state.loads.push_back({roots[r], overlays[r], {}, false, 0});
+        GameLoadState& load = state.loads.emplace_back();
+        load.root = roots[r];
+        load.overlays = overlays[r];
     }
     for (const GameFileState& file : state.fileStates)
         overlaySyntax = overlaySyntax || (file.source && file.source->text.overlaySyntax);

@@ -43,7 +43,8 @@
 // earlier one, then its own key lines in reading order (a repeated key: the last one wins).
 //
 // A load that lacks files (an include not found, or an override of a section it does not have)
-// tells no missing parents: the files it lacks may define them.
+// tells no missing parents where the files it lacks may define them: in the overlay dialect
+// anywhere, in the base dialect only for headers read after the first file it lacks.
 //
 // Lifetime: every string_view and span answered points into the model and stays valid until
 // the next Build or the model's end. Nothing here touches Qt or reports to a user.

@@ -53,7 +53,10 @@ struct GameLoadState {
     int root = -1;
     std::vector<int> overlays;  // mod_ files, in name order
     GameNameTable live;         // the sections by name, deleted ones left out
-    bool incomplete = false;    // an include not found, or an override of a missing section
+    // The clock when the load first lacked a file (an include not found, or an override of a
+    // missing section); kNeverLacked while it lacks none.
+    static constexpr int64_t kNeverLacked = INT64_MAX;
+    int64_t lackingSince = kNeverLacked;
     int64_t clock = 0;          // counts the beginnings and ends of headers read
     int firstSection = 0, endSection = 0;  // the load's sections, made one load after another
 };
