@@ -16,7 +16,6 @@
 #include "MessageBoxes.h"
 #include "components/window/EffectiveKeysView.h"
 #include "components/window/GameWindow.h"
-#include "components/window/OverlayContentsEntries.h"
 #include "components/window/THILabel.h"
 
 namespace {
@@ -270,28 +269,6 @@ TEST_F(GameWindowTest, OverlayHeadersAreListedInTheContentsMarkedByTheirOperator
     EXPECT_EQ(SelectedRow(MainView()), 4);
     SelectMain(5);  // the follower highlights the overlay header's entry
     EXPECT_EQ(SelectedRow(ContentsView()), 2);
-}
-
-TEST(OverlayEntryNameTest, NamesTheOverlayHeadersOfOtherRowsOnly) {
-    struct Case {
-        const char* row;
-        const char* name;
-    } cases[] = {
-        {"0#15532017\tnor\t![hull]\t\t", "!hull"},
-        {"0#15532017\tnor\t@[hull]:base\t\tnote", "@hull"},
-        {"0#15532017\tnor\t!![hull]\t\t", "!!hull"},
-        {"0#15532017\tnor\t   ![ hull ]  \t\t", "!hull"},
-        {"0#15532017\tnor\t![hull\t\t", ""},        // no "]"
-        {"0#15532017\tnor\t!hull\t\t", ""},         // a key deleted, not a header
-        {"0#15532017\tnor\t#include \"a.ltx\"\t\t", ""},
-        {"0#16707055\tsec\t[hull]\t\t", ""},        // a header, listed by the parser
-        {"0#0\tkey\t![x]\t1\t", ""},                // "![x] = 1" is a key
-        {"0#15466238\tcom\t\t\t![x]", ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.row);
-        EXPECT_EQ(OverlayEntryName(c.row), c.name);
-    }
 }
 
 TEST_F(GameWindowTest, RowsWithAProblemAreMarkedCountedAndVisitedWithF8) {
