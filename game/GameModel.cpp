@@ -34,6 +34,7 @@ public:
         entry.found = source != nullptr;
         entry.error = source ? FileError::None : error;
         entry.given = given;
+        if (source) entry.encoding = source->encoding;
         state_.fileStates.emplace_back().source = source;
         state_.fileByIdentity.emplace(identity, file);
         if (source) state_.cache.emplace(identity, std::move(source));
@@ -51,6 +52,7 @@ private:
             source->fromMemory = true;
             source->text.ownBytes = *text->second;
             ReadGameText(source->text.ownBytes, overlay_, source->text);
+            source->encoding = DetectTextEncoding(source->text.ownBytes);
             return source;
         }
         FileStamp stamp;
@@ -62,6 +64,7 @@ private:
             return nullptr;
         }
         ReadGameText(source->diskBytes.view(), overlay_, source->text);
+        source->encoding = DetectTextEncoding(source->diskBytes.view());
         return source;
     }
 

@@ -58,6 +58,7 @@
 #include <vector>
 
 #include "objlib/FileSystem.h"
+#include "objlib/TextEncoding.h"
 
 // A place in a file of the model: `file` indexes GameModel::Files() (-1: nowhere), `line` is
 // 1-based.
@@ -92,6 +93,7 @@ struct GameFile {
     bool given = false;   // one of GameInput::paths
     bool root = false;    // starts a load
     bool overlay = false; // a mod_ file read after a root
+    TextEncoding encoding = TextEncoding::Cp1251;  // its text's, as the editor would read it
 };
 
 enum class GameHeaderMark : uint8_t {

@@ -13,6 +13,7 @@
 #include "game/GameNames.h"
 #include "game/GameText.h"
 #include "objlib/FileSystem.h"
+#include "objlib/TextEncoding.h"
 #include "runtime/Bytes.h"
 
 
@@ -21,6 +22,7 @@ struct GameSourceFile {
     bool fromMemory = false;
     FileStamp stamp;  // of a file read from disk
     Bytes diskBytes;
+    TextEncoding encoding = TextEncoding::Cp1251;
     GameText text;    // points into diskBytes or text.ownBytes
 };
 

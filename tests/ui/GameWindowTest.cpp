@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QToolTip>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include "EditorWindow.h"
@@ -17,6 +18,7 @@
 #include "components/window/EffectiveKeysView.h"
 #include "components/window/GameWindow.h"
 #include "components/window/THILabel.h"
+#include "objlib/Cp1251.h"
 
 namespace {
 
@@ -255,6 +257,37 @@ TEST_F(GameWindowTest, AJumpAsksAboutUnsavedChangesFirstAndAMissingTargetIsOnlyS
         EXPECT_FALSE(enabled);
         EXPECT_EQ(OpenPath(), PathOf(c.open).toStdString());
     }
+}
+
+// A UTF-8 file open and the cp1251 file it includes: the panel, the jump's choices and the
+// problem tooltips read every name in the encoding of its own file.
+TEST_F(GameWindowTest, NamesFromEachFileAreReadInThatFilesEncoding) {
+    std::string hull;
+    ASSERT_TRUE(Utf8ToCp1251("[hull]\nмасса = тяжёлый\n", hull));  // names compare as bytes: ASCII across files
+    std::ofstream(PathOf("hull.ltx").toStdString(), std::ios::binary) << hull;
+    std::ofstream(PathOf("boat.ltx").toStdString(), std::ios::binary)
+        << "#include \"hull.ltx\"\n[лодка]:hull, нет_такой\nпарус = белый\n";
+    MessageBoxAnswerer boxes;
+    Open("boat.ltx");
+
+    Press(Qt::Key_F4);
+    SelectMain(2);  // "парус = белый"
+    EXPECT_EQ(PanelTitle(), Utf8("Параметры секции «лодка»"));
+    std::string lines;  // as PanelLines gives them, in cp1251
+    ASSERT_TRUE(Utf8ToCp1251("масса=тяжёлый<hull|парус=белый<лодка own", lines));
+    EXPECT_EQ(PanelLines(), (std::vector<std::string>{lines.substr(0, lines.find('|')), lines.substr(lines.find('|') + 1)}));
+
+    EXPECT_EQ(TooltipAt(1, 0), Utf8("Родителя «нет_такой» нет: игра остановится."));
+
+    QStringList choices;
+    WhenChoiceShown([&](QMenu* menu) {
+        for (QAction* action : menu->actions()) choices << action->text();
+        QTest::keyClick(menu, Qt::Key_Escape);
+    });
+    SelectMain(1);
+    Press(Qt::Key_F12);
+    EXPECT_EQ(choices, (QStringList{Utf8("hull — hull.ltx"), Utf8("нет_такой (нет такой секции)")}));
+    EXPECT_TRUE(boxes.texts.empty());
 }
 
 TEST_F(GameWindowTest, OverlayHeadersAreListedInTheContentsMarkedByTheirOperator) {
