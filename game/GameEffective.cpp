@@ -61,25 +61,54 @@ class Resolver {
 public:
     explicit Resolver(const State& state) : state_(state) {}
 
-    // The section's keys; sections met again on the way down (a ring) give nothing.
+    // The section's keys; sections met again on the way down (a ring) give nothing. Depth
+    // first without recursion, since chains of parents can be long.
     const KeySet& Keys(int section) {
         if (auto done = done_.find(section); done != done_.end()) return done->second;
-        static const KeySet kNone;
-        if (!onWay_.insert(section).second) return kNone;
-        KeySet keys;
-        for (const GameParent& parent : state_.sections[section].parents) {
-            if (parent.section < 0) continue;
-            const KeySet& inherited = Keys(parent.section);
-            for (size_t i = 0; i < inherited.keys.size(); ++i)
-                if (!inherited.gone[i]) Assign(keys.Put(inherited.keys[i].key), inherited.keys[i]);
+        std::vector<Frame> way;
+        Enter(way, section);
+        while (true) {
+            Frame& frame = way.back();
+            const std::vector<GameParent>& parents = state_.sections[frame.section].parents;
+            if (frame.nextParent < parents.size()) {
+                const int parent = parents[frame.nextParent++].section;
+                if (parent < 0 || onWay_.contains(parent)) continue;
+                if (auto done = done_.find(parent); done != done_.end())
+                    Inherit(frame.keys, done->second);
+                else
+                    Enter(way, parent);
+                continue;
+            }
+            for (int block = state_.sectionStates[frame.section].firstBlock; block >= 0;
+                 block = state_.blocks[block].nextOfSection)
+                ApplyBlock(frame.keys, frame.section, state_.blocks[block]);
+            onWay_.erase(frame.section);
+            const KeySet& keys = done_.emplace(frame.section, std::move(frame.keys)).first->second;
+            way.pop_back();
+            if (way.empty()) return keys;
+            Inherit(way.back().keys, keys);
         }
-        for (int block = state_.sectionStates[section].firstBlock; block >= 0; block = state_.blocks[block].nextOfSection)
-            ApplyBlock(keys, section, state_.blocks[block]);
-        onWay_.erase(section);
-        return done_.emplace(section, std::move(keys)).first->second;
     }
 
 private:
+    // A section on the way down, with the keys it has gathered from the parents before
+    // `nextParent`.
+    struct Frame {
+        int section;
+        size_t nextParent = 0;
+        KeySet keys;
+    };
+
+    void Enter(std::vector<Frame>& way, int section) {
+        onWay_.insert(section);
+        way.push_back({section, 0, {}});
+    }
+
+    static void Inherit(KeySet& keys, const KeySet& inherited) {
+        for (size_t i = 0; i < inherited.keys.size(); ++i)
+            if (!inherited.gone[i]) Assign(keys.Put(inherited.keys[i].key), inherited.keys[i]);
+    }
+
     static void Assign(GameKey& to, const GameKey& from) {
         to.value = from.value;
         to.section = from.section;
@@ -116,20 +145,40 @@ private:
     std::unordered_set<int> onWay_;
 };
 
-void Chain(const State& state, int section, std::string_view name, int depth, std::vector<int>& way,
-           std::unordered_set<int>& shown, std::vector<GameChainStep>& steps) {
-    GameChainStep& step = steps.emplace_back();
-    step.name = name;
-    step.section = section;
-    step.depth = depth;
-    if (section < 0) return;
-    step.cycle = std::find(way.begin(), way.end(), section) != way.end();
-    step.shown = !step.cycle && !shown.insert(section).second;
-    if (step.cycle || step.shown) return;
-    way.push_back(section);
-    for (const GameParent& parent : state.sections[section].parents)
-        Chain(state, parent.section, parent.name, depth + 1, way, shown, steps);
-    way.pop_back();
+// Depth first in listed order without recursion, since chains of parents can be long.
+std::vector<GameChainStep> Chain(const State& state, int section) {
+    std::vector<GameChainStep> steps;
+    std::vector<std::pair<int, size_t>> way;  // the sections on the way down, each with its next parent
+    std::unordered_set<int> onWay, shown;
+    // Adds the step; true when its parents are to be followed.
+    auto step = [&](int at, std::string_view name, int depth) {
+        GameChainStep& added = steps.emplace_back();
+        added.name = name;
+        added.section = at;
+        added.depth = depth;
+        if (at < 0) return false;
+        added.cycle = onWay.contains(at);
+        added.shown = !added.cycle && !shown.insert(at).second;
+        return !added.cycle && !added.shown;
+    };
+    step(section, state.sections[section].name, 0);
+    way.emplace_back(section, 0);
+    onWay.insert(section);
+    while (!way.empty()) {
+        auto& [at, nextParent] = way.back();
+        const std::vector<GameParent>& parents = state.sections[at].parents;
+        if (nextParent == parents.size()) {
+            onWay.erase(at);
+            way.pop_back();
+            continue;
+        }
+        const GameParent& parent = parents[nextParent++];
+        if (step(parent.section, parent.name, static_cast<int>(way.size()))) {
+            way.emplace_back(parent.section, 0);
+            onWay.insert(parent.section);
+        }
+    }
+    return steps;
 }
 
 }  // namespace
@@ -154,10 +203,6 @@ bool GameModel::EffectiveKey(int section, std::string_view key, GameKey& found) 
 }
 
 std::vector<GameChainStep> GameModel::ParentChain(int section) const {
-    std::vector<GameChainStep> steps;
-    if (section < 0 || section >= static_cast<int>(state_->sections.size())) return steps;
-    std::vector<int> way;
-    std::unordered_set<int> shown;
-    Chain(*state_, section, state_->sections[section].name, 0, way, shown, steps);
-    return steps;
+    if (section < 0 || section >= static_cast<int>(state_->sections.size())) return {};
+    return Chain(*state_, section);
 }

@@ -21,48 +21,65 @@ public:
 
 private:
     GameLoadState& Load() { return state_.loads[load_]; }
+    void Lack() { Load().lackingSince = std::min(Load().lackingSince, Load().clock); }
 
     // Reads a file's headers and includes in order; the header open at an include stays open.
+    // Without recursion, since chains of includes can be long.
     void Walk(int file) {
+        Enter(file);
+        while (!reading_.empty()) {
+            Reading& now = reading_.back();
+            const std::vector<int32_t>& steps = state_.TextOf(now.file).steps;
+            if (now.include >= 0) {  // going through the files of an include
+                const GameInclude& include = state_.fileStates[now.file].includes[now.include];
+                if (now.target < include.files.size()) {
+                    const int target = include.files[now.target++];
+                    if (onWay_[target]) TellIncludeCycle(include, target);
+                    else Enter(target);  // `now` may be gone from here on
+                    continue;
+                }
+                now.include = -1;
+            }
+            if (now.step == steps.size()) {
+                if (now.open >= 0) state_.blocks[now.open].closed = ++Load().clock;
+                onWay_[now.file] = false;
+                reading_.pop_back();
+                continue;
+            }
+            const int32_t step = steps[now.step++];
+            if (step >= 0) {
+                if (now.open >= 0) state_.blocks[now.open].closed = ++Load().clock;
+                now.open = Begin(now.file, step);
+                if (now.first) state_.fileStates[now.file].headerBlock[step] = now.open;
+            } else if (state_.fileStates[now.file].includes[~step].files.empty()) {
+                state_.AddProblem(GameProblemKind::MissingInclude, state_.fileStates[now.file].includes[~step].at,
+                                  state_.fileStates[now.file].includes[~step].name,
+                                  state_.fileStates[now.file].includeTried[~step]);
+                Lack();
+            } else {
+                now.include = ~step;
+                now.target = 0;
+            }
+        }
+    }
+
+    void Enter(int file) {
         GameFileState& own = state_.fileStates[file];
         const bool first = own.firstLoad < 0;
         if (first) {
             own.firstLoad = load_;
             own.headerBlock.assign(state_.TextOf(file).headers.size(), -1);
         }
-        reading_.push_back(file);
-        int open = -1;
-        for (int32_t step : state_.TextOf(file).steps) {
-            if (step >= 0) {
-                if (open >= 0) state_.blocks[open].closed = ++Load().clock;
-                open = Begin(file, step);
-                if (first) state_.fileStates[file].headerBlock[step] = open;
-            } else {
-                Include(file, ~step);
-            }
-        }
-        if (open >= 0) state_.blocks[open].closed = ++Load().clock;
-        reading_.pop_back();
+        onWay_.resize(state_.files.size(), false);
+        onWay_[file] = true;
+        reading_.push_back({file, first});
     }
 
-    void Include(int file, int index) {
-        const GameInclude& include = state_.fileStates[file].includes[index];
-        if (include.files.empty()) {
-            state_.AddProblem(GameProblemKind::MissingInclude, include.at, include.name,
-                              state_.fileStates[file].includeTried[index]);
-            Load().incomplete = true;
-            return;
-        }
-        for (int target : include.files) {
-            auto ring = std::find(reading_.begin(), reading_.end(), target);
-            if (ring == reading_.end()) {
-                Walk(target);
-                continue;
-            }
-            std::string files;
-            for (; ring != reading_.end(); ++ring) files += state_.files[*ring].path + " -> ";
-            state_.AddProblem(GameProblemKind::IncludeCycle, include.at, include.name, files + state_.files[target].path);
-        }
+    void TellIncludeCycle(const GameInclude& include, int target) {
+        std::string files;
+        auto ring = std::find_if(reading_.begin(), reading_.end(), [&](const Reading& r) { return r.file == target; });
+        for (; ring != reading_.end(); ++ring) files += state_.files[ring->file].path + " -> ";
+        state_.AddProblem(GameProblemKind::IncludeCycle, include.at, include.name, files + state_.files[target].path);
     }
 
     // A header begins a block: it creates, changes or deletes a section by its mark.
@@ -82,12 +99,12 @@ private:
         case GameHeaderMark::Override:
             if (section >= 0) return Change(block, section, header, at);
             state_.AddProblem(GameProblemKind::OverlayOnMissingSection, at, header.name, "![");
-            Load().incomplete = true;
+            Lack();
             return block;
         case GameHeaderMark::Delete:
             if (section < 0) {
                 state_.AddProblem(GameProblemKind::OverlayOnMissingSection, at, header.name, "!![");
-                Load().incomplete = true;
+                Lack();
                 return block;
             }
             state_.blocks[block].section = section;
@@ -142,9 +159,20 @@ private:
         return block;
     }
 
+    // A file being read, and where in it.
+    struct Reading {
+        int file;
+        bool first;           // the first load to read it
+        size_t step = 0;      // the next of its headers and includes
+        int open = -1;        // the block of the header open now
+        int include = -1;     // the include whose files are being read, or -1
+        size_t target = 0;    // the next of that include's files
+    };
+
     State& state_;
     int load_;
-    std::vector<int> reading_;  // the files being read, each inside the one before
+    std::vector<Reading> reading_;  // the files being read, each inside the one before
+    std::vector<bool> onWay_;       // for each file, whether it is in reading_
 };
 
 // Where the chain of parents from a section comes back to one on the way: "a -> b -> a".
@@ -192,6 +220,13 @@ void TellCycles(State& state, int load) {
     }
 }
 
+// Whether a file the load lacks may define the section's parent: in the base dialect only one
+// lacked before the child's header was read, in the overlay dialect any.
+bool MayBeLacked(const State& state, const GameLoadState& load, int64_t parentListed) {
+    if (state.dialect == GameDialect::Overlay) return load.lackingSince != GameLoadState::kNeverLacked;
+    return load.lackingSince < parentListed;
+}
+
 // Finds every parent in the load; tells missing ones (unless the load lacks files that may
 // define them) and, in the base dialect, parents not read before their child's header.
 void ResolveParents(State& state, int load) {
@@ -202,7 +237,7 @@ void ResolveParents(State& state, int load) {
             GameParent& parent = section.parents[i];
             parent.section = state.Live(load, parent.name, GameNameHash(parent.name));
             if (parent.section < 0) {
-                if (!own.incomplete && !section.deleted)
+                if (!MayBeLacked(state, own, state.sectionStates[s].parentListed[i]) && !section.deleted)
                     state.AddProblem(GameProblemKind::MissingParent, parent.at, section.name, parent.name);
                 continue;
             }

@@ -34,6 +34,7 @@ public:
         entry.found = source != nullptr;
         entry.error = source ? FileError::None : error;
         entry.given = given;
+        if (source) entry.encoding = source->encoding;
         state_.fileStates.emplace_back().source = source;
         state_.fileByIdentity.emplace(identity, file);
         if (source) state_.cache.emplace(identity, std::move(source));
@@ -51,6 +52,7 @@ private:
             source->fromMemory = true;
             source->text.ownBytes = *text->second;
             ReadGameText(source->text.ownBytes, overlay_, source->text);
+            source->encoding = DetectTextEncoding(source->text.ownBytes);
             return source;
         }
         FileStamp stamp;
@@ -62,6 +64,7 @@ private:
             return nullptr;
         }
         ReadGameText(source->diskBytes.view(), overlay_, source->text);
+        source->encoding = DetectTextEncoding(source->diskBytes.view());
         return source;
     }
 
@@ -72,7 +75,7 @@ private:
 };
 
 // Follows the includes from the given files, depth first, so that the files come in the order
-// the game first reads them.
+// the game first reads them. Without recursion, since chains of includes can be long.
 class Discovery {
 public:
     Discovery(State& state, FileReader& reader) : state_(state), reader_(reader) {}
@@ -80,52 +83,98 @@ public:
     int Visit(const std::string& path, bool given) {
         FileError error = FileError::None;
         const int file = reader_.Reach(path, given, error);
-        if (file < 0 || !state_.files[file].found) return file;
-        visited_.resize(state_.files.size(), false);
-        if (visited_[file]) return file;
-        visited_[file] = true;
-        // The text lives apart from the file lists, which grow while its includes are read.
-        const std::vector<GameTextInclude>& includes = state_.TextOf(file).includes;
-        const std::string folder(GameFolderOf(state_.files[file].path));
-        for (const GameTextInclude& include : includes) {
-            GameInclude resolved{{file, include.line}, include.name, {}};
-            std::string tried;
-            Resolve(folder, include.name, resolved.files, tried);
-            for (int target : resolved.files)
-                if (target != file) state_.fileStates[target].includedByOther = true;
-            state_.fileStates[file].includes.push_back(std::move(resolved));
-            state_.fileStates[file].includeTried.push_back(std::move(tried));
-        }
+        if (!Enter(file)) return file;
+        while (!way_.empty()) Step();
         return file;
     }
 
 private:
-    // The files an include name reads: as written, else in lower case; a wildcard in its last
-    // part reads every matching file of that folder in name order.
-    void Resolve(const std::string& folder, std::string_view name, std::vector<int>& files, std::string& tried) {
+    // A file whose includes are being followed, and where in them.
+    struct Frame {
+        int file;
+        size_t include = 0;  // the one being resolved
+        bool resolving = false;
+        GameInclude resolved;
+        std::string tried;
+        // The paths the include may name, in groups tried in order: every path of a group is
+        // reached, and the first group that reaches any ends the search.
+        std::vector<std::vector<std::string>> groups;
+        size_t group = 0, candidate = 0;
+    };
+
+    // Starts following a file's includes unless it was not read or is followed already.
+    bool Enter(int file) {
+        if (file < 0 || !state_.files[file].found) return false;
+        visited_.resize(state_.files.size(), false);
+        if (visited_[file]) return false;
+        visited_[file] = true;
+        way_.push_back({file});
+        return true;
+    }
+
+    // One move: begins an include, reaches one of its paths, or ends it or the file.
+    void Step() {
+        Frame& frame = way_.back();
+        const std::vector<GameTextInclude>& includes = state_.TextOf(frame.file).includes;
+        if (!frame.resolving) {
+            if (frame.include == includes.size()) {
+                way_.pop_back();
+                return;
+            }
+            const GameTextInclude& include = includes[frame.include];
+            frame.resolved = {{frame.file, include.line}, include.name, {}};
+            frame.groups = Candidates(std::string(GameFolderOf(state_.files[frame.file].path)), include.name, frame.tried);
+            frame.group = frame.candidate = 0;
+            frame.resolving = true;
+            return;
+        }
+        if (frame.group < frame.groups.size() && frame.candidate < frame.groups[frame.group].size()) {
+            FileError error = FileError::None;
+            const int target = reader_.Reach(frame.groups[frame.group][frame.candidate++], false, error);
+            if (target < 0) return;
+            frame.resolved.files.push_back(target);
+            Enter(target);  // `frame` may be gone from here on
+            return;
+        }
+        if (frame.group < frame.groups.size()) {
+            frame.group = frame.resolved.files.empty() ? frame.group + 1 : frame.groups.size();
+            frame.candidate = 0;
+            return;
+        }
+        for (int target : frame.resolved.files)
+            if (target != frame.file) state_.fileStates[target].includedByOther = true;
+        state_.fileStates[frame.file].includes.push_back(std::move(frame.resolved));
+        state_.fileStates[frame.file].includeTried.push_back(std::move(frame.tried));
+        frame.resolving = false;
+        ++frame.include;
+    }
+
+    // The paths an include name may read: as written, else in lower case; a wildcard in its
+    // last part reads every matching file of that folder in name order.
+    static std::vector<std::vector<std::string>> Candidates(const std::string& folder, std::string_view name,
+                                                            std::string& tried) {
         tried = GameJoinPath(folder, name);
         const std::string lower = GameJoinPath(folder, GameLowerCase(name));
         const std::vector<std::string> paths = lower == tried ? std::vector{tried} : std::vector{tried, lower};
-        if (!GameHasWildcard(name)) {
-            for (const std::string& path : paths)
-                if (int file = Visit(path, false); file >= 0) {
-                    files.push_back(file);
-                    return;
-                }
-            return;
-        }
+        std::vector<std::vector<std::string>> groups;
         for (const std::string& path : paths) {
+            if (!GameHasWildcard(name)) {
+                groups.push_back({path});
+                continue;
+            }
             const std::string_view pathFolder = GameFolderOf(path);
             const std::string_view pattern = std::string_view(path).substr(path.rfind('/') + 1);
+            std::vector<std::string>& group = groups.emplace_back();
             for (const std::string& match : GameMatchingFiles(pathFolder, pattern))
-                if (int file = Visit(GameJoinPath(pathFolder, match), false); file >= 0) files.push_back(file);
-            if (!files.empty()) return;
+                group.push_back(GameJoinPath(pathFolder, match));
         }
+        return groups;
     }
 
     State& state_;
     FileReader& reader_;
     std::vector<bool> visited_;
+    std::vector<Frame> way_;
 };
 
 // Marks the files a file reaches through includes.
@@ -228,7 +277,9 @@ void GameModel::Build(const GameInput& input) {
     for (size_t r = 0; r < roots.size(); ++r) {
         if (state.files[roots[r]].overlay) continue;  // read after the root it belongs to
         state.files[roots[r]].root = true;
-        state.loads.push_back({roots[r], overlays[r], {}, false, 0});
+        GameLoadState& load = state.loads.emplace_back();
+        load.root = roots[r];
+        load.overlays = overlays[r];
     }
     for (const GameFileState& file : state.fileStates)
         overlaySyntax = overlaySyntax || (file.source && file.source->text.overlaySyntax);

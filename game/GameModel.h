@@ -43,7 +43,8 @@
 // earlier one, then its own key lines in reading order (a repeated key: the last one wins).
 //
 // A load that lacks files (an include not found, or an override of a section it does not have)
-// tells no missing parents: the files it lacks may define them.
+// tells no missing parents where the files it lacks may define them: in the overlay dialect
+// anywhere, in the base dialect only for headers read after the first file it lacks.
 //
 // Lifetime: every string_view and span answered points into the model and stays valid until
 // the next Build or the model's end. Nothing here touches Qt or reports to a user.
@@ -57,6 +58,7 @@
 #include <vector>
 
 #include "objlib/FileSystem.h"
+#include "objlib/TextEncoding.h"
 
 // A place in a file of the model: `file` indexes GameModel::Files() (-1: nowhere), `line` is
 // 1-based.
@@ -91,6 +93,7 @@ struct GameFile {
     bool given = false;   // one of GameInput::paths
     bool root = false;    // starts a load
     bool overlay = false; // a mod_ file read after a root
+    TextEncoding encoding = TextEncoding::Cp1251;  // its text's, as the editor would read it
 };
 
 enum class GameHeaderMark : uint8_t {

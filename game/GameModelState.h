@@ -13,6 +13,7 @@
 #include "game/GameNames.h"
 #include "game/GameText.h"
 #include "objlib/FileSystem.h"
+#include "objlib/TextEncoding.h"
 #include "runtime/Bytes.h"
 
 
@@ -21,6 +22,7 @@ struct GameSourceFile {
     bool fromMemory = false;
     FileStamp stamp;  // of a file read from disk
     Bytes diskBytes;
+    TextEncoding encoding = TextEncoding::Cp1251;
     GameText text;    // points into diskBytes or text.ownBytes
 };
 
@@ -53,7 +55,10 @@ struct GameLoadState {
     int root = -1;
     std::vector<int> overlays;  // mod_ files, in name order
     GameNameTable live;         // the sections by name, deleted ones left out
-    bool incomplete = false;    // an include not found, or an override of a missing section
+    // The clock when the load first lacked a file (an include not found, or an override of a
+    // missing section); kNeverLacked while it lacks none.
+    static constexpr int64_t kNeverLacked = INT64_MAX;
+    int64_t lackingSince = kNeverLacked;
     int64_t clock = 0;          // counts the beginnings and ends of headers read
     int firstSection = 0, endSection = 0;  // the load's sections, made one load after another
 };

@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "game/GameOverlayEntry.h"
 #include "objlib/Cp1251.h"
 #include "objlib/FileSystem.h"
 #include "objlib/TextEncoding.h"
@@ -77,23 +78,28 @@ int Failure(const std::string& message) {
     return 1;
 }
 
-// Writes each row string or contents entry to standard output as it arrives.
+// Writes each row string or contents entry to standard output as it arrives. The contents
+// list overlay headers too, as the window's table of contents does.
 class Printer : public LtxDocument::Listener {
 public:
     explicit Printer(bool rows) : rows_(rows) {}
     void Row(const Bytes& row) override {
-        if (rows_) Print(row);
+        if (rows_) Print(row.view());
+        else if (const std::string name = OverlayEntryName(row.view()); !name.empty())
+            Print(std::to_string(rowCount_) + "+" + name);
+        ++rowCount_;
     }
     void ContentsEntry(const Bytes& entry) override {
-        if (!rows_) Print(entry);
+        if (!rows_) Print(entry.view());
     }
 
 private:
-    static void Print(const Bytes& text) {
+    static void Print(std::string_view text) {
         std::fwrite(text.data(), 1, text.size(), stdout);
         std::fputc('\n', stdout);
     }
     bool rows_;
+    int rowCount_ = 0;  // the index the next row gets
 };
 
 // The path as the system names it (code page 1251), or an error message.

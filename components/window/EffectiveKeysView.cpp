@@ -7,7 +7,6 @@
 #include <QVBoxLayout>
 
 #include "components/window/StringTableView.h"
-#include "objlib/qt/QtText.h"
 #include "objlib/qt/Translation.h"
 
 // The keys as rows of three columns: name, value, the section that sets it.
@@ -26,10 +25,7 @@ public:
         if (!index.isValid() || index.row() >= rowCount({})) return {};
         const EffectiveKeysView::Key& key = keys_[index.row()];
         switch (role) {
-        case Qt::DisplayRole: {
-            const Bytes& text = index.column() == 0 ? key.name : index.column() == 1 ? key.value : key.section;
-            return ToQString(text.view());
-        }
+        case Qt::DisplayRole: return index.column() == 0 ? key.name : index.column() == 1 ? key.value : key.section;
         case Qt::ToolTipRole: return key.origin;
         case Qt::ForegroundRole: return key.own ? QVariant() : QBrush(Qt::darkGray);
         default: return {};
@@ -77,8 +73,8 @@ void EffectiveKeysView::Init() {
     ShowNoSection();
 }
 
-void EffectiveKeysView::ShowSection(const Bytes& section, std::vector<Key> keys) {
-    title_->setText(Morvane::tr("Параметры секции «%1»").arg(ToQString(section.view())));
+void EffectiveKeysView::ShowSection(const QString& section, std::vector<Key> keys) {
+    title_->setText(Morvane::tr("Параметры секции «%1»").arg(section));
     model_->SetKeys(std::move(keys));
 }
 

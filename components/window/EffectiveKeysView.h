@@ -19,11 +19,11 @@ class EffectiveKeysModel;
 
 class EffectiveKeysView : public THIWin {
 public:
-    // One line of the list; texts in cp1251, as in the files.
+    // One line of the list, its texts read in the encodings of the files they come from.
     struct Key {
-        Bytes name;
-        Bytes value;
-        Bytes section;   // where the key is set
+        QString name;
+        QString value;
+        QString section;  // where the key is set
         QString origin;  // the file and line, for the tooltip
         bool own = false;  // set by the section itself, not inherited
     };
@@ -34,8 +34,8 @@ public:
     // Builds the panel (a title over the list), then the base's Init.
     void Init() override;
 
-    // Shows the keys of `section` (cp1251).
-    void ShowSection(const Bytes& section, std::vector<Key> keys);
+    // Shows the keys of `section`.
+    void ShowSection(const QString& section, std::vector<Key> keys);
     // Shows that the selected row lies in no section.
     void ShowNoSection();
     bool Shown() const;

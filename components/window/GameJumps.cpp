@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "components/window/FileKeeper.h"
+#include "components/window/GameFileText.h"
 #include "components/window/GameModelKeeper.h"
 #include "objlib/TStrList.h"
 #include "objlib/qt/QtText.h"
@@ -52,7 +53,7 @@ std::vector<GameJumps::Target> GameJumps::ParentTargets(const GameHeader& header
     if (header.section < 0) return targets;
     for (const GameParent& parent : model.Sections()[header.section].parents) {
         Target target;
-        target.label = ToQString(parent.name);
+        target.label = GameFileText(model, parent.at.file, parent.name);
         target.found = parent.section >= 0;
         if (!target.found) {
             target.label += Morvane::tr(" (нет такой секции)");
@@ -82,7 +83,7 @@ std::vector<GameJumps::Target> GameJumps::IncludeTargets(const GameInclude& incl
     }
     if (targets.empty()) {
         Target missing;
-        missing.label = Morvane::tr("Файла «%1» нет").arg(ToQString(include.name));
+        missing.label = Morvane::tr("Файла «%1» нет").arg(GameFileText(model, include.at.file, include.name));
         targets.push_back(std::move(missing));
     }
     return targets;

@@ -1,13 +1,12 @@
 #include "components/window/GameProblemTooltip.h"
 
+#include "components/window/GameFileText.h"
 #include "objlib/qt/QtText.h"
 #include "objlib/qt/Translation.h"
 
 namespace {
 
-QString Text(std::string_view cp1251) { return ToQString(cp1251); }
-
-QString FileName(std::string_view path) { return Text(path.substr(path.find_last_of('/') + 1)); }
+QString FileName(std::string_view path) { return ToQString(path.substr(path.find_last_of('/') + 1)); }
 
 // "строка 12", or "файл «a.ltx», строка 12" for a place outside the open file.
 QString Place(const GameModel& model, GameLocation place, int openFile) {
@@ -19,8 +18,9 @@ QString Place(const GameModel& model, GameLocation place, int openFile) {
 }  // namespace
 
 QString GameProblemTooltip(const GameModel& model, const GameProblem& p, int openFile) {
-    const QString subject = Text(p.subject);
-    const QString other = Text(p.other);
+    // Names come from the problem's file; the files of an include cycle are paths.
+    const QString subject = GameFileText(model, p.at.file, p.subject);
+    const QString other = p.kind == GameProblemKind::IncludeCycle ? ToQString(p.other) : GameFileText(model, p.at.file, p.other);
     switch (p.kind) {
     case GameProblemKind::RepeatedSection:
         return Morvane::tr("Секция «%1» задана второй раз (первая: %2): игра остановится.")

@@ -7,6 +7,7 @@
 
 #include "components/window/EffectiveKeysView.h"
 #include "components/window/FileKeeper.h"
+#include "components/window/GameFileText.h"
 #include "components/window/GameJumps.h"
 #include "components/window/GameModelKeeper.h"
 #include "components/window/GameProblemTooltip.h"
@@ -151,12 +152,13 @@ void GameWindow::ShowSelectedSection() {
         view_->ShowNoSection();
         return;
     }
+    auto name = [&](int of) { return GameFileText(model, model.Sections()[of].at.file, model.Sections()[of].name); };
     std::vector<EffectiveKeysView::Key> keys;
     for (const GameKey& key : model.EffectiveKeys(section)) {
         const GameLocation at = key.at;
-        keys.push_back({Bytes(key.key), Bytes(key.value), Bytes(model.Sections()[key.section].name),
+        keys.push_back({GameFileText(model, at.file, key.key), GameFileText(model, at.file, key.value), name(key.section),
                         Morvane::tr("%1, строка %2").arg(FileName(model.Files()[at.file].path)).arg(at.line),
                         key.section == section});
     }
-    view_->ShowSection(Bytes(model.Sections()[section].name), std::move(keys));
+    view_->ShowSection(name(section), std::move(keys));
 }

@@ -4,12 +4,10 @@
 // reached from the contents.
 //
 // Points: method doRow takes a row string as the parser raises it (colour prefix first). For
-// an overlay header it first raises onSection with the name marked by its operator ("!name",
-// "@name", "!!name"), as the parser raises a header's section name; then it passes every row
+// an overlay header it first raises onSection with the name marked by its operator
+// (OverlayEntryName), as the parser raises a header's section name; then it passes every row
 // on through onRow unchanged.
 #pragma once
-
-#include <string_view>
 
 #include "runtime/Dispatch.h"
 
@@ -20,7 +18,3 @@ public:
     THI_Event onSection;
     THI_Event onRow;
 };
-
-// The marked name of an overlay header held by a row string ("0#..\tnor\t![name]..."), or
-// empty when the row holds none (another kind, no operator, or no closing "]").
-std::string OverlayEntryName(std::string_view rowString);

@@ -148,4 +148,27 @@ TEST(GameIncludesTest, AGivenFileThatCannotBeReadIsListedWithTheReason) {
     EXPECT_EQ(SectionNames(model), std::vector<std::string>{"a"});
 }
 
+// A chain of files each including the next, long enough to overflow the stack of any walk that
+// follows it by recursion (held in memory, so nothing is written): every file is read, in
+// order, and each file's section takes the next file's, read above it, as its parent.
+TEST(GameIncludesTest, AVeryLongChainOfIncludesIsFollowedToItsEnd) {
+    constexpr int kLength = 100000;
+    auto path = [](int i) { return "/nonexistent-morvane/f" + std::to_string(i) + ".ltx"; };
+    GameInput input;
+    input.paths = {path(0)};
+    for (int i = 0; i < kLength; ++i) {
+        const bool last = i + 1 == kLength;
+        const std::string next = std::to_string(i + 1);
+        input.texts.push_back({path(i), (last ? "" : "#include \"f" + next + ".ltx\"\n") + "[s" + std::to_string(i) +
+                                            "]" + (last ? "\nk = deepest\n" : ":s" + next + "\n")});
+    }
+    GameModel model;
+    model.Build(input);
+    ASSERT_EQ(model.Files().size(), static_cast<size_t>(kLength));
+    EXPECT_EQ(model.Files().back().path, path(kLength - 1));
+    EXPECT_TRUE(model.Problems().empty());
+    EXPECT_EQ(ValueOf(model, "s0", "k"), "deepest");
+    EXPECT_EQ(model.ParentChain(model.FindSection("s0", 0)).size(), static_cast<size_t>(kLength));
+}
+
 }  // namespace

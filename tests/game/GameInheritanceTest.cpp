@@ -145,4 +145,44 @@ TEST(GameInheritanceTest, TheParentChainFollowsTheParentsInListedOrder) {
     }
 }
 
+// A chain of sections each the parent of the next, long enough to overflow the stack of any
+// walk that follows it by recursion: the model reads it, resolves it and answers for its end.
+TEST(GameInheritanceTest, AVeryLongChainOfParentsIsFollowedToItsEnd) {
+    constexpr int kLength = 100000;
+    // "s<i>" names its parent "s<i-1>"; s0 holds the key, and the last section changes nothing.
+    auto header = [](int i, int parent) {
+        return "[s" + std::to_string(i) + "]" + (parent >= 0 ? ":s" + std::to_string(parent) : "") + "\n";
+    };
+    struct Case {
+        const char* name;
+        GameDialectChoice dialect;
+        bool reversed;  // children written above their parents
+        bool ring;      // s0 names the last section as its parent
+    } cases[] = {
+        {"base, parents above", GameDialectChoice::Base, false, false},
+        {"overlay, parents below", GameDialectChoice::Overlay, true, false},
+        {"overlay, a ring through all", GameDialectChoice::Overlay, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> lines(kLength);
+        for (int i = 0; i < kLength; ++i)
+            lines[c.reversed ? kLength - 1 - i : i] =
+                header(i, i > 0 ? i - 1 : c.ring ? kLength - 1 : -1) + (i == 0 ? "k = root\n" : "");
+        std::string text;
+        for (const std::string& line : lines) text += line;
+        GameModel model;
+        BuildFromText(model, text, c.dialect);
+        EXPECT_EQ(ProblemWords(model).size(), c.ring ? 1u : 0u);
+
+        const int last = model.FindSection("s" + std::to_string(kLength - 1), 0);
+        EXPECT_EQ(ValueOf(model, "s" + std::to_string(kLength - 1), "k"), "root");
+        const std::vector<GameChainStep> chain = model.ParentChain(last);
+        ASSERT_EQ(chain.size(), static_cast<size_t>(kLength) + (c.ring ? 1 : 0));
+        EXPECT_EQ(chain[kLength - 1].name, "s0");
+        EXPECT_EQ(chain[kLength - 1].depth, kLength - 1);
+        EXPECT_EQ(chain.back().cycle, c.ring);
+    }
+}
+
 }  // namespace

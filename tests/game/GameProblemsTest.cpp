@@ -58,6 +58,24 @@ const Case kCases[] = {
      {{"main.ltx", "#include \"gone.ltx\"\n[a]:nowhere\n"}}, GameDialect::Base, {"MissingInclude@1"}},
     {"a missing parent where overlays change sections read elsewhere",
      {{"main.ltx", "![x]\n[a]:nowhere\n"}}, GameDialect::Overlay, {"OverlayOnMissingSection@1"}},
+    {"a missing parent in a file included where an include is missing above",
+     {{"main.ltx", "#include \"p.ltx\"\n[a]:nowhere\n"}, {"p.ltx", "#include \"gone.ltx\"\n"}},
+     GameDialect::Base, {"MissingInclude@p.ltx:1"}},
+    {"a missing parent where an include is missing in the overlay dialect, even below",
+     {{"main.ltx", "[a]:nowhere\n#include \"gone.ltx\"\n@[a]\n"}}, GameDialect::Overlay, {"MissingInclude@2"}},
+    // A missing include below a child's header cannot give it a parent in the base dialect.
+    {"a missing parent above the only missing include",
+     {{"main.ltx", "[a]:nowhere\n#include \"gone.ltx\"\n"}}, GameDialect::Base,
+     {"MissingParent@1", "MissingInclude@2"}},
+    {"missing parents on both sides of a missing include",
+     {{"main.ltx", "[a]:nowhere\n#include \"gone.ltx\"\n[b]:nowhere\n"}}, GameDialect::Base,
+     {"MissingParent@1", "MissingInclude@2"}},
+    {"a missing parent above an included file that lacks its include",
+     {{"main.ltx", "[a]:nowhere\n#include \"p.ltx\"\n"}, {"p.ltx", "#include \"gone.ltx\"\n"}},
+     GameDialect::Base, {"MissingParent@1", "MissingInclude@p.ltx:1"}},
+    {"a parent below its child with a missing include between",
+     {{"main.ltx", "[a]:p\n#include \"gone.ltx\"\n[p]\n"}}, GameDialect::Base,
+     {"ParentBelowChild@1", "MissingInclude@2"}},
 };
 
 class GameProblemsTest : public ::testing::TestWithParam<Case> {};
@@ -78,20 +96,23 @@ TEST(GameProblemsArgumentsTest, NameWhatTheMessagesNeed) {
     GameFiles files{{"main.ltx", "[a]\nk = 1\nk = 2\n[A]:b,c\n[b]\n#include \"sub\\gone.ltx\"\n"}};
     const GameModel& model = files.Build({"main.ltx"});
     ASSERT_EQ(ProblemWords(model),
-              (std::vector<std::string>{"RepeatedKey@3", "RepeatedSection@4", "ParentBelowChild@4", "MissingInclude@6"}));
+              (std::vector<std::string>{"RepeatedKey@3", "RepeatedSection@4", "MissingParent@4", "ParentBelowChild@4",
+                                        "MissingInclude@6"}));
     const auto problems = model.Problems();
     EXPECT_EQ(problems[0].subject, "k");
     EXPECT_EQ(problems[0].other, "a");
     EXPECT_EQ(problems[0].related, (GameLocation{0, 2}));
     EXPECT_EQ(problems[1].subject, "A");
     EXPECT_EQ(problems[1].related, (GameLocation{0, 1}));
-    EXPECT_EQ(problems[2].other, "b");
-    EXPECT_EQ(problems[2].related, (GameLocation{0, 5}));
-    EXPECT_EQ(problems[3].subject, "sub\\gone.ltx");
-    EXPECT_EQ(problems[3].other, files.Path("sub/gone.ltx"));
+    EXPECT_EQ(problems[2].subject, "a");  // the section as its first header names it
+    EXPECT_EQ(problems[2].other, "c");  // the include missing below cannot define it in time
+    EXPECT_EQ(problems[3].other, "b");
+    EXPECT_EQ(problems[3].related, (GameLocation{0, 5}));
+    EXPECT_EQ(problems[4].subject, "sub\\gone.ltx");
+    EXPECT_EQ(problems[4].other, files.Path("sub/gone.ltx"));
     EXPECT_FALSE(IsError(GameProblemKind::RepeatedKey));
     EXPECT_TRUE(IsError(GameProblemKind::ParentBelowChild));
-    EXPECT_EQ(model.ProblemsIn(0).size(), 4u);
+    EXPECT_EQ(model.ProblemsIn(0).size(), 5u);
 }
 
 TEST(GameProblemsArgumentsTest, AFileReadByTwoLoadsTellsItsProblemsOnce) {

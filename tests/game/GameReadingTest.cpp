@@ -153,4 +153,16 @@ TEST(GameReadingTest, LinesEndAtCrLfOrBothAndAreCountedAsAnEditorCountsThem) {
     EXPECT_EQ(headers[2].at.line, 6);
 }
 
+// Each file keeps the encoding its own text is in, for the names shown from it.
+TEST(GameReadingTest, EachFileTellsTheEncodingOfItsOwnText) {
+    GameFiles files{{"a.ltx", "#include \"b.ltx\"\n#include \"c.ltx\"\n[\xD0\xBB]\n"},  // UTF-8 "л"
+                    {"b.ltx", "[\xEB]\n"},                                             // cp1251 "л"
+                    {"c.ltx", "[plain]\n"}};
+    const GameModel& model = files.Build({"a.ltx"});
+    ASSERT_EQ(model.Files().size(), 3u);
+    EXPECT_EQ(model.Files()[0].encoding, TextEncoding::Utf8);
+    EXPECT_EQ(model.Files()[1].encoding, TextEncoding::Cp1251);
+    EXPECT_EQ(model.Files()[2].encoding, DetectTextEncoding("[plain]\n"));
+}
+
 }  // namespace

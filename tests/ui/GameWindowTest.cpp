@@ -10,14 +10,15 @@
 #include <QLineEdit>
 #include <QToolTip>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include "EditorWindow.h"
 #include "MessageBoxes.h"
 #include "components/window/EffectiveKeysView.h"
 #include "components/window/GameWindow.h"
-#include "components/window/OverlayContentsEntries.h"
 #include "components/window/THILabel.h"
+#include "objlib/Cp1251.h"
 
 namespace {
 
@@ -258,6 +259,37 @@ TEST_F(GameWindowTest, AJumpAsksAboutUnsavedChangesFirstAndAMissingTargetIsOnlyS
     }
 }
 
+// A UTF-8 file open and the cp1251 file it includes: the panel, the jump's choices and the
+// problem tooltips read every name in the encoding of its own file.
+TEST_F(GameWindowTest, NamesFromEachFileAreReadInThatFilesEncoding) {
+    std::string hull;
+    ASSERT_TRUE(Utf8ToCp1251("[hull]\nмасса = тяжёлый\n", hull));  // names compare as bytes: ASCII across files
+    std::ofstream(PathOf("hull.ltx").toStdString(), std::ios::binary) << hull;
+    std::ofstream(PathOf("boat.ltx").toStdString(), std::ios::binary)
+        << "#include \"hull.ltx\"\n[лодка]:hull, нет_такой\nпарус = белый\n";
+    MessageBoxAnswerer boxes;
+    Open("boat.ltx");
+
+    Press(Qt::Key_F4);
+    SelectMain(2);  // "парус = белый"
+    EXPECT_EQ(PanelTitle(), Utf8("Параметры секции «лодка»"));
+    std::string lines;  // as PanelLines gives them, in cp1251
+    ASSERT_TRUE(Utf8ToCp1251("масса=тяжёлый<hull|парус=белый<лодка own", lines));
+    EXPECT_EQ(PanelLines(), (std::vector<std::string>{lines.substr(0, lines.find('|')), lines.substr(lines.find('|') + 1)}));
+
+    EXPECT_EQ(TooltipAt(1, 0), Utf8("Родителя «нет_такой» нет: игра остановится."));
+
+    QStringList choices;
+    WhenChoiceShown([&](QMenu* menu) {
+        for (QAction* action : menu->actions()) choices << action->text();
+        QTest::keyClick(menu, Qt::Key_Escape);
+    });
+    SelectMain(1);
+    Press(Qt::Key_F12);
+    EXPECT_EQ(choices, (QStringList{Utf8("hull — hull.ltx"), Utf8("нет_такой (нет такой секции)")}));
+    EXPECT_TRUE(boxes.texts.empty());
+}
+
 TEST_F(GameWindowTest, OverlayHeadersAreListedInTheContentsMarkedByTheirOperator) {
     Open("overlays.ltx");
     std::vector<std::string> entries;
@@ -270,28 +302,6 @@ TEST_F(GameWindowTest, OverlayHeadersAreListedInTheContentsMarkedByTheirOperator
     EXPECT_EQ(SelectedRow(MainView()), 4);
     SelectMain(5);  // the follower highlights the overlay header's entry
     EXPECT_EQ(SelectedRow(ContentsView()), 2);
-}
-
-TEST(OverlayEntryNameTest, NamesTheOverlayHeadersOfOtherRowsOnly) {
-    struct Case {
-        const char* row;
-        const char* name;
-    } cases[] = {
-        {"0#15532017\tnor\t![hull]\t\t", "!hull"},
-        {"0#15532017\tnor\t@[hull]:base\t\tnote", "@hull"},
-        {"0#15532017\tnor\t!![hull]\t\t", "!!hull"},
-        {"0#15532017\tnor\t   ![ hull ]  \t\t", "!hull"},
-        {"0#15532017\tnor\t![hull\t\t", ""},        // no "]"
-        {"0#15532017\tnor\t!hull\t\t", ""},         // a key deleted, not a header
-        {"0#15532017\tnor\t#include \"a.ltx\"\t\t", ""},
-        {"0#16707055\tsec\t[hull]\t\t", ""},        // a header, listed by the parser
-        {"0#0\tkey\t![x]\t1\t", ""},                // "![x] = 1" is a key
-        {"0#15466238\tcom\t\t\t![x]", ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.row);
-        EXPECT_EQ(OverlayEntryName(c.row), c.name);
-    }
 }
 
 TEST_F(GameWindowTest, RowsWithAProblemAreMarkedCountedAndVisitedWithF8) {
