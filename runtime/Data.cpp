@@ -64,6 +64,13 @@ void ForwardString(TData& d, const THI_Event& ev, const Bytes& s) {
     d.ForwardEvent = &ev;
 }
 
+void ForwardString(TData& d, const THI_Event& ev, Bytes&& s) {
+    d.DataType = Tag::String | ForwardFlag;
+    d.StrValue = std::move(s);
+    d.Next = nullptr;
+    d.ForwardEvent = &ev;
+}
+
 int32_t StrToInteger(std::string_view s) {
     size_t i = 0;
     bool negative = false;

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 #include "runtime/Bytes.h"
 
@@ -144,6 +145,13 @@ inline void SetString(TData& d, const Bytes& s) {
     CutLinks(d);
 }
 
+// A string the caller no longer needs moves in instead of being shared.
+inline void SetString(TData& d, Bytes&& s) {
+    d.DataType = Tag::String;
+    d.StrValue = std::move(s);
+    CutLinks(d);
+}
+
 inline void SetReal(TData& d, double r) {
     d.DataType = Tag::Real;
     d.RealValue = r;
@@ -177,6 +185,7 @@ void ForwardCopy(TData& d, const THI_Event& ev, const TData& s);
 void ForwardNull(TData& d, const THI_Event& ev);
 void ForwardInteger(TData& d, const THI_Event& ev, int32_t i);
 void ForwardString(TData& d, const THI_Event& ev, const Bytes& s);
+void ForwardString(TData& d, const THI_Event& ev, Bytes&& s);
 
 // ---- Conversions: read the first value only, never consume ---------------------------------
 

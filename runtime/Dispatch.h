@@ -26,6 +26,7 @@ void RaiseEvent(const THI_Event& point, const TData& d);
 void RaiseNull(const THI_Event& point);
 void RaiseInteger(const THI_Event& point, int32_t i);
 void RaiseString(const THI_Event& point, const Bytes& s);
+void RaiseString(const THI_Event& point, Bytes&& s);
 void RaiseReal(const THI_Event& point, double r);
 
 // ---- Reading data points -------------------------------------------------------------------
