@@ -45,6 +45,11 @@ void ForwardCopy(TData& d, const THI_Event& ev, const TData& s) {
     AddForwardFlag(d, ev);
 }
 
+void ForwardCopy(TData& d, const THI_Event& ev, TData&& s) {
+    d = std::move(s);
+    AddForwardFlag(d, ev);
+}
+
 void ForwardNull(TData& d, const THI_Event& ev) {
     d.DataType = Tag::Null | ForwardFlag;
     d.ForwardEvent = &ev;

@@ -182,6 +182,8 @@ inline void CopyValue(TData& d, const TData& s) {
 
 void ForwardData(TData& d, const THI_Event& ev);
 void ForwardCopy(TData& d, const THI_Event& ev, const TData& s);
+// A record the caller no longer needs moves in instead of being shared.
+void ForwardCopy(TData& d, const THI_Event& ev, TData&& s);
 void ForwardNull(TData& d, const THI_Event& ev);
 void ForwardInteger(TData& d, const THI_Event& ev, int32_t i);
 void ForwardString(TData& d, const THI_Event& ev, const Bytes& s);

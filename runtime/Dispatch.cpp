@@ -209,6 +209,13 @@ Bytes PullString(const THI_Event& point) {
 
 TData TakeValue(TData& d) { return ReadData(d, THI_Event{}, nullptr); }
 
+void SkipValue(TData& d) {
+    if (d.Tag() == Tag::Null)
+        d.Next = nullptr;
+    else if (d.Next)
+        Consume(d);
+}
+
 void AddInit(void* target, InitFn fn) { InitQueue().push_back({target, fn}); }
 
 void RunInitQueue() {

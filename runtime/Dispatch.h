@@ -45,6 +45,8 @@ int32_t PullInteger(const THI_Event& point);
 Bytes PullString(const THI_Event& point);
 // The first value of d itself, consumed.
 TData TakeValue(TData& d);
+// Consumes the first value of d as TakeValue does, for a caller that has already looked at it.
+void SkipValue(TData& d);
 
 // ---- Start-up queue ------------------------------------------------------------------------
 
