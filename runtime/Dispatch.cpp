@@ -31,9 +31,8 @@ void Consume(TData& d) {
     }
 }
 
-// Reads a connected point into a fresh NULL record; false when unconnected or answered Break.
+// Reads a connected point into a fresh NULL record; false when it answered Break.
 bool ReadConnected(const THI_Event& point, TData& answer) {
-    if (!point.Method) return false;
     ReadHook(point, answer);
     return answer.Tag() != Tag::Break;
 }
@@ -54,8 +53,11 @@ double TakeReal(TData& d) { return ToReal(d); }
 // consumed; else the (empty) default.
 template <auto Take, class T>
 T ReadWithDefault(TData& d, const THI_Event& point, const T& def) {
-    TData answer;
-    if (ReadConnected(point, answer)) return Take(answer);
+    // The answer record is built only for a connected point: most reads take the record.
+    if (point.Method) {
+        TData answer;
+        if (ReadConnected(point, answer)) return Take(answer);
+    }
     if (!IsEmpty(def) || d.Tag() == Tag::Null) return def;
     T result = Take(d);
     Consume(d);
@@ -153,8 +155,10 @@ double ReadReal(TData& d, const THI_Event& point, double def) {
 }
 
 void* ReadStream(TData& d, const THI_Event& point, void* def) {
-    TData answer;
-    if (ReadConnected(point, answer)) return answer.Tag() == Tag::Stream ? answer.Ref : nullptr;
+    if (point.Method) {
+        TData answer;
+        if (ReadConnected(point, answer)) return answer.Tag() == Tag::Stream ? answer.Ref : nullptr;
+    }
     if (def) return def;
     if (d.Tag() == Tag::Stream) {
         void* result = d.Ref;
@@ -165,8 +169,8 @@ void* ReadStream(TData& d, const THI_Event& point, void* def) {
 }
 
 TData ReadData(TData& d, const THI_Event& point, const TData* def) {
-    TData answer;
     if (point.Method) {
+        TData answer;
         ReadHook(point, answer);
         answer.Next = nullptr;
         if (answer.Tag() != Tag::Break) return answer;
