@@ -156,6 +156,12 @@ Bytes ToString(const TData& d) {
     }
 }
 
+const Bytes& StringRef(const TData& d, Bytes& spare) {
+    if (d.Tag() == Tag::String) return d.StrValue;
+    spare = ToString(d);
+    return spare;
+}
+
 int32_t ToIndex(const TData& d) {
     switch (d.Tag()) {
     case Tag::Integer: return d.IntValue;

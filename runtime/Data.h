@@ -193,6 +193,9 @@ void ForwardString(TData& d, const THI_Event& ev, Bytes&& s);
 
 int32_t ToInteger(const TData& d);
 Bytes ToString(const TData& d);
+// ToString without a new handle for a String: the answer is d's own StrValue, else `spare`
+// holding the conversion. It lives while d and spare do and d's string is not replaced.
+const Bytes& StringRef(const TData& d, Bytes& spare);
 int32_t ToIndex(const TData& d);
 bool IsNonZero(const TData& d);
 double ToReal(const TData& d);
