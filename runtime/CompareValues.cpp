@@ -25,7 +25,10 @@ bool CompareStrings(const Bytes& x, const Bytes& y, uint8_t kind) {
 bool CompareValues(const TData& a, const TData& b, uint8_t kind) {
     switch (a.Tag()) {
     case Tag::Integer: return Holds(a.IntValue, ToInteger(b), kind);
-    case Tag::String: return CompareStrings(a.StrValue, ToString(b), kind);
+    case Tag::String: {
+        Bytes spare;
+        return CompareStrings(a.StrValue, StringRef(b, spare), kind);
+    }
     case Tag::Real: return Holds(a.RealValue, ToReal(b), kind);
     default: return false;
     }

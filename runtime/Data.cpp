@@ -45,6 +45,11 @@ void ForwardCopy(TData& d, const THI_Event& ev, const TData& s) {
     AddForwardFlag(d, ev);
 }
 
+void ForwardCopy(TData& d, const THI_Event& ev, TData&& s) {
+    d = std::move(s);
+    AddForwardFlag(d, ev);
+}
+
 void ForwardNull(TData& d, const THI_Event& ev) {
     d.DataType = Tag::Null | ForwardFlag;
     d.ForwardEvent = &ev;
@@ -60,6 +65,13 @@ void ForwardInteger(TData& d, const THI_Event& ev, int32_t i) {
 void ForwardString(TData& d, const THI_Event& ev, const Bytes& s) {
     d.DataType = Tag::String | ForwardFlag;
     d.StrValue = s;
+    d.Next = nullptr;
+    d.ForwardEvent = &ev;
+}
+
+void ForwardString(TData& d, const THI_Event& ev, Bytes&& s) {
+    d.DataType = Tag::String | ForwardFlag;
+    d.StrValue = std::move(s);
     d.Next = nullptr;
     d.ForwardEvent = &ev;
 }
@@ -142,6 +154,12 @@ Bytes ToString(const TData& d) {
     }
     default: return Bytes();
     }
+}
+
+const Bytes& StringRef(const TData& d, Bytes& spare) {
+    if (d.Tag() == Tag::String) return d.StrValue;
+    spare = ToString(d);
+    return spare;
 }
 
 int32_t ToIndex(const TData& d) {

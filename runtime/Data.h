@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 #include "runtime/Bytes.h"
 
@@ -144,6 +145,13 @@ inline void SetString(TData& d, const Bytes& s) {
     CutLinks(d);
 }
 
+// A string the caller no longer needs moves in instead of being shared.
+inline void SetString(TData& d, Bytes&& s) {
+    d.DataType = Tag::String;
+    d.StrValue = std::move(s);
+    CutLinks(d);
+}
+
 inline void SetReal(TData& d, double r) {
     d.DataType = Tag::Real;
     d.RealValue = r;
@@ -174,14 +182,20 @@ inline void CopyValue(TData& d, const TData& s) {
 
 void ForwardData(TData& d, const THI_Event& ev);
 void ForwardCopy(TData& d, const THI_Event& ev, const TData& s);
+// A record the caller no longer needs moves in instead of being shared.
+void ForwardCopy(TData& d, const THI_Event& ev, TData&& s);
 void ForwardNull(TData& d, const THI_Event& ev);
 void ForwardInteger(TData& d, const THI_Event& ev, int32_t i);
 void ForwardString(TData& d, const THI_Event& ev, const Bytes& s);
+void ForwardString(TData& d, const THI_Event& ev, Bytes&& s);
 
 // ---- Conversions: read the first value only, never consume ---------------------------------
 
 int32_t ToInteger(const TData& d);
 Bytes ToString(const TData& d);
+// ToString without a new handle for a String: the answer is d's own StrValue, else `spare`
+// holding the conversion. It lives while d and spare do and d's string is not replaced.
+const Bytes& StringRef(const TData& d, Bytes& spare);
 int32_t ToIndex(const TData& d);
 bool IsNonZero(const TData& d);
 double ToReal(const TData& d);

@@ -1,5 +1,6 @@
 #include "runtime/Dispatch.h"
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -21,18 +22,17 @@ void Read(const THI_Event& point, TData& d) {
 }
 
 // Removes the first value of d: the next value of its chain takes its place, or d becomes NULL.
+// The next value is assigned straight in: it is another record, never d itself.
 void Consume(TData& d) {
     if (d.Next) {
-        TData next = *d.Next;
-        d = next;
+        d = *d.Next;
     } else {
         d.DataType = Tag::Null;
     }
 }
 
-// Reads a connected point into a fresh NULL record; false when unconnected or answered Break.
+// Reads a connected point into a fresh NULL record; false when it answered Break.
 bool ReadConnected(const THI_Event& point, TData& answer) {
-    if (!point.Method) return false;
     ReadHook(point, answer);
     return answer.Tag() != Tag::Break;
 }
@@ -41,15 +41,25 @@ bool IsEmpty(const Bytes& s) { return s.empty(); }
 bool IsEmpty(int32_t i) { return i == 0; }
 bool IsEmpty(double r) { return r == 0.0; }
 
-// The read rule of ReadString, ReadInteger and ReadReal, with Convert the conversion of the
-// wanted kind: a connected point that does not answer Break wins; else a non-empty default;
-// else the first value of d, taken and consumed; else the (empty) default.
-template <auto Convert, class T>
+// The string of a record about to be dropped or consumed: a String hands over its bytes
+// instead of sharing them, so the block changes owner without touching its counter.
+Bytes TakeString(TData& d) { return d.Tag() == Tag::String ? std::move(d.StrValue) : ToString(d); }
+int32_t TakeInteger(TData& d) { return ToInteger(d); }
+double TakeReal(TData& d) { return ToReal(d); }
+
+// The read rule of ReadString, ReadInteger and ReadReal, with Take the conversion of the
+// wanted kind from a record that is dropped or consumed right after: a connected point that
+// does not answer Break wins; else a non-empty default; else the first value of d, taken and
+// consumed; else the (empty) default.
+template <auto Take, class T>
 T ReadWithDefault(TData& d, const THI_Event& point, const T& def) {
-    TData answer;
-    if (ReadConnected(point, answer)) return Convert(answer);
+    // The answer record is built only for a connected point: most reads take the record.
+    if (point.Method) {
+        TData answer;
+        if (ReadConnected(point, answer)) return Take(answer);
+    }
     if (!IsEmpty(def) || d.Tag() == Tag::Null) return def;
-    T result = Convert(d);
+    T result = Take(d);
     Consume(d);
     return result;
 }
@@ -111,6 +121,13 @@ void RaiseString(const THI_Event& point, const Bytes& s) {
     EventHook(point, d);
 }
 
+void RaiseString(const THI_Event& point, Bytes&& s) {
+    if (!point.Method) return;
+    TData d;
+    SetString(d, std::move(s));
+    EventHook(point, d);
+}
+
 void RaiseReal(const THI_Event& point, double r) {
     if (!point.Method) return;
     TData d;
@@ -126,20 +143,22 @@ void ReadRaw(TData& d, const THI_Event& point) {
 }
 
 Bytes ReadString(TData& d, const THI_Event& point, const Bytes& def) {
-    return ReadWithDefault<&ToString>(d, point, def);
+    return ReadWithDefault<&TakeString>(d, point, def);
 }
 
 int32_t ReadInteger(TData& d, const THI_Event& point, int32_t def) {
-    return ReadWithDefault<&ToInteger>(d, point, def);
+    return ReadWithDefault<&TakeInteger>(d, point, def);
 }
 
 double ReadReal(TData& d, const THI_Event& point, double def) {
-    return ReadWithDefault<&ToReal>(d, point, def);
+    return ReadWithDefault<&TakeReal>(d, point, def);
 }
 
 void* ReadStream(TData& d, const THI_Event& point, void* def) {
-    TData answer;
-    if (ReadConnected(point, answer)) return answer.Tag() == Tag::Stream ? answer.Ref : nullptr;
+    if (point.Method) {
+        TData answer;
+        if (ReadConnected(point, answer)) return answer.Tag() == Tag::Stream ? answer.Ref : nullptr;
+    }
     if (def) return def;
     if (d.Tag() == Tag::Stream) {
         void* result = d.Ref;
@@ -150,8 +169,8 @@ void* ReadStream(TData& d, const THI_Event& point, void* def) {
 }
 
 TData ReadData(TData& d, const THI_Event& point, const TData* def) {
-    TData answer;
     if (point.Method) {
+        TData answer;
         ReadHook(point, answer);
         answer.Next = nullptr;
         if (answer.Tag() != Tag::Break) return answer;
@@ -161,12 +180,16 @@ TData ReadData(TData& d, const THI_Event& point, const TData* def) {
         copy.Next = nullptr;
         return copy;
     }
+    if (d.Tag() != Tag::Null && d.Next) {
+        // d is consumed: its first value moves out rather than being shared and then dropped.
+        TData result = std::move(d);
+        d = *result.Next;
+        result.Next = nullptr;
+        return result;
+    }
     TData result = d;
     result.Next = nullptr;
-    if (d.Tag() == Tag::Null)
-        d.Next = nullptr;
-    else if (d.Next)
-        Consume(d);
+    if (d.Tag() == Tag::Null) d.Next = nullptr;
     return result;
 }
 
@@ -185,10 +208,17 @@ int32_t PullInteger(const THI_Event& point) {
 Bytes PullString(const THI_Event& point) {
     TData answer;
     if (point.Method) ReadHook(point, answer);
-    return ToString(answer);
+    return TakeString(answer);
 }
 
 TData TakeValue(TData& d) { return ReadData(d, THI_Event{}, nullptr); }
+
+void SkipValue(TData& d) {
+    if (d.Tag() == Tag::Null)
+        d.Next = nullptr;
+    else if (d.Next)
+        Consume(d);
+}
 
 void AddInit(void* target, InitFn fn) { InitQueue().push_back({target, fn}); }
 

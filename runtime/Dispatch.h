@@ -26,6 +26,7 @@ void RaiseEvent(const THI_Event& point, const TData& d);
 void RaiseNull(const THI_Event& point);
 void RaiseInteger(const THI_Event& point, int32_t i);
 void RaiseString(const THI_Event& point, const Bytes& s);
+void RaiseString(const THI_Event& point, Bytes&& s);
 void RaiseReal(const THI_Event& point, double r);
 
 // ---- Reading data points -------------------------------------------------------------------
@@ -44,6 +45,8 @@ int32_t PullInteger(const THI_Event& point);
 Bytes PullString(const THI_Event& point);
 // The first value of d itself, consumed.
 TData TakeValue(TData& d);
+// Consumes the first value of d as TakeValue does, for a caller that has already looked at it.
+void SkipValue(TData& d);
 
 // ---- Start-up queue ------------------------------------------------------------------------
 

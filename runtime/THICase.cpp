@@ -3,10 +3,13 @@
 #include "runtime/CompareValues.h"
 
 void THICase::doCase(TData& d, uint16_t) {
-    TData arrived = d;
-    TData first = TakeValue(d);
-    if (CompareValues(first, Value, Compare::Equal))
+    // The first value is compared where it lies; the record is copied only when it goes on.
+    if (CompareValues(d, Value, Compare::Equal)) {
+        SkipValue(d);
         RaiseNull(onMatch);
-    else
-        CallEvent(onNext, arrived);
+        return;
+    }
+    TData arrived = d;
+    SkipValue(d);
+    CallEvent(onNext, arrived);
 }

@@ -25,5 +25,5 @@ void THIBlockFind::doFind(TData& d, uint16_t) {
         }
         p1 = PosFrom(StartBlock, s, next);
     }
-    ForwardString(d, onResult, s);
+    ForwardString(d, onResult, std::move(s));
 }

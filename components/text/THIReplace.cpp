@@ -29,13 +29,13 @@ void THIReplace::doReplace(TData& d, uint16_t) {
     Bytes text = ReadString(d, Str);
     Bytes sub = ReadString(d, SubStrPoint, SubStr);
     Bytes dst = ReadString(d, DestStrPoint, DestStr);
-    Bytes result = text;
-    if (!text.empty() && !sub.empty()) {
+    Bytes result = std::move(text);
+    std::string_view input = result.view();  // result keeps the input alive until replaced
+    if (!input.empty() && !sub.empty()) {
         // Behind a replacement or a kept occurrence the text is still the input's own, so the
         // occurrences are found in the input and the result is assembled afterwards.
         std::vector<size_t> offsets = std::move(replaced_);  // a re-entering call finds it empty
         offsets.clear();
-        std::string_view input = text.view();
         ptrdiff_t shift = 0;  // how far the text being built has moved behind the replacements
         size_t found = input.find(sub.view());
         while (found != std::string_view::npos) {
@@ -53,5 +53,5 @@ void THIReplace::doReplace(TData& d, uint16_t) {
         replaced_ = std::move(offsets);
     }
     Result = result;
-    ForwardString(d, onReplace, result);
+    ForwardString(d, onReplace, std::move(result));
 }

@@ -9,13 +9,13 @@ void THIStrPart::doSplit(TData& d, uint16_t) {
     // one-character separators in use; a longer one splits at its first character all the same.
     size_t cut = s.view().find(Char[0]);
     if (cut == std::string_view::npos || (Char.size() > 1 && Pos(Char, s) == 0)) {
-        ForwardString(d, onNotFound, s);
+        ForwardString(d, onNotFound, std::move(s));
         return;
     }
     Left = s.substr(0, cut);
     Bytes rest = s.substr(cut + 1);
     RaiseString(onSplit, Left);
-    ForwardString(d, onPart, rest);
+    ForwardString(d, onPart, std::move(rest));
 }
 
 void THIStrPart::LeftPoint(TData& d, uint16_t) { SetString(d, Left); }

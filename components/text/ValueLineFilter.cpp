@@ -1,8 +1,9 @@
 #include "components/text/ValueLineFilter.h"
 
 void ValueLineFilter::doLine(TData& d, uint16_t) {
-    const Bytes line = ToString(d);
-    RaiseString(values_.Take(line.view()) ? onValueLine : onLine, line);
+    Bytes line = ToString(d);
+    const bool valueLine = values_.Take(line.view());
+    RaiseString(valueLine ? onValueLine : onLine, std::move(line));
 }
 
 void ValueLineFilter::doReset(TData&, uint16_t) { values_.Reset(); }

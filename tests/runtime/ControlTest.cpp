@@ -141,6 +141,35 @@ TEST_F(CaseTest, TheFirstMatchingCaseOfAChainWins) {
     }
 }
 
+TEST_F(CaseTest, TheCallersRecordLosesItsFirstValueWhetherOrNotTheCaseMatches) {
+    struct Case {
+        const char* name;
+        const char* first;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"matches", "[", "match:NULL"},
+        {"does not match", "k", "next:'k','x'"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        journal.clear();
+        RecordingProbe match = Probe("match");
+        RecordingProbe next = Probe("next");
+        THICase only;
+        only.Value = Str("[");
+        only.onMatch = Point<&RecordingProbe::doEvent>(match);
+        only.onNext = Point<&RecordingProbe::doEvent>(next);
+
+        Chain arriving({Str(c.first), Str("x")});
+        TData d = arriving.Head();
+        CallEvent(Point<&THICase::doCase>(only), d);
+        EXPECT_EQ(journal, Journal{c.expected});
+        EXPECT_EQ(d.StrValue, "x");
+        EXPECT_EQ(d.Next, nullptr);
+    }
+}
+
 using SwitchTest = HooksActiveTest;
 
 TEST_F(SwitchTest, SwitchesOnThenResetsOffThenIgnoresAReset) {

@@ -74,6 +74,34 @@ TEST(ConversionTest, ToStringAndIsNonZero) {
     EXPECT_STREQ(DataTypeName(Tag::Array | ForwardFlag), "Array");
 }
 
+TEST(ConversionTest, StringRefHandsBackTheHeldStringAndConvertsTheRestIntoTheSpare) {
+    struct Case {
+        const char* name;
+        TData value;
+        uint8_t flag;
+        const char* expected;
+        bool own;  // the answer is the record's own string, the spare untouched
+    };
+    const Case cases[] = {
+        {"a String", Str("held"), 0, "held", true},
+        {"a String on its way", Str("flagged"), ForwardFlag, "flagged", true},
+        {"an Integer", Int(-7), 0, "-7", false},
+        {"a Real", Real(0.5), 0, "0.5", false},
+        {"NULL", TData{}, 0, "", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TData value = c.value;
+        value.DataType |= c.flag;
+        Bytes spare = "stale";
+        const Bytes& answer = StringRef(value, spare);
+        EXPECT_EQ(answer, c.expected);
+        EXPECT_EQ(&answer == &value.StrValue, c.own);
+        EXPECT_EQ(&answer == &spare, !c.own);
+        EXPECT_EQ(ToString(value), answer);
+    }
+}
+
 TEST(BuilderTest, ForwardingBuildersSetTheFlagAndTheEvent) {
     THI_Event ev;
     TData next = Int(2);

@@ -105,6 +105,34 @@ TEST_F(HooksOn, ReadDataTwiceFromOneUnchainedRecord) {
     EXPECT_EQ(TakeValue(d).IntValue, 4);
 }
 
+TEST_F(HooksOn, TakenStringsOutliveTheirRecordAndLeaveTheirSourcesWhole) {
+    // A read hands over the bytes of the record it consumes; the answering component and the
+    // rest of a chain keep their own values, and the taken string outlives the record.
+    ValueSource s{Str("kept by the source")};
+    TData rest = Str("second");
+    Bytes fromPoint, fromRecord, fromChain;
+    {
+        TData d = Str("first");
+        d.Next = &rest;
+        fromPoint = ReadString(d, Point<&ValueSource::Value>(s));
+        fromRecord = ReadString(d, THI_Event{});
+        fromChain = ReadData(d, THI_Event{}).StrValue;
+        EXPECT_EQ(d.DataType, Tag::String);  // the last value of a chain is read, not consumed
+    }
+    EXPECT_EQ(fromPoint, "kept by the source");
+    EXPECT_EQ(s.value.StrValue, "kept by the source");
+    EXPECT_EQ(fromRecord, "first");
+    EXPECT_EQ(fromChain, "second");
+    EXPECT_EQ(rest.StrValue, "second");
+
+    TData first = Str("one");
+    first.Next = &rest;
+    TData taken = ReadData(first, THI_Event{});
+    EXPECT_EQ(taken.StrValue, "one");
+    EXPECT_EQ(first.StrValue, "second");
+    EXPECT_EQ(rest.StrValue, "second");
+}
+
 TEST_F(HooksOn, ReadRawMarksAnUnconnectedPointAsBreak) {
     TData d = Int(1);
     ReadRaw(d, THI_Event{});
