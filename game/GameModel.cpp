@@ -108,7 +108,7 @@ private:
         visited_.resize(state_.files.size(), false);
         if (visited_[file]) return false;
         visited_[file] = true;
-        way_.push_back({file});
+        way_.emplace_back().file = file;
         return true;
     }
 
