@@ -24,8 +24,10 @@ bool CompareStrings(const Bytes& x, const Bytes& y, uint8_t kind) {
 
 bool CompareValues(const TData& a, const TData& b, uint8_t kind) {
     switch (a.Tag()) {
-    case Tag::Integer: return Holds(a.IntValue, ToInteger(b), kind);
+    // Operands of one kind, the usual case, are compared without a conversion call.
+    case Tag::Integer: return Holds(a.IntValue, b.Tag() == Tag::Integer ? b.IntValue : ToInteger(b), kind);
     case Tag::String: {
+        if (b.Tag() == Tag::String) return CompareStrings(a.StrValue, b.StrValue, kind);
         Bytes spare;
         return CompareStrings(a.StrValue, StringRef(b, spare), kind);
     }
