@@ -1,5 +1,7 @@
 #include "runtime/CompareValues.h"
 
+#include <cstring>
+
 namespace {
 
 template <class T>
@@ -15,8 +17,17 @@ bool Holds(const T& x, const T& y, uint8_t kind) {
     }
 }
 
+// Whether two strings hold the same bytes; most unequal strings already differ in length or in
+// their first byte, which is looked at before the library compares the rest.
+bool SameBytes(const Bytes& x, const Bytes& y) {
+    if (x.size() != y.size()) return false;
+    if (x.empty()) return true;
+    return x[0] == y[0] && std::memcmp(x.data(), y.data(), x.size()) == 0;
+}
+
 bool CompareStrings(const Bytes& x, const Bytes& y, uint8_t kind) {
-    if (kind == Compare::Equal || kind == Compare::NotEqual) return Holds(x.view(), y.view(), kind);
+    if (kind == Compare::Equal) return SameBytes(x, y);
+    if (kind == Compare::NotEqual) return !SameBytes(x, y);
     return Holds(x.size(), y.size(), kind);
 }
 
@@ -24,8 +35,10 @@ bool CompareStrings(const Bytes& x, const Bytes& y, uint8_t kind) {
 
 bool CompareValues(const TData& a, const TData& b, uint8_t kind) {
     switch (a.Tag()) {
-    case Tag::Integer: return Holds(a.IntValue, ToInteger(b), kind);
+    // Operands of one kind, the usual case, are compared without a conversion call.
+    case Tag::Integer: return Holds(a.IntValue, b.Tag() == Tag::Integer ? b.IntValue : ToInteger(b), kind);
     case Tag::String: {
+        if (b.Tag() == Tag::String) return CompareStrings(a.StrValue, b.StrValue, kind);
         Bytes spare;
         return CompareStrings(a.StrValue, StringRef(b, spare), kind);
     }

@@ -1,5 +1,18 @@
 #include "runtime/THIMath.h"
 
+#include <cmath>
+
+namespace {
+
+// RoundToInteger without its wrap into 32 bits where the rounded value fits already, as a
+// row index always does.
+int32_t Rounded(double r) {
+    if (r >= -2147483648.0 && r <= 2147483647.0) return static_cast<int32_t>(std::nearbyint(r));
+    return RoundToInteger(r);
+}
+
+}  // namespace
+
 void THIMath::SetDefault(double r) { Result = r; }
 
 void THIMath::doAdd(TData& d, uint16_t) {
@@ -18,7 +31,7 @@ void THIMath::doSubtract(TData& d, uint16_t) {
 
 void THIMath::SendResult() {
     if (ResultType == 0)
-        RaiseInteger(onResult, RoundToInteger(Result));
+        RaiseInteger(onResult, Rounded(Result));
     else
         RaiseReal(onResult, Result);
 }

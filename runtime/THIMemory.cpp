@@ -6,6 +6,12 @@ void THIMemory::SetDefault(const TData& value) {
 }
 
 void THIMemory::doValue(TData& d, uint16_t) {
+    if (!d.Next) {
+        // A single value is stored as it is and goes on as it is: nothing is left to take.
+        StoredValue = d;
+        ForwardData(d, onData);
+        return;
+    }
     StoredValue = TakeValue(d);
     ForwardCopy(d, onData, StoredValue);
 }

@@ -8,6 +8,9 @@ int32_t PosFrom(std::string_view sub, std::string_view s, int32_t from) {
     if (sub.empty()) return 0;
     size_t start = from < 1 ? 0 : static_cast<size_t>(from) - 1;
     if (start >= s.size()) return 0;
+    // A match right at the start, as a row's kind in front of its cells, needs no scan.
+    if (s.size() - start >= sub.size() && s[start] == sub[0] && s.substr(start, sub.size()) == sub)
+        return static_cast<int32_t>(start + 1);
     size_t found = s.find(sub, start);
     return found == std::string_view::npos ? 0 : static_cast<int32_t>(found + 1);
 }

@@ -1,9 +1,13 @@
 #include "components/text/THIArrayRW.h"
 
+#include "runtime/ReadDataRef.h"
+
 void THIArrayRW::doRead(TData& d, uint16_t) {
     TArrayIntf* array = ReadArray(Array);
     if (!array) return;
-    TData index = ReadData(d, IndexPoint, &Index);
+    TData spare;
+    // The index is looked at where it is held; Get takes it by reference but only reads it.
+    TData& index = const_cast<TData&>(ReadDataRef(d, IndexPoint, &Index, spare));
     if (ArrayGet(*array, index, item_)) ForwardCopy(d, onRead, item_);
 }
 

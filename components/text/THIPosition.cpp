@@ -1,10 +1,12 @@
 #include "components/text/THIPosition.h"
 
 #include "components/text/StrOps.h"
+#include "runtime/ReadDataRef.h"
 
 void THIPosition::doSearch(TData& d, uint16_t) {
     Bytes s = ReadString(d, Str);
-    Bytes sub = ReadString(d, SubStrPoint, SubStr);
+    Bytes spare;
+    const Bytes& sub = ReadStringRef(d, SubStrPoint, SubStr, spare);
     if (ResetPos || Position == 0) Position = ReadInteger(d, StartPosPoint, StartPos);
     if (Position < 1) Position = 1;
     int32_t found = !s.empty() && !sub.empty() ? PosFrom(sub, s, Position) : 0;

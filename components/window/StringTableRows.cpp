@@ -240,7 +240,7 @@ TArrayIntf* TStringTableRows::Array() { return array_.get(); }
 
 bool TStringTableRows::ArrayGetItem(void* self, TData& index, TData& item) {
     auto* rows = static_cast<TStringTableRows*>(self);
-    int i = ToIndex(index);
+    const int i = index.Tag() == Tag::Integer ? index.IntValue : ToIndex(index);  // a walk's index, without a call
     if (i < 0 || i >= rows->Count()) return false;
     SetString(item, rows->rows_[i].text);
     return true;

@@ -13,7 +13,8 @@ THICheckBox::THICheckBox(TControl* parent) : THIWin(parent) {
     });
 }
 
-QCheckBox* THICheckBox::Box() const { return Control->As<QCheckBox>(); }
+// The constructor made the widget a check box: no cast check on every read of the state.
+QCheckBox* THICheckBox::Box() const { return static_cast<QCheckBox*>(Control->Widget()); }
 
 void THICheckBox::Init() {
     THIWin::Init();

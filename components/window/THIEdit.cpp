@@ -12,13 +12,19 @@
 #include "objlib/qt/VirtualKey.h"
 
 bool THIEdit::StringReader(THIEdit& edit, TData& value) {
-    QLineEdit* box = edit.Edit();
-    if (!box) return false;
-    std::string text;
-    const bool stored = edit.FileText ? FileTextFromQString(box->text(), text) : FromQString(box->text(), text);
-    if (!stored) return false;
-    SetString(value, Bytes(text));
+    if (!edit.Control) return false;
+    // The open file's encoding changes without a change of the text being reported.
+    if (edit.FileText && edit.heldEncoding_ != FileTextEncoding()) edit.HoldText(edit.Edit()->text());
+    if (!edit.heldStored_) return false;
+    SetString(value, edit.heldText_);
     return true;
+}
+
+void THIEdit::HoldText(const QString& text) {
+    std::string bytes;
+    heldStored_ = FileText ? FileTextFromQString(text, bytes) : FromQString(text, bytes);
+    heldText_ = heldStored_ ? Bytes(bytes) : Bytes();
+    heldEncoding_ = FileTextEncoding();
 }
 
 QLineEdit* THIEdit::Edit() const { return Control ? Control->As<QLineEdit>() : nullptr; }
@@ -36,11 +42,13 @@ void THIEdit::Init() {
     THIWin::Init();
     // A refused character leaves the text as it was, though Qt reports the round as a change.
     QObject::connect(box, &QLineEdit::textChanged, box, [this](const QString& text) {
+        HoldText(text);
         if (ReportChanges && text == reportedText_) return;
         reportedText_ = text;
         TextChanged();
     });
     box->setText(Shown(Text));
+    HoldText(box->text());  // also when setting the initial text reported no change
     // Qt reports no change when the initial text equals the empty one; either way every
     // change from now on is reported.
     ReportChanges = true;

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include "components/window/THIWin.h"
+#include "objlib/TextEncoding.h"
 
 class QLineEdit;
 
@@ -57,8 +58,13 @@ private:
     QLineEdit* Edit() const;
     void TextChanged();
     QString Shown(const Bytes& text) const;
+    // Converts the box's text once per change, so a read hands back the bytes already held.
+    void HoldText(const QString& text);
 
     QString reportedText_;  // the text of the last change seen
+    Bytes heldText_;        // the box's text as bytes; meaningful while heldStored_
+    bool heldStored_ = false;  // whether the text could be stored in its encoding
+    TextEncoding heldEncoding_ = TextEncoding::Cp1251;  // the open file's encoding heldText_ is in
     bool ReportChanges = false;
     bool ClearAfterEnter = false;
 };

@@ -23,6 +23,7 @@ std::map<std::string, ReadIn, std::less<>>& EncodingsReadIn() {
 }  // namespace
 
 void SetFileTextEncoding(TextEncoding encoding) { openEncoding = encoding; }
+TextEncoding FileTextEncoding() { return openEncoding; }
 
 QString FileTextToQString(std::string_view bytes) {
     if (openEncoding == TextEncoding::Cp1251) return ToQString(bytes);

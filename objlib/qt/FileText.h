@@ -17,6 +17,7 @@
 // The boxes that hold the open file's text are checked again by RecheckFileTextBoxes
 // (Cp1251Input.h), which the keeper calls after a file opened or closed.
 void SetFileTextEncoding(TextEncoding encoding);
+TextEncoding FileTextEncoding();
 
 // A cell's bytes as Qt shows them. Bytes that are no UTF-8 in a UTF-8 file show as U+FFFD.
 QString FileTextToQString(std::string_view bytes);

@@ -133,6 +133,20 @@ TEST_F(Utf8FileTest, TheSearchBoxTakesTheOpenFilesEncodingAndACp1251FileIsAsBefo
     EXPECT_EQ(SearchBox()->text(), QString::fromUtf8("два"));
 }
 
+TEST_F(Utf8FileTest, ASearchAfterAnotherFileOpenedLooksForTheUnchangedTextInThatFilesEncoding) {
+    Click(Search().WholeLineBox);
+    Open(Fixture("utf8_bom_crlf.ltx"));
+    SearchBox()->setFocus();
+    TypeInto(SearchBox(), "дв");
+    // "Привет" and "два" in cp1251: the box keeps "дв", which reports no change.
+    Open(MakeFile("old.ltx", "; \xCF\xF0\xE8\xE2\xE5\xF2\r\n[a]\r\nk = \xE4\xE2\xE0\r\n"));
+    QTest::mouseClick(Window(), Qt::LeftButton, {}, CellAt(MainView(), 0, 1));
+    Settle();
+    ASSERT_EQ(SearchBox()->text(), QString::fromUtf8("дв"));
+    Click(Search().SearchButton);
+    EXPECT_EQ(SelectedRow(MainView()), 2);
+}
+
 TEST_F(Utf8FileTest, TheFileListShowsEachFullPathAndOnceOpenedItsEncoding) {
     const QString marked = Fixture("utf8_bom_crlf.ltx");
     const QString plain = MakeFile("plain.ltx", QString::fromUtf8("; без метки\r\n").toUtf8());
