@@ -147,8 +147,9 @@ public:
         double gameMs;   // until the game's view of the file (the problem count) is filled
     };
     // A real double click on the first file name, then events until the table is painted with
-    // every row, and on until the game model of the opened file is built and shown.
-    Open OpenFile(int expectedRows) {
+    // every row, and on until the game model of the opened file is built and shown. Never
+    // inlined, so that a profile can collect it alone (--toggle-collect='*Editor::OpenFile*').
+    [[gnu::noinline]] Open OpenFile(int expectedRows) {
         QListWidget* list = FilePanel().FileList.Control->As<QListWidget>();
         const QPoint at = list->viewport()->mapTo(Main(), list->visualItemRect(list->item(0)).center());
         const uint64_t generation = scheme_->Game.Models().Generation();
@@ -163,8 +164,9 @@ public:
         return {paint.DoneMs(), paint.NowMs()};
     }
 
-    // A real click on "Сохранить файл", then events until the file on disk was replaced.
-    double SaveMs(const std::string& path) {
+    // A real click on "Сохранить файл", then events until the file on disk was replaced. Never
+    // inlined, as OpenFile.
+    [[gnu::noinline]] double SaveMs(const std::string& path) {
         QPushButton* button = FilePanel().SaveFileButton.Control->As<QPushButton>();
         struct stat before{};
         stat(path.c_str(), &before);
