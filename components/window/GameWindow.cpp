@@ -96,6 +96,10 @@ void GameWindow::Watch(const Parts& parts) {
     parts.menuChannels->onEvent[first + 1] = Point<&EffectiveKeysView::doToggle>(*view_);
 
     StartOnRowChanges(view->model(), &refresh_);
+    // Emptied rows are a file closed or another one coming: its model goes before they arrive.
+    connect(view->model(), &QAbstractItemModel::modelReset, this, [this] {
+        if (parts_.mainTable->Rows().Count() == 0) models_->Forget();
+    });
     StartOnRowChanges(parts.fileNames, &refresh_);
     connect(parts.mainWindow->Widget(), &QWidget::windowTitleChanged, &refresh_, [this] { refresh_.start(); });
     connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &GameWindow::ShowSelectedSection);
