@@ -8,6 +8,7 @@
 
 #include "components/window/ThiStringTable.h"
 #include "layout/KeepLinesWriter.h"
+#include "layout/SourceLines.h"
 #include "objlib/qt/Cp1251Input.h"
 #include "objlib/qt/FileText.h"
 #include "objlib/qt/QtText.h"
@@ -90,6 +91,9 @@ bool FileKeeper::Modified() const { return !path_.empty() && PullInteger(Unsaved
 void FileKeeper::doOpen(TData& d, uint16_t) {
     const Bytes path = ToString(d);
     if (!SettleUnsavedChanges(true)) return;
+    // The file open until now is given up either way: its bytes need not stay while the next
+    // one is read and its rows are built.
+    check_ = TextFileCheck();
     const TextFileCheck check = CheckTextFile(path);
     FileError error = check.error;
     if (check.Readable()) {
@@ -173,7 +177,7 @@ bool FileKeeper::WriteTo(const Bytes& path) {
     ClearFileError();
     FileError error = FileError::None;
     try {
-        if (keepsLines_ && PullInteger(KeepLines) == 1) {
+        if (PullInteger(KeepLines) == 1 && KeepsLines()) {
             SaveKeepingLines(path, check_.content, *rows_);
         } else {
             RaiseNull(onSave);
@@ -192,7 +196,8 @@ bool FileKeeper::Confirm(const QString& question) const { return AskToOverwrite(
 void FileKeeper::Close() {
     path_ = Bytes();
     check_ = TextFileCheck();
-    keepsLines_ = false;
+    loadedRows_ = -1;
+    keepsLines_.reset();
     encoding_ = TextEncoding::Cp1251;
     SetFileTextEncoding(encoding_);
     RecheckFileTextBoxes();
@@ -203,10 +208,20 @@ void FileKeeper::Close() {
 void FileKeeper::Opened(const Bytes& path, const TextFileCheck& check) {
     path_ = path;
     check_ = check;
-    keepsLines_ = rows_ && EndLoad(check.content.view(), *rows_);
+    // The load ends here, as EndLoad ends it; whether its rows match the lines one for one is
+    // counted only when a save would keep them, not on every open.
+    if (rows_) rows_->SealOrigins();
+    loadedRows_ = rows_ ? rows_->Count() : -1;
+    keepsLines_.reset();
     onDisk_ = check.stamp;
     NoteEncodingReadIn(path.view(), encoding_, HasByteOrderMark());
     UpdateTitle();
+}
+
+bool FileKeeper::KeepsLines() {
+    if (!keepsLines_)
+        keepsLines_ = loadedRows_ >= 0 && CountSourceLines(check_.content.view()) == static_cast<size_t>(loadedRows_);
+    return *keepsLines_;
 }
 
 void FileKeeper::Saved() {

@@ -41,6 +41,7 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "objlib/TextEncoding.h"
@@ -112,6 +113,9 @@ private:
     void Tell(const QString& text) const;
     QString Shown(const Bytes& path) const;
     bool HasByteOrderMark() const;
+    // Whether the main rows are the file's lines, one for one: the file has as many row lines
+    // as there were rows when the load ended. Counted at the first save that asks, not on open.
+    bool KeepsLines();
 
     QWidget* window_ = nullptr;
     QString caption_;
@@ -119,6 +123,7 @@ private:
     Bytes path_;  // empty: nothing is open
     TextFileCheck check_;  // holds the file's bytes as read
     TextEncoding encoding_ = TextEncoding::Cp1251;  // the one it was read in
-    bool keepsLines_ = false;  // the main rows are the file's lines, one for one
+    int loadedRows_ = -1;  // the main rows when the load ended (-1: nothing loaded)
+    std::optional<bool> keepsLines_;  // KeepsLines, once counted
     FileStamp onDisk_;  // the file as the editor last read or wrote it
 };

@@ -29,11 +29,19 @@ bool GameModelKeeper::EnsureBuilt() {
     GameInput input;
     input.paths = paths;
     if (open) input.texts.push_back({paths.front(), GameTextOfRows(keeper_.OpenBytes(), rows_)});
-    model_.Build(input);
-    openFile_ = open ? model_.FileOf(paths.front()) : -1;
+    model_->Build(input);
+    openFile_ = open ? model_->FileOf(paths.front()) : -1;
     builtPaths_ = std::move(paths);
     builtRevision_ = rows_.Revision();
     built_ = true;
     ++generation_;
     return true;
+}
+
+void GameModelKeeper::Forget() {
+    model_.reset();
+    model_ = std::make_unique<GameModel>();
+    built_ = false;
+    builtPaths_.clear();
+    openFile_ = -1;
 }

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,10 +26,14 @@ public:
 
     // Builds the model again when its files or the open rows changed; true when it did.
     bool EnsureBuilt();
+    // Lets the model go, read files and all, when the open rows are emptied for another file:
+    // the old model need not stay beside the new rows and the new model. The next EnsureBuilt
+    // builds it anew; until then it is empty and no file is open in it.
+    void Forget();
     // Counts the builds, so that what shows the model can tell whether it is up to date.
     uint64_t Generation() const { return generation_; }
 
-    const GameModel& Model() const { return model_; }
+    const GameModel& Model() const { return *model_; }
     // The open file in the model, or -1 when nothing is open.
     int OpenFile() const { return openFile_; }
 
@@ -38,7 +43,7 @@ private:
     const FileKeeper& keeper_;
     const TStringTableRows& rows_;
     const TStrList& listed_;
-    GameModel model_;
+    std::unique_ptr<GameModel> model_ = std::make_unique<GameModel>();
     uint64_t generation_ = 0;
     bool built_ = false;
     uint64_t builtRevision_ = 0;

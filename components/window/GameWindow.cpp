@@ -78,6 +78,7 @@ void GameWindow::Watch(const Parts& parts) {
     count_->Init();
 
     marks_.Watch(table);
+    marks_.SetTextSource({&GameWindow::ProblemText, this});
     marks_.SelectedIndex = Point<&ThiStringTable::SelectedIndex>(table);
     marks_.onSelect = Point<&ThiStringTable::doSelect>(table);
 
@@ -95,6 +96,10 @@ void GameWindow::Watch(const Parts& parts) {
     parts.menuChannels->onEvent[first + 1] = Point<&EffectiveKeysView::doToggle>(*view_);
 
     StartOnRowChanges(view->model(), &refresh_);
+    // Emptied rows are a file closed or another one coming: its model goes before they arrive.
+    connect(view->model(), &QAbstractItemModel::modelReset, this, [this] {
+        if (parts_.mainTable->Rows().Count() == 0) models_->Forget();
+    });
     StartOnRowChanges(parts.fileNames, &refresh_);
     connect(parts.mainWindow->Widget(), &QWidget::windowTitleChanged, &refresh_, [this] { refresh_.start(); });
     connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &GameWindow::ShowSelectedSection);
@@ -114,6 +119,8 @@ void GameWindow::doPanelShown(TData&, uint16_t) {
 }
 
 void GameWindow::Refresh() {
+    // Rows just read in are shown before the model of a large file keeps the window busy.
+    parts_.mainTable->PaintPendingRows();
     models_->EnsureBuilt();
     if (models_->Generation() != marksGeneration_) ShowProblems();
     ShowSelectedSection();
@@ -124,9 +131,12 @@ void GameWindow::ShowProblems() {
     const GameModel& model = models_->Model();
     const int file = models_->OpenFile();
     std::vector<ProblemMarks::Mark> marks;
-    if (file >= 0)
-        for (const GameProblem& problem : model.ProblemsIn(file))
-            marks.push_back({problem.at.line - 1, IsError(problem.kind), GameProblemTooltip(model, problem, file)});
+    if (file >= 0) {
+        const auto problems = model.ProblemsIn(file);
+        marks.reserve(problems.size());
+        for (size_t i = 0; i < problems.size(); ++i)
+            marks.push_back({problems[i].at.line - 1, IsError(problems[i].kind), static_cast<int>(i)});
+    }
     marks_.SetMarks(std::move(marks));
     auto* label = count_->Control->As<QLabel>();
     count_->Control->SetEnabled(marks_.Count() > 0);  // greyed, and no TAB stop, with nothing to go to
@@ -136,6 +146,18 @@ void GameWindow::ShowProblems() {
         label->setText(Morvane::tr("Проблем нет"));
     else
         label->setText(Morvane::tr("Проблем в файле: %1").arg(marks_.Count()));
+}
+
+QString GameWindow::ProblemText(void* self, int problem) {
+    const GameWindow& game = *static_cast<GameWindow*>(self);
+    // Marks of an older build are replaced at the refresh that follows every build; until then
+    // they say nothing rather than name another problem.
+    const int file = game.models_->OpenFile();
+    if (game.models_->Generation() != game.marksGeneration_ || file < 0) return QString();
+    const GameModel& model = game.models_->Model();
+    const auto problems = model.ProblemsIn(file);
+    if (problem < 0 || static_cast<size_t>(problem) >= problems.size()) return QString();
+    return GameProblemTooltip(model, problems[problem], file);
 }
 
 void GameWindow::ShowSelectedSection() {

@@ -7,7 +7,9 @@
 // The files are the open one (from its rows, which may hold unsaved edits), every file of the
 // file list and what they include (GameModelKeeper). The model is built again after the rows,
 // the file list or the open file changed, once the changes of one turn of the event loop are
-// in, and when a jump or the panel needs it; never because the selection moved.
+// in, and when a jump or the panel needs it; never because the selection moved. Rows the main
+// table has not painted yet are painted first: a file just opened shows its rows at once, and
+// its problems follow when the model is built.
 //
 // Keys: F4 shows or hides the panel (also the row menu's "Параметры секции"), F12 jumps, F8 and
 // Shift+F8 go to the next and previous problem.
@@ -71,6 +73,8 @@ private:
     void Refresh();
     void ShowSelectedSection();
     void ShowProblems();
+    // The tooltip of a mark: the text of the open file's problem with that number (ProblemMarks).
+    static QString ProblemText(void* self, int problem);
     // A key of the main window that raises `point`.
     std::unique_ptr<THIShortcut> Key(const char* keys, THI_Event point);
 

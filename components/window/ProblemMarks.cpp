@@ -17,17 +17,17 @@ public:
 
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override {
-        const ProblemMarks::Mark* mark = index.column() == 0 ? marks_.MarkOf(index.row()) : nullptr;
+        const ProblemMarks::RowMark* mark = index.column() == 0 ? marks_.MarkOf(index.row()) : nullptr;
         if (!mark || event->type() != QEvent::ToolTip)
             return QStyledItemDelegate::helpEvent(event, view, option, index);
-        QToolTip::showText(event->globalPos(), mark->text, view->viewport(), option.rect);
+        QToolTip::showText(event->globalPos(), marks_.TextOf(*mark), view->viewport(), option.rect);
         return true;
     }
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
         QStyledItemDelegate::initStyleOption(option, index);
-        const ProblemMarks::Mark* mark = index.column() == 0 ? marks_.MarkOf(index.row()) : nullptr;
+        const ProblemMarks::RowMark* mark = index.column() == 0 ? marks_.MarkOf(index.row()) : nullptr;
         if (!mark) return;
         QStyle* style = option->widget ? option->widget->style() : QApplication::style();
         option->features |= QStyleOptionViewItem::HasDecoration;
@@ -53,34 +53,44 @@ void ProblemMarks::Watch(ThiStringTable& table) {
 
 void ProblemMarks::SetMarks(std::vector<Mark> marks) {
     std::stable_sort(marks.begin(), marks.end(), [](const Mark& a, const Mark& b) { return a.row < b.row; });
-    problems_ = static_cast<int>(marks.size());
     rows_.clear();
-    for (Mark& mark : marks) {
-        if (!rows_.empty() && rows_.back().row == mark.row) {
-            rows_.back().error = rows_.back().error || mark.error;
-            rows_.back().text += QLatin1Char('\n') + mark.text;
-        } else {
-            rows_.push_back(std::move(mark));
-        }
+    problems_.clear();
+    problems_.reserve(marks.size());
+    for (const Mark& mark : marks) {
+        if (rows_.empty() || rows_.back().row != mark.row)
+            rows_.push_back({mark.row, false, static_cast<int>(problems_.size()), 0});
+        rows_.back().error = rows_.back().error || mark.error;
+        ++rows_.back().count;
+        problems_.push_back(mark.problem);
     }
     if (view_) view_->viewport()->update();
 }
 
-const ProblemMarks::Mark* ProblemMarks::MarkOf(int row) const {
-    auto it = std::lower_bound(rows_.begin(), rows_.end(), row, [](const Mark& m, int r) { return m.row < r; });
+const ProblemMarks::RowMark* ProblemMarks::MarkOf(int row) const {
+    auto it = std::lower_bound(rows_.begin(), rows_.end(), row, [](const RowMark& m, int r) { return m.row < r; });
     return it != rows_.end() && it->row == row ? &*it : nullptr;
+}
+
+QString ProblemMarks::TextOf(const RowMark& mark) const {
+    QString text;
+    if (!source_.Text) return text;
+    for (int i = mark.first; i < mark.first + mark.count; ++i) {
+        if (i > mark.first) text += QLatin1Char('\n');
+        text += source_.Text(source_.Target, problems_[i]);
+    }
+    return text;
 }
 
 void ProblemMarks::doNext(TData&, uint16_t) {
     if (rows_.empty()) return;
     const int selected = PullInteger(SelectedIndex);
-    auto it = std::upper_bound(rows_.begin(), rows_.end(), selected, [](int r, const Mark& m) { return r < m.row; });
+    auto it = std::upper_bound(rows_.begin(), rows_.end(), selected, [](int r, const RowMark& m) { return r < m.row; });
     RaiseInteger(onSelect, (it != rows_.end() ? *it : rows_.front()).row);
 }
 
 void ProblemMarks::doPrevious(TData&, uint16_t) {
     if (rows_.empty()) return;
     const int selected = PullInteger(SelectedIndex);
-    auto it = std::lower_bound(rows_.begin(), rows_.end(), selected, [](const Mark& m, int r) { return m.row < r; });
+    auto it = std::lower_bound(rows_.begin(), rows_.end(), selected, [](const RowMark& m, int r) { return m.row < r; });
     RaiseInteger(onSelect, (it != rows_.begin() ? *std::prev(it) : rows_.back()).row);
 }

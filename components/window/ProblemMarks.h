@@ -3,7 +3,9 @@
 //
 // A marked row shows an error or warning sign in its first column; resting the mouse on that
 // cell shows what is wrong. Several problems of one row share its mark, their texts one per
-// line, and the sign is the error sign when any of them is an error.
+// line, and the sign is the error sign when any of them is an error. A text is made only when
+// its tooltip is asked for (a large file has many problems; few are ever looked at): a mark
+// holds the number its text source knows the problem by.
 //
 // Points: doNext and doPrevious raise onSelect with the first marked row after (before) the
 // selected one, read through SelectedIndex, going round at the end (start); with no marks they
@@ -26,7 +28,19 @@ public:
     struct Mark {
         int row = -1;
         bool error = false;
-        QString text;
+        int problem = -1;  // what the text source is asked for
+    };
+    // Makes a problem's text. A plain function and its target.
+    struct TextSource {
+        QString (*Text)(void* target, int problem) = nullptr;
+        void* Target = nullptr;
+    };
+    // What the first column of a marked row shows.
+    struct RowMark {
+        int row = -1;
+        bool error = false;  // one of its problems is an error
+        int first = 0;       // its problems in problems_, first and count
+        int count = 0;
     };
 
     ProblemMarks();
@@ -36,12 +50,15 @@ public:
 
     // Puts the marks on the rows of `table`, whose view must exist (after its Init).
     void Watch(ThiStringTable& table);
+    void SetTextSource(TextSource source) { source_ = source; }
     // Replaces the marks.
     void SetMarks(std::vector<Mark> marks);
     // The number of problems, not of marked rows.
-    int Count() const { return problems_; }
+    int Count() const { return static_cast<int>(problems_.size()); }
     // The mark of `row`, or nil.
-    const Mark* MarkOf(int row) const;
+    const RowMark* MarkOf(int row) const;
+    // The texts of the mark's problems, one per line.
+    QString TextOf(const RowMark& mark) const;
 
     void doNext(TData& d, uint16_t index);
     void doPrevious(TData& d, uint16_t index);
@@ -50,8 +67,9 @@ public:
     THI_Event SelectedIndex;  // data, Integer: the selected row, or -1
 
 private:
-    std::vector<Mark> rows_;  // one per marked row, by row
-    int problems_ = 0;
+    std::vector<RowMark> rows_;  // one per marked row, by row
+    std::vector<int> problems_;  // the marks' problems, by row
+    TextSource source_;
     QPointer<QTableView> view_;
     std::unique_ptr<ProblemMarkDelegate> delegate_;
 };

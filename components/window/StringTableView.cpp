@@ -68,6 +68,37 @@ void StringTableView::FitRowHeightToFont() {
     verticalHeader()->setDefaultSectionSize(height);
 }
 
+void StringTableView::PaintPendingRows() {
+    if (!rowsUnpainted_ || !viewport()->isVisible()) return;
+    executeDelayedItemsLayout();
+    viewport()->repaint();
+}
+
+void StringTableView::reset() {
+    rowsUnpainted_ = true;
+    QTableView::reset();
+}
+
+void StringTableView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles) {
+    rowsUnpainted_ = true;
+    QTableView::dataChanged(topLeft, bottomRight, roles);
+}
+
+void StringTableView::rowsInserted(const QModelIndex& parent, int start, int end) {
+    rowsUnpainted_ = true;
+    QTableView::rowsInserted(parent, start, end);
+}
+
+void StringTableView::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) {
+    rowsUnpainted_ = true;
+    QTableView::rowsAboutToBeRemoved(parent, start, end);
+}
+
+void StringTableView::paintEvent(QPaintEvent* event) {
+    rowsUnpainted_ = false;
+    QTableView::paintEvent(event);
+}
+
 bool StringTableView::viewportEvent(QEvent* event) {
     if (event->type() != QEvent::ToolTip) return QTableView::viewportEvent(event);
     auto* help = static_cast<QHelpEvent*>(event);

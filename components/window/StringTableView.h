@@ -26,7 +26,21 @@ public:
     void SelectRowAlone(int row);
     // Makes every row as high as the current font needs.
     void FitRowHeightToFont();
+    // Lays out and paints at once the rows whose change the viewport has not painted yet, so
+    // that they are on screen before a long piece of work that follows; nothing when all is
+    // painted or the view is hidden.
+    void PaintPendingRows();
+
+    void reset() override;
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = QList<int>()) override;
 
 protected:
     bool viewportEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void rowsInserted(const QModelIndex& parent, int start, int end) override;
+    void rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) override;
+
+private:
+    bool rowsUnpainted_ = false;  // the rows changed since the viewport was last painted
 };

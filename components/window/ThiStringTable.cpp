@@ -29,6 +29,10 @@ StringTableView* ThiStringTable::View() const {
     return Control ? static_cast<StringTableView*>(Control->Widget()) : nullptr;
 }
 
+void ThiStringTable::PaintPendingRows() {
+    if (StringTableView* view = View()) view->PaintPendingRows();
+}
+
 void ThiStringTable::Init() {
     if (Delimiter.empty()) Delimiter = " ";
     if (ColorDelimiter.empty()) ColorDelimiter = "#";

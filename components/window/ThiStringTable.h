@@ -81,6 +81,8 @@ public:
 
     // The rows themselves, for what keeps other state in step with them.
     TStringTableRows& Rows() { return rows_; }
+    // Paints at once the rows changed since the last paint (StringTableView::PaintPendingRows).
+    void PaintPendingRows();
     // Closes an open row editor, writing what was typed into its row.
     void CloseEditor();
 

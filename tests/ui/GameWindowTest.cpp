@@ -16,6 +16,7 @@
 #include "EditorWindow.h"
 #include "MessageBoxes.h"
 #include "components/window/EffectiveKeysView.h"
+#include "components/window/GameModelKeeper.h"
 #include "components/window/GameWindow.h"
 #include "components/window/THILabel.h"
 #include "objlib/Cp1251.h"
@@ -144,6 +145,49 @@ TEST_F(GameWindowTest, ThePanelFollowsTheSelectionWithOwnAndInheritedKeysAndThei
     MenuOnRow(RowNamed("speed"), kPanelItem);  // hides it again
     EXPECT_FALSE(Game().View().Shown());
     EXPECT_EQ(MainView()->geometry(), tableAlone);
+}
+
+// Notes, at each paint of the main table, how many rows it showed and which build of the game
+// model there was.
+class PaintWatch : public QObject {
+public:
+    PaintWatch(QTableView* view, const GameModelKeeper& models) : view_(view), models_(models) {
+        view_->viewport()->installEventFilter(this);
+    }
+    ~PaintWatch() override { view_->viewport()->removeEventFilter(this); }
+    struct Paint {
+        int rows;
+        uint64_t generation;
+    };
+    std::vector<Paint> paints;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) paints.push_back({view_->model()->rowCount(), models_.Generation()});
+        return false;
+    }
+
+private:
+    QTableView* view_;
+    const GameModelKeeper& models_;
+};
+
+TEST_F(GameWindowTest, AnOpenedFileShowsItsRowsBeforeTheGameModelIsBuiltAndThenItsProblemsAndSections) {
+    Open("ships.ltx");
+    const uint64_t before = Game().Models().Generation();
+    PaintWatch watch(MainView(), Game().Models());
+    Open("broken.ltx");  // [dock] / length = 40 / length = 45 / [pier]:nowhere / [dock] / width = 8
+
+    auto firstFull = std::find_if(watch.paints.begin(), watch.paints.end(), [](const auto& p) { return p.rows == 6; });
+    ASSERT_NE(firstFull, watch.paints.end());
+    EXPECT_EQ(firstFull->generation, before);  // painted first, built afterwards
+    EXPECT_GT(Game().Models().Generation(), before);
+    EXPECT_EQ(ProblemCount(), Utf8("Проблем в файле: 3"));
+    EXPECT_EQ(TooltipAt(3, 0), Utf8("Родителя «nowhere» нет: игра остановится."));
+    Press(Qt::Key_F4);
+    SelectMain(RowNamed("width"));
+    EXPECT_EQ(PanelTitle(), Utf8("Параметры секции «dock»"));
+    EXPECT_EQ(PanelLines(), (std::vector<std::string>{"length=45<dock own", "width=8<dock own"}));
 }
 
 TEST_F(GameWindowTest, ThePanelShowsTheUnsavedRowsOfTheOpenFile) {
