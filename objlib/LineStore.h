@@ -24,6 +24,8 @@ public:
         uint32_t start = 0;
         uint32_t length = 0;
     };
+    // The size of a block of copied lines, and of a slot.
+    static constexpr uint32_t kBlockSize = 1u << 16;
 
     // Whether `size` more bytes fit: Copy of a text of size - 2 bytes, or Take of `size` bytes.
     bool HasRoom(uint64_t size) const;
@@ -46,7 +48,7 @@ public:
 
 private:
     static constexpr unsigned kSlotBits = 16;
-    static constexpr uint32_t kSlotSize = 1u << kSlotBits;
+    static constexpr uint32_t kSlotSize = kBlockSize;
     static constexpr uint32_t kSlotMask = kSlotSize - 1;
     static constexpr size_t kMaxSlots = size_t{1} << (32 - kSlotBits);
     static constexpr uint32_t kFirstFill = 256;  // a list of a few short lines stays small

@@ -77,7 +77,7 @@ void TStrList::Delete(int index) {
 }
 
 void TStrList::Clear() {
-    std::vector<LineStore::Line>().swap(lines_);
+    std::deque<LineStore::Line>().swap(lines_);
     store_.Clear();
     liveBytes_ = deadBytes_ = 0;
     LinesCleared();
@@ -85,8 +85,7 @@ void TStrList::Clear() {
 
 void TStrList::Compact() {
     LineStore store;
-    std::vector<LineStore::Line> lines;
-    lines.reserve(lines_.size());
+    std::deque<LineStore::Line> lines;
     for (const LineStore::Line& line : lines_) {
         if (!store.HasRoom(line.length + 2)) throw std::bad_alloc();
         lines.push_back(store.Copy(store_.View(line)));
@@ -140,21 +139,33 @@ void TStrList::SetText(const Bytes& s, bool append) {
     const Bytes text = UpToNul(s);
     if (text.empty()) return;
 
-    size_t added = 0;
-    ForEachLine(text.view(), [&](size_t, size_t) { ++added; });
-    if (!store_.HasRoom(text.size())) Compact();
-    if (!store_.HasRoom(text.size())) throw std::bad_alloc();
+    // A large text is copied in blocks of whole lines: a line kept elsewhere then holds on to
+    // its block alone, not to the whole text. Blocks and the lines they hold pair up beyond a
+    // block's size, so they take at most three slots per block's size of text, plus one.
+    const bool whole = text.size() <= LineStore::kBlockSize;
+    const uint64_t room = whole ? text.size() : 3 * uint64_t{text.size()} + LineStore::kBlockSize;
+    if (!store_.HasRoom(room)) Compact();
+    if (!store_.HasRoom(room)) throw std::bad_alloc();
     const int first = Count();
     const uint64_t liveBytesBefore = liveBytes_;
-    lines_.reserve(lines_.size() + added);
-    const uint32_t base = store_.Take(text);
+    size_t blockStart = 0;
+    size_t blockFirstLine = lines_.size();
+    // Lines are counted from their block's start until the block is stored.
+    auto storeBlock = [&](size_t end) {
+        const uint32_t base = store_.Take(whole ? text : Bytes(text.view().substr(blockStart, end - blockStart)));
+        for (size_t i = blockFirstLine; i < lines_.size(); ++i) lines_[i].start += base;
+        blockStart = end;
+        blockFirstLine = lines_.size();
+    };
     ForEachLine(text.view(), [&](size_t start, size_t length) {
-        lines_.push_back(LineStore::Line{static_cast<uint32_t>(base + start), static_cast<uint32_t>(length)});
+        if (lines_.size() > blockFirstLine && start + length + 2 - blockStart > LineStore::kBlockSize) storeBlock(start);
+        lines_.push_back(LineStore::Line{static_cast<uint32_t>(start - blockStart), static_cast<uint32_t>(length)});
         liveBytes_ += length;
     });
+    storeBlock(text.size());
     // The line ends between the lines are no line's bytes.
     deadBytes_ += text.size() - (liveBytes_ - liveBytesBefore);
-    LinesInserted(first, static_cast<int>(added));
+    LinesInserted(first, static_cast<int>(lines_.size() - first));
 }
 
 void TStrList::LoadFromFile(const Bytes& path) {

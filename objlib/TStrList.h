@@ -1,6 +1,7 @@
 // TStrList: a list of text lines that can be read and written as one CR LF text and as a file.
 #pragma once
 
+#include <deque>
 #include <iosfwd>
 #include <string_view>
 #include <vector>
@@ -11,8 +12,9 @@
 
 // Lines are cp1251 byte strings and end at their first NUL byte: a line given with a NUL inside
 // is kept up to it. Lines set as one text (SetText, LoadFromFile) stay in that text's block,
-// so loading a file costs that block plus 8 bytes per line; lines added one by one are copied
-// back to back (LineStore). The text of lines replaced or deleted is given back once it
+// or, for a text larger than a block, in copies of it in blocks of whole lines, so loading a
+// file costs its bytes plus 8 bytes per line; lines added one by one are copied back to back
+// (LineStore). The text of lines replaced or deleted is given back once it
 // outweighs the lines kept. Every index operation is guarded: out of range, Insert, Put and
 // Delete do nothing and Get answers the empty string. Get answers a slice that stays valid
 // whatever happens to the list afterwards.
@@ -71,7 +73,8 @@ private:
     void Compact();
     void CompactIfWasteful();
 
-    std::vector<LineStore::Line> lines_;
+    // A deque grows block by block: no second array while a long list grows.
+    std::deque<LineStore::Line> lines_;
     LineStore store_;
     uint64_t liveBytes_ = 0;  // the lines' bytes
     uint64_t deadBytes_ = 0;  // bytes of replaced and deleted lines still in the store
