@@ -1,5 +1,6 @@
 #include "objlib/TStrList.h"
 
+#include <algorithm>
 #include <cstring>
 #include <istream>
 #include <iterator>
@@ -20,14 +21,22 @@ Bytes UpToNul(const Bytes& s) {
 // CR LF; the end of the text ends the last line without adding an empty one.
 template <class Visit>
 void ForEachLine(std::string_view text, Visit visit) {
-    size_t start = 0;
     const size_t size = text.size();
+    auto find = [&](char c, size_t from) {
+        const void* found = std::memchr(text.data() + from, c, size - from);
+        return found ? static_cast<size_t>(static_cast<const char*>(found) - text.data()) : size;
+    };
+    // The next CR and the next LF are each searched for once and kept until the lines pass
+    // them, so a text without one of them is not searched again for every line.
+    size_t nextCr = find('\r', 0);
+    size_t nextLf = find('\n', 0);
+    size_t start = 0;
     while (start < size) {
-        size_t end = start;
-        while (end < size && text[end] != '\r' && text[end] != '\n') ++end;
+        if (nextCr < start) nextCr = find('\r', start);
+        if (nextLf < start) nextLf = find('\n', start);
+        const size_t end = std::min(nextCr, nextLf);
         visit(start, end - start);
-        if (end < size && text[end] == '\r' && end + 1 < size && text[end + 1] == '\n') ++end;
-        start = end + 1;
+        start = end + (end + 1 < size && text[end] == '\r' && text[end + 1] == '\n' ? 2 : 1);
     }
 }
 
