@@ -3,6 +3,16 @@
 #include <algorithm>
 #include <cstring>
 
+LineStore& LineStore::operator=(LineStore&& other) noexcept {
+    slots_ = std::move(other.slots_);
+    fill_ = other.fill_;
+    fillSlot_ = other.fillSlot_;
+    fillUsed_ = other.fillUsed_;
+    fillCapacity_ = other.fillCapacity_;
+    other.Clear();
+    return *this;
+}
+
 bool LineStore::HasRoom(uint64_t size) const { return slots_.size() + SlotsFor(size) <= kMaxSlots; }
 
 size_t LineStore::AddBlock(const Bytes& block, size_t slots) {

@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "runtime/Bytes.h"
@@ -26,6 +27,13 @@ public:
     };
     // The size of a block of copied lines, and of a slot.
     static constexpr uint32_t kBlockSize = 1u << 16;
+
+    LineStore() = default;
+    // Only one store may write into a block's free tail: a store is moved, never copied.
+    LineStore(const LineStore&) = delete;
+    LineStore& operator=(const LineStore&) = delete;
+    LineStore(LineStore&& other) noexcept { *this = std::move(other); }
+    LineStore& operator=(LineStore&& other) noexcept;
 
     // Whether `size` more bytes fit: Copy of a text of size - 2 bytes, or Take of `size` bytes.
     bool HasRoom(uint64_t size) const;

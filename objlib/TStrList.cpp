@@ -167,7 +167,8 @@ void TStrList::SetText(const Bytes& s, bool append) {
         blockFirstLine = lines_.size();
     };
     ForEachLine(text.view(), [&](size_t start, size_t length) {
-        if (lines_.size() > blockFirstLine && start + length + 2 - blockStart > LineStore::kBlockSize) storeBlock(start);
+        if (!whole && lines_.size() > blockFirstLine && start + length + 2 - blockStart > LineStore::kBlockSize)
+            storeBlock(start);
         lines_.push_back(LineStore::Line{static_cast<uint32_t>(start - blockStart), static_cast<uint32_t>(length)});
         liveBytes_ += length;
     });

@@ -73,6 +73,32 @@ TEST(StrListStorageTest, EditsAnywhereKeepEveryLine) {
     }
 }
 
+TEST(StrListStorageTest, LargeTextsAreSplitAtWholeLines) {
+    // Around the size of one block: a text that fits stays whole, a larger one is cut only
+    // between lines, a line longer than a block keeps all of itself.
+    const size_t block = 64 * 1024;
+    struct Case {
+        const char* name;
+        std::vector<std::string> lines;
+        bool finalEnd;
+    };
+    const Case cases[] = {
+        {"exactly a block, last line without an end", {"a", std::string(block - 2 - 1, 'b')}, false},
+        {"exactly a block, ends in LF", {"a", std::string(block - 2 - 2, 'b')}, true},
+        {"one byte over a block", {"a", std::string(block - 2, 'b')}, false},
+        {"lines across many blocks", std::vector<std::string>(50000, "key = value"), true},
+        {"a line longer than a block between short ones", {"a", std::string(3 * block + 5, 'c'), "d"}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string text;
+        for (size_t i = 0; i < c.lines.size(); ++i) text += c.lines[i] + (i + 1 < c.lines.size() || c.finalEnd ? "\n" : "");
+        TStrList list;
+        list.SetText(text, false);
+        ExpectLines(list, c.lines);
+    }
+}
+
 TEST(StrListStorageTest, RandomEditsMatchAPlainListOfStrings) {
     std::mt19937 random(12);
     const std::vector<std::string> samples = {"", "x", "key = value ; c", "a\rb", std::string(300, 'p'),
