@@ -42,7 +42,7 @@ LineStore::Line LineStore::Copy(std::string_view text) {
         start = static_cast<uint32_t>((fillSlot_ << kSlotBits) + fillUsed_);
         fillUsed_ += static_cast<uint32_t>(size);
     }
-    std::memcpy(out, text.data(), text.size());
+    if (!text.empty()) std::memcpy(out, text.data(), text.size());  // an empty view may have no data
     out[text.size()] = '\r';
     out[text.size() + 1] = '\n';
     return Line{start, static_cast<uint32_t>(text.size())};
