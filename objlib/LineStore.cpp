@@ -21,30 +21,41 @@ size_t LineStore::AddBlock(const Bytes& block, size_t slots) {
     return first;
 }
 
-LineStore::Line LineStore::Copy(std::string_view text) {
-    const uint64_t size = text.size() + 2;
+char* LineStore::Reserve(uint64_t size, uint32_t& start) {
     char* out = nullptr;
-    uint32_t start = 0;
     if (size > kSlotSize) {
         // A long line gets a block of its own.
         const Bytes block = Bytes::Uninitialized(size, out);
         start = static_cast<uint32_t>(AddBlock(block, SlotsFor(size)) << kSlotBits);
-    } else {
-        if (fillUsed_ + size > fillCapacity_) {
-            // Blocks grow from small to a slot's size, so a short list costs little.
-            const uint32_t capacity = std::max({std::min(fillCapacity_ * 2, kSlotSize), kFirstFill,
-                                                static_cast<uint32_t>(size)});
-            fillSlot_ = AddBlock(Bytes::Uninitialized(capacity, fill_), 1);
-            fillCapacity_ = capacity;
-            fillUsed_ = 0;
-        }
-        out = fill_ + fillUsed_;
-        start = static_cast<uint32_t>((fillSlot_ << kSlotBits) + fillUsed_);
-        fillUsed_ += static_cast<uint32_t>(size);
+        return out;
     }
+    if (fillUsed_ + size > fillCapacity_) {
+        // Blocks grow from small to a slot's size, so a short list costs little.
+        const uint32_t capacity =
+            std::max({std::min(fillCapacity_ * 2, kSlotSize), kFirstFill, static_cast<uint32_t>(size)});
+        fillSlot_ = AddBlock(Bytes::Uninitialized(capacity, fill_), 1);
+        fillCapacity_ = capacity;
+        fillUsed_ = 0;
+    }
+    out = fill_ + fillUsed_;
+    start = static_cast<uint32_t>((fillSlot_ << kSlotBits) + fillUsed_);
+    fillUsed_ += static_cast<uint32_t>(size);
+    return out;
+}
+
+LineStore::Line LineStore::Copy(std::string_view text) {
+    uint32_t start = 0;
+    char* out = Reserve(text.size() + 2, start);
     if (!text.empty()) std::memcpy(out, text.data(), text.size());  // an empty view may have no data
     out[text.size()] = '\r';
     out[text.size() + 1] = '\n';
+    return Line{start, static_cast<uint32_t>(text.size())};
+}
+
+LineStore::Line LineStore::Append(std::string_view text) {
+    if (text.empty()) return Line{};
+    uint32_t start = 0;
+    std::memcpy(Reserve(text.size(), start), text.data(), text.size());
     return Line{start, static_cast<uint32_t>(text.size())};
 }
 

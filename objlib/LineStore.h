@@ -40,14 +40,20 @@ public:
     // Copies the text followed by CR LF; the answer names the copy without the CR LF. The
     // store must have room for text.size() + 2 bytes.
     Line Copy(std::string_view text);
+    // Copies the text alone, right after what was copied before; the store must have room for
+    // text.size() bytes. For texts that are never written out as lines.
+    Line Append(std::string_view text);
     // Takes the text's block in as it is, without copying: the byte at offset k of the text
     // lies at position base + k, where base is the answer. The store must have room for it.
     uint32_t Take(const Bytes& text);
 
     const char* Data(Line line) const { return slots_[line.start >> kSlotBits].data() + (line.start & kSlotMask); }
-    std::string_view View(Line line) const { return {Data(line), line.length}; }
+    // An empty line is the empty string, wherever it was stored.
+    std::string_view View(Line line) const { return line.length ? std::string_view(Data(line), line.length) : std::string_view(); }
     // The line as a slice of its block.
-    Bytes Slice(Line line) const { return slots_[line.start >> kSlotBits].substr(line.start & kSlotMask, line.length); }
+    Bytes Slice(Line line) const {
+        return line.length ? slots_[line.start >> kSlotBits].substr(line.start & kSlotMask, line.length) : Bytes();
+    }
     // Whether CR LF follows the line's bytes in the store (always so for a copied line).
     bool FollowedByLineEnd(Line line) const;
 
@@ -64,6 +70,8 @@ private:
     static size_t SlotsFor(uint64_t size) { return size == 0 ? 1 : static_cast<size_t>((size + kSlotMask) >> kSlotBits); }
     // Adds the block at the end of the slots; answers its first slot.
     size_t AddBlock(const Bytes& block, size_t slots);
+    // Room for `size` bytes in the fill block, or in a block of their own; answers where.
+    char* Reserve(uint64_t size, uint32_t& start);
 
     // slots_[i] is the part of its block from slot i on; a block's later slots repeat it.
     std::vector<Bytes> slots_;
