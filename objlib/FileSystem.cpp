@@ -180,32 +180,54 @@ struct WholeText {
     bool WriteTo(int fd) const { return WriteAll(fd, content); }
 };
 
-struct LinesText {
-    const std::vector<Bytes>& lines;
-    std::string_view lineEnd;
-    uint64_t Size() const {
+// Gathers small pieces into one buffer; a large piece goes to the file as it is.
+class BufferedFile final : public TextSink {
+public:
+    explicit BufferedFile(int fd) : fd_(fd) { buffer_.reserve(kCapacity); }
+    bool Put(std::string_view piece) override {
+        if (piece.size() >= kCapacity / 4) return Flush() && WriteAll(fd_, piece);
+        if (buffer_.size() + piece.size() > kCapacity && !Flush()) return false;
+        buffer_.append(piece);
+        return true;
+    }
+    bool Flush() {
+        const bool written = WriteAll(fd_, buffer_);
+        buffer_.clear();
+        return written;
+    }
+
+private:
+    static constexpr size_t kCapacity = 1 << 16;
+    int fd_;
+    std::string buffer_;
+};
+
+struct PiecesText {
+    const PiecewiseText& text;
+    uint64_t Size() const { return text.Size(); }
+    bool WriteTo(int fd) const {
+        BufferedFile file(fd);
+        return text.WriteTo(file) && file.Flush();
+    }
+};
+
+class LinesText final : public PiecewiseText {
+public:
+    LinesText(const std::vector<Bytes>& lines, std::string_view lineEnd) : lines_(lines), lineEnd_(lineEnd) {}
+    uint64_t Size() const override {
         uint64_t size = 0;
-        for (const Bytes& line : lines) size += line.size() + lineEnd.size();
+        for (const Bytes& line : lines_) size += line.size() + lineEnd_.size();
         return size;
     }
-    // Through one buffer: the whole text is never built in memory.
-    bool WriteTo(int fd) const {
-        std::string buffer;
-        buffer.reserve(1 << 16);
-        for (const Bytes& line : lines) {
-            if (buffer.size() + line.size() + lineEnd.size() > buffer.capacity()) {
-                if (!WriteAll(fd, buffer)) return false;
-                buffer.clear();
-            }
-            if (line.size() >= buffer.capacity()) {
-                if (!WriteAll(fd, line.view())) return false;
-            } else {
-                buffer.append(line.view());
-            }
-            buffer.append(lineEnd);
-        }
-        return WriteAll(fd, buffer);
+    bool WriteTo(TextSink& sink) const override {
+        for (const Bytes& line : lines_)
+            if (!sink.Put(line.view()) || !sink.Put(lineEnd_)) return false;
+        return true;
     }
+
+private:
+    const std::vector<Bytes>& lines_;
+    std::string_view lineEnd_;
 };
 
 bool WithinFileSizeLimit(uint64_t size) {
@@ -434,6 +456,8 @@ bool ReadWholeFile(std::string_view path, Bytes& content, FileStamp* stamp) {
 
 bool WriteWholeFile(std::string_view path, std::string_view content) { return ReplaceFile(path, WholeText{content}); }
 
+bool WriteWholeText(std::string_view path, const PiecewiseText& text) { return ReplaceFile(path, PiecesText{text}); }
+
 bool WriteWholeLines(std::string_view path, const std::vector<Bytes>& lines, std::string_view lineEnd) {
-    return ReplaceFile(path, LinesText{lines, lineEnd});
+    return WriteWholeText(path, LinesText(lines, lineEnd));
 }

@@ -75,6 +75,28 @@ bool ReadWholeFile(std::string_view path, Bytes& content, FileStamp* stamp = nul
 // On any failure the answer is false, the old file stays as it was and no temporary file is
 // left behind. A write beyond the process's file-size limit fails instead of ending it.
 bool WriteWholeFile(std::string_view path, std::string_view content);
+// Takes the pieces of a text in order, as a save writes them.
+class TextSink {
+public:
+    // False when the piece could not be written; nothing more should be put then.
+    virtual bool Put(std::string_view piece) = 0;
+
+protected:
+    ~TextSink() = default;
+};
+// A text handed over in pieces, so that it never has to be built whole in memory. Its size is
+// known before the first byte is written.
+class PiecewiseText {
+public:
+    virtual uint64_t Size() const = 0;
+    // Puts every piece into the sink in order; false as soon as a Put fails.
+    virtual bool WriteTo(TextSink& sink) const = 0;
+
+protected:
+    ~PiecewiseText() = default;
+};
+// The same for a text given in pieces; small pieces are gathered into larger writes.
+bool WriteWholeText(std::string_view path, const PiecewiseText& text);
 // The same for a text given as lines, each followed by `lineEnd`, written as they come.
 bool WriteWholeLines(std::string_view path, const std::vector<Bytes>& lines, std::string_view lineEnd);
 // Makes a write beyond the file-size limit fail from now on instead of ending the process,

@@ -1,8 +1,10 @@
 #include "objlib/TStrList.h"
 
+#include <algorithm>
 #include <cstring>
 #include <istream>
 #include <iterator>
+#include <new>
 #include <string>
 
 #include "objlib/FileSystem.h"
@@ -19,14 +21,22 @@ Bytes UpToNul(const Bytes& s) {
 // CR LF; the end of the text ends the last line without adding an empty one.
 template <class Visit>
 void ForEachLine(std::string_view text, Visit visit) {
-    size_t start = 0;
     const size_t size = text.size();
+    auto find = [&](char c, size_t from) {
+        const void* found = std::memchr(text.data() + from, c, size - from);
+        return found ? static_cast<size_t>(static_cast<const char*>(found) - text.data()) : size;
+    };
+    // The next CR and the next LF are each searched for once and kept until the lines pass
+    // them, so a text without one of them is not searched again for every line.
+    size_t nextCr = find('\r', 0);
+    size_t nextLf = find('\n', 0);
+    size_t start = 0;
     while (start < size) {
-        size_t end = start;
-        while (end < size && text[end] != '\r' && text[end] != '\n') ++end;
+        if (nextCr < start) nextCr = find('\r', start);
+        if (nextLf < start) nextLf = find('\n', start);
+        const size_t end = std::min(nextCr, nextLf);
         visit(start, end - start);
-        if (end < size && text[end] == '\r' && end + 1 < size && text[end + 1] == '\n') ++end;
-        start = end + 1;
+        start = end + (end + 1 < size && text[end] == '\r' && text[end + 1] == '\n' ? 2 : 1);
     }
 }
 
@@ -38,45 +48,98 @@ int TStrList::Add(const Bytes& s) {
     return index;
 }
 
+LineStore::Line TStrList::Store(std::string_view s) {
+    if (!store_.HasRoom(s.size() + 2)) Compact();
+    if (!store_.HasRoom(s.size() + 2)) throw std::bad_alloc();
+    liveBytes_ += s.size();
+    return store_.Copy(s);
+}
+
 void TStrList::Insert(int index, const Bytes& s) {
     if (index < 0 || index > Count()) return;
-    lines_.insert(lines_.begin() + index, UpToNul(s));
+    lines_.insert(lines_.begin() + index, Store(UpToNul(s).view()));
     LinesInserted(index, 1);
 }
 
 Bytes TStrList::Get(int index) const {
     if (index < 0 || index >= Count()) return Bytes();
-    return lines_[index];
+    return store_.Slice(lines_[index]);
 }
 
 void TStrList::Put(int index, const Bytes& s) {
     if (index < 0 || index >= Count()) return;
-    lines_[index] = UpToNul(s);
+    const LineStore::Line line = Store(UpToNul(s).view());
+    // Store may have compacted the lines; the old line's length is still its own.
+    liveBytes_ -= lines_[index].length;
+    deadBytes_ += lines_[index].length + 2;
+    lines_[index] = line;
+    CompactIfWasteful();
 }
 
 void TStrList::Delete(int index) {
     if (index < 0 || index >= Count()) return;
+    liveBytes_ -= lines_[index].length;
+    deadBytes_ += lines_[index].length + 2;
     lines_.erase(lines_.begin() + index);
+    CompactIfWasteful();
     LineDeleted(index);
 }
 
 void TStrList::Clear() {
-    lines_.clear();
-    lines_.shrink_to_fit();
+    std::deque<LineStore::Line>().swap(lines_);
+    store_.Clear();
+    liveBytes_ = deadBytes_ = 0;
     LinesCleared();
 }
 
-Bytes TStrList::Text() const {
-    size_t total = 0;
-    for (const Bytes& line : lines_) total += line.size() + 2;
-    char* out = nullptr;
-    Bytes text = Bytes::Uninitialized(total, out);
-    for (const Bytes& line : lines_) {
-        std::memcpy(out, line.data(), line.size());
-        out += line.size();
-        *out++ = '\r';
-        *out++ = '\n';
+void TStrList::Compact() {
+    LineStore store;
+    std::deque<LineStore::Line> lines;
+    for (const LineStore::Line& line : lines_) {
+        if (!store.HasRoom(line.length + 2)) throw std::bad_alloc();
+        lines.push_back(store.Copy(store_.View(line)));
     }
+    store_ = std::move(store);
+    lines_ = std::move(lines);
+    deadBytes_ = 0;
+}
+
+void TStrList::CompactIfWasteful() {
+    // Each compaction copies no more than the waste it gives back, so the copying stays in
+    // proportion to the changes made.
+    if (deadBytes_ > (1u << 16) && deadBytes_ > liveBytes_ + 2 * lines_.size()) Compact();
+}
+
+template <class Piece>
+bool TStrList::ForEachPiece(Piece piece) const {
+    // A run of lines lying one after another, each followed by CR LF, is one piece.
+    const char* runStart = nullptr;
+    const char* runEnd = nullptr;
+    for (const LineStore::Line& line : lines_) {
+        const char* data = store_.Data(line);
+        if (data != runEnd) {
+            if (runStart != runEnd && !piece(std::string_view(runStart, runEnd - runStart))) return false;
+            runStart = data;
+        }
+        runEnd = data + line.length;
+        if (store_.FollowedByLineEnd(line)) {
+            runEnd += 2;
+        } else {
+            if (!piece(std::string_view(runStart, runEnd - runStart)) || !piece("\r\n")) return false;
+            runStart = runEnd = nullptr;
+        }
+    }
+    return runStart == runEnd || piece(std::string_view(runStart, runEnd - runStart));
+}
+
+Bytes TStrList::Text() const {
+    char* out = nullptr;
+    Bytes text = Bytes::Uninitialized(liveBytes_ + 2 * lines_.size(), out);
+    ForEachPiece([&](std::string_view piece) {
+        std::memcpy(out, piece.data(), piece.size());
+        out += piece.size();
+        return true;
+    });
     return text;
 }
 
@@ -85,12 +148,34 @@ void TStrList::SetText(const Bytes& s, bool append) {
     const Bytes text = UpToNul(s);
     if (text.empty()) return;
 
-    size_t added = 0;
-    ForEachLine(text.view(), [&](size_t, size_t) { ++added; });
+    // A large text is copied in blocks of whole lines: a line kept elsewhere then holds on to
+    // its block alone, not to the whole text. Blocks and the lines they hold pair up beyond a
+    // block's size, so they take at most three slots per block's size of text, plus one.
+    const bool whole = text.size() <= LineStore::kBlockSize;
+    const uint64_t room = whole ? text.size() : 3 * uint64_t{text.size()} + LineStore::kBlockSize;
+    if (!store_.HasRoom(room)) Compact();
+    if (!store_.HasRoom(room)) throw std::bad_alloc();
     const int first = Count();
-    lines_.reserve(lines_.size() + added);
-    ForEachLine(text.view(), [&](size_t start, size_t length) { lines_.push_back(text.substr(start, length)); });
-    LinesInserted(first, static_cast<int>(added));
+    const uint64_t liveBytesBefore = liveBytes_;
+    size_t blockStart = 0;
+    size_t blockFirstLine = lines_.size();
+    // Lines are counted from their block's start until the block is stored.
+    auto storeBlock = [&](size_t end) {
+        const uint32_t base = store_.Take(whole ? text : Bytes(text.view().substr(blockStart, end - blockStart)));
+        for (size_t i = blockFirstLine; i < lines_.size(); ++i) lines_[i].start += base;
+        blockStart = end;
+        blockFirstLine = lines_.size();
+    };
+    ForEachLine(text.view(), [&](size_t start, size_t length) {
+        if (!whole && lines_.size() > blockFirstLine && start + length + 2 - blockStart > LineStore::kBlockSize)
+            storeBlock(start);
+        lines_.push_back(LineStore::Line{static_cast<uint32_t>(start - blockStart), static_cast<uint32_t>(length)});
+        liveBytes_ += length;
+    });
+    storeBlock(text.size());
+    // The line ends between the lines are no line's bytes.
+    deadBytes_ += text.size() - (liveBytes_ - liveBytesBefore);
+    LinesInserted(first, static_cast<int>(lines_.size() - first));
 }
 
 void TStrList::LoadFromFile(const Bytes& path) {
@@ -103,10 +188,20 @@ void TStrList::LoadFromStream(std::istream& stream, bool append) {
     SetText(Bytes(content), append);
 }
 
-void TStrList::SaveToFile(const Bytes& path) { WriteWholeLines(path, lines_, "\r\n"); }
+void TStrList::SaveToFile(const Bytes& path) {
+    struct Pieces final : PiecewiseText {
+        const TStrList& list;
+        explicit Pieces(const TStrList& l) : list(l) {}
+        uint64_t Size() const override { return list.liveBytes_ + 2 * list.lines_.size(); }
+        bool WriteTo(TextSink& sink) const override {
+            return list.ForEachPiece([&](std::string_view piece) { return sink.Put(piece); });
+        }
+    };
+    WriteWholeText(path, Pieces(*this));
+}
 
 int TStrList::IndexOf(std::string_view s) const {
     for (size_t i = 0; i < lines_.size(); ++i)
-        if (lines_[i].view() == s) return static_cast<int>(i);
+        if (store_.View(lines_[i]) == s) return static_cast<int>(i);
     return -1;
 }

@@ -1,18 +1,23 @@
 // TStrList: a list of text lines that can be read and written as one CR LF text and as a file.
 #pragma once
 
+#include <deque>
 #include <iosfwd>
 #include <string_view>
 #include <vector>
 
+#include "objlib/LineStore.h"
 #include "objlib/TObj.h"
 #include "runtime/Bytes.h"
 
 // Lines are cp1251 byte strings and end at their first NUL byte: a line given with a NUL inside
-// is kept up to it. Lines set as one text (SetText, LoadFromFile) are slices of that text's
-// block, so loading a file costs one block plus one slot per line; the slot array is sized
-// once to the final count. Every index operation is guarded: out of range, Insert, Put and
-// Delete do nothing and Get answers the empty string.
+// is kept up to it. Lines set as one text (SetText, LoadFromFile) stay in that text's block,
+// or, for a text larger than a block, in copies of it in blocks of whole lines, so loading a
+// file costs its bytes plus 8 bytes per line; lines added one by one are copied back to back
+// (LineStore). The text of lines replaced or deleted is given back once it
+// outweighs the lines kept. Every index operation is guarded: out of range, Insert, Put and
+// Delete do nothing and Get answers the empty string. Get answers a slice that stays valid
+// whatever happens to the list afterwards.
 //
 // The one-text form: a line ends at CR, at LF, or at CR LF (one end); a final line end adds no
 // empty line; the text ends at its first NUL byte. Text() writes CR LF after every line, the
@@ -43,8 +48,9 @@ public:
     // Reads the stream from its current position to its end and sets that text (replacing
     // the lines, or appending them when `append` is true).
     void LoadFromStream(std::istream& stream, bool append);
-    // Saves Text() over the file in one step (see WriteWholeFile): on any failure the old file
-    // stays as it was. Nothing is reported.
+    // Saves Text() over the file in one step (see WriteWholeFile), written from the lines as
+    // they lie, without building the text: on any failure the old file stays as it was.
+    // Nothing is reported.
     void SaveToFile(const Bytes& path);
 
     // The index of the first line equal to s byte for byte, or -1.
@@ -58,5 +64,18 @@ protected:
     virtual void LinesCleared() {}
 
 private:
-    std::vector<Bytes> lines_;
+    // Calls piece(text) for the bytes of Text() in order, in as few pieces as the lines lie.
+    template <class Piece>
+    bool ForEachPiece(Piece piece) const;
+    // The line stored, after giving the store room for it.
+    LineStore::Line Store(std::string_view s);
+    // Copies the lines into a new store of their bytes alone.
+    void Compact();
+    void CompactIfWasteful();
+
+    // A deque grows block by block: no second array while a long list grows.
+    std::deque<LineStore::Line> lines_;
+    LineStore store_;
+    uint64_t liveBytes_ = 0;  // the lines' bytes
+    uint64_t deadBytes_ = 0;  // bytes of replaced and deleted lines still in the store
 };

@@ -9,12 +9,13 @@ TClassMultiElementEx_12D3344::TClassMultiElementEx_12D3344(TControl* parent)
     View.WorkPoints[0] = Point<&THIHub::doEvent>(EntryHub);
     View.Scheme = this;
 
-    EntryHub.SetOutCount(5);  // changed: one output more, for the value filter
+    EntryHub.SetOutCount(6);  // changed: two outputs more, for the value filter and the release
     EntryHub.onEvent[0] = Point<&THIStrList::doClear>(Lines);
     EntryHub.onEvent[1] = Point<&THIStrList::doLoad>(Lines);
     EntryHub.onEvent[2] = Point<&THIEditMultiBase::doEvent>(View, 2);
     EntryHub.onEvent[3] = Point<&ValueLineFilter::doReset>(ValueFilter);  // added: a new file starts outside
     EntryHub.onEvent[4] = Point<&THIArrayEnum::doEnum>(LineEnum);
+    EntryHub.onEvent[5] = Point<&THIStrList::doClear>(Lines);  // added: the rows hold the lines now; their text goes
 
     Lines.onChange = Point<&ByteOrderMarkCut::doCut>(MarkCut);  // added: a UTF-8 mark is no text of the first line
 

@@ -32,7 +32,7 @@ public:
     explicit TClassMultiElementEx_12D3344(TControl* parent);
 
     THIEditMultiEx View;
-    THIHub EntryHub;             // clear, load, onLoaded, forget an open value, enumerate
+    THIHub EntryHub;             // clear, load, onLoaded, forget an open value, enumerate, release
     THIStrList Lines;
     THIArrayEnum LineEnum;
     THIReplace TabRemover;       // every TAB out of the line

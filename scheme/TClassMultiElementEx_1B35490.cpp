@@ -6,9 +6,10 @@ TClassMultiElementEx_1B35490::TClassMultiElementEx_1B35490(TControl*) {
     View.WorkPoints[1] = Point<&THIMemory::doValue>(PathMemory);
     View.Scheme = this;
 
-    EntryHub.SetOutCount(2);
+    EntryHub.SetOutCount(3);  // changed: one output more, for the release
     EntryHub.onEvent[0] = Point<&THIStrList::doClear>(Output);
     EntryHub.onEvent[1] = Point<&THIArrayEnum::doEnum>(RowEnum);
+    EntryHub.onEvent[2] = Point<&THIStrList::doClear>(Output);  // added: the lines are saved; their text goes
 
     RowEnum.Array = Point<&THIEditMultiBase::Data>(View, 0);
     RowEnum.onItem = Point<&THIHub::doEvent>(RowHub);

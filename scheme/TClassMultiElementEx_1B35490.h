@@ -27,7 +27,7 @@ public:
     explicit TClassMultiElementEx_1B35490(TControl* parent);
 
     THIEditMultiEx View;
-    THIHub EntryHub;        // clear the output, then enumerate the rows
+    THIHub EntryHub;        // clear the output, enumerate the rows (and save), release the output
     THIArrayEnum RowEnum;
     THIHub RowHub;          // split, choose the mask, format
     THIStrPart KindCut;

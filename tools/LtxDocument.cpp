@@ -49,7 +49,26 @@ LtxDocument::LtxDocument() : parser_(nullptr), writer_(nullptr) {
 }
 
 bool LtxDocument::Open(const Bytes& path) {
+    CheckFile(path);
+    if (!OpenChecked(path)) return false;
+    keepsLines_ = EndLoad(check_.content.view(), MainRows);
+    return true;
+}
+
+bool LtxDocument::OpenForWholeSave(const Bytes& path) {
+    CheckFile(path);
+    if (check_.Whole()) check_.content = Bytes();  // nothing will be written over its lines
+    if (!OpenChecked(path)) return false;
+    MainRows.SealOrigins();  // the load is over, as after Open
+    return true;
+}
+
+void LtxDocument::CheckFile(const Bytes& path) {
     check_ = CheckTextFile(path);
+    mark_ = Bytes(ByteOrderMarkOf(check_.content.view()));
+}
+
+bool LtxDocument::OpenChecked(const Bytes& path) {
     TData d;
     path_ = Bytes();
     keepsLines_ = false;
@@ -61,7 +80,6 @@ bool LtxDocument::Open(const Bytes& path) {
     SetString(d, path);
     parser_.doWork(d, 0);
     path_ = path;
-    keepsLines_ = EndLoad(check_.content.view(), MainRows);
     return true;
 }
 
@@ -109,6 +127,4 @@ void LtxDocument::MainCount(TData& d, uint16_t) { SetInteger(d, MainRows.Count()
 
 void LtxDocument::MainArray(TData& d, uint16_t) { SetArray(d, MainRows.Array()); }
 
-void LtxDocument::ByteOrderMark(TData& d, uint16_t) {
-    SetString(d, check_.content.substr(0, ByteOrderMarkOf(check_.content.view()).size()));
-}
+void LtxDocument::ByteOrderMark(TData& d, uint16_t) { SetString(d, mark_); }

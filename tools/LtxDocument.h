@@ -33,6 +33,10 @@ public:
     // that cannot be read whole (unreadable, or cut short by a NUL byte) is not parsed: the
     // answer is false, the stores are empty, nothing is open and Check() says why.
     bool Open(const Bytes& path);
+    // Opens as Open does for a caller that will only save the rows whole (Save, SaveTo): the
+    // file's text is let go before the parse, so KeepsLines is false and Check().content is
+    // empty; only the byte-order mark is kept for the save.
+    bool OpenForWholeSave(const Bytes& path);
     const TextFileCheck& Check() const { return check_; }
     // Writes the main rows to the remembered path (or the one given to SaveTo). False when
     // nothing was written: nothing is open, or the file could not be written (LastFileError).
@@ -63,7 +67,13 @@ private:
     THIMultiElementEx parser_;
     THIMultiElementEx writer_;
     THIFormatStr contentsEntry_;  // "%1+%2": the main table's row count, "+", the name
+    // Reads the file's check and its byte-order mark.
+    void CheckFile(const Bytes& path);
+    // Parses the checked file into the stores; false, with empty stores, when it is not whole.
+    bool OpenChecked(const Bytes& path);
+
     TextFileCheck check_;  // holds the file's bytes as read
+    Bytes mark_;           // the open file's byte-order mark, a copy of its own
     Bytes path_;           // of the open file; empty when nothing is open
     bool keepsLines_ = false;
     Listener* listener_ = nullptr;

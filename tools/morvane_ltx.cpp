@@ -233,7 +233,9 @@ int Run(int argc, char** argv) {
     LtxDocument document;
     Printer printer(line.command == "rows");
     if (line.command == "rows" || line.command == "contents") document.SetListener(&printer);
-    if (!document.Open(path)) return Failure("'" + file + "': " + OpenProblem(document.Check()));
+    // A whole save needs none of the file's text beside its rows.
+    const bool opened = line.command == "save" && !line.keepLines ? document.OpenForWholeSave(path) : document.Open(path);
+    if (!opened) return Failure("'" + file + "': " + OpenProblem(document.Check()));
     // Section names, keys and values are the file's text: in a UTF-8 file they stay as given,
     // in a cp1251 file they are converted like the paths.
     if (DetectTextEncoding(document.Check().content.view()) == TextEncoding::Cp1251) {

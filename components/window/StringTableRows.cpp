@@ -1,5 +1,6 @@
 #include "components/window/StringTableRows.h"
 
+#include <new>
 #include <string>
 
 TStringTableRows::TStringTableRows()
@@ -21,11 +22,15 @@ void TStringTableRows::Reshape() {
     PublishFirst();
     if (observer_) observer_->BeginReset();
     for (Row& row : rows_) {
-        std::vector<std::string_view> cells = SplitCells(row.text);
+        const Bytes old = TextOf(row);  // keeps the cells' bytes while the store might move
+        std::vector<std::string_view> cells = SplitCells(old);
         cells.resize(columns_.size());
-        row.text = JoinCells(cells);
+        const LineStore::Line text = StoreText(JoinCells(cells).view());
+        DropText(row.text);
+        row.text = text;
         row.changed = true;
     }
+    CompactTextsIfWasteful();
     if (observer_) observer_->EndReset();
     Tell(Edit::Emptied, -1, {});
 }
@@ -56,7 +61,7 @@ Bytes TStringTableRows::JoinCells(const std::vector<std::string_view>& cells) co
 
 // Makes the row text hold exactly one cell per column. `cellsText` holds the given cells;
 // missing cells come from `previous` when a row is rewritten, or are empty.
-Bytes TStringTableRows::Normalize(const Bytes& cellsText, const Row* previous) const {
+Bytes TStringTableRows::Normalize(const Bytes& cellsText, const Bytes* previous) const {
     const size_t columns = columns_.size();
     if (columns == 0) return Bytes();
     // Fast path: enough cells given; keep a slice up to the end of the last column's cell.
@@ -79,7 +84,7 @@ Bytes TStringTableRows::Normalize(const Bytes& cellsText, const Row* previous) c
 
     std::vector<std::string_view> cells = SplitCells(cellsText);
     if (previous) {
-        std::vector<std::string_view> old = SplitCells(previous->text);
+        std::vector<std::string_view> old = SplitCells(*previous);
         for (size_t i = cells.size(); i < old.size(); ++i) cells.push_back(old[i]);
     }
     cells.resize(columns);
@@ -105,25 +110,33 @@ int TStringTableRows::AddOrReplace(const Bytes& rowString, int index, bool repla
         cellsText = hasCells ? rowString.substr(prefixEnd + 1) : Bytes();
     }
     if (replace) {
-        Row& existing = rows_[index];
+        const Bytes existingText = TextOf(rows_[index]);
+        const uint32_t existingItem = rows_[index].item;
+        Bytes text = existingText;
         if (hasCells) {
-            const Bytes text = Normalize(cellsText, &existing);
-            if (text.view() == existing.text.view() && row.item == existing.item) return index;
-            row.text = texts_.Copy(text);
-        } else {
-            if (row.item == existing.item) return index;
-            row.text = existing.text;
+            text = Normalize(cellsText, &existingText);
+            if (text.view() == existingText.view() && row.item == existingItem) return index;
+        } else if (row.item == existingItem) {
+            return index;
         }
         ++revision_;
-        row.origin = existing.origin;
-        row.changed = existing.changed || row.text.view() != existing.text.view();
         const RowState before = StateOf(index);
-        existing = row;
+        Row& existing = rows_[index];
+        row.origin = existing.origin;
+        row.changed = existing.changed || text.view() != existingText.view();
+        if (text.view() == existingText.view()) {
+            row.text = existing.text;
+        } else {
+            row.text = StoreText(text.view());
+            DropText(rows_[index].text);
+        }
+        rows_[index] = row;
+        CompactTextsIfWasteful();
         if (observer_ && index < published_) observer_->RowChanged(index);
         Tell(Edit::Rewritten, index, before);
         return index;
     }
-    row.text = texts_.Copy(Normalize(cellsText, nullptr));  // no cells at all: every cell empty
+    row.text = StoreText(Normalize(cellsText, nullptr).view());  // no cells at all: every cell empty
     ++revision_;
 
     if (index < 0 || index >= Count()) {
@@ -153,7 +166,9 @@ void TStringTableRows::Delete(int index) {
     const RowState before = StateOf(index);
     PublishFirst();
     if (observer_) observer_->BeginRemoveRow(index);
+    DropText(rows_[index].text);
     rows_.erase(rows_.begin() + index);
+    CompactTextsIfWasteful();
     published_ = Count();
     ++revision_;
     if (observer_) observer_->EndRemoveRow();
@@ -164,13 +179,13 @@ void TStringTableRows::Delete(int index) {
 TStringTableRows::RowState TStringTableRows::StateOf(int row) const {
     if (row < 0 || row >= Count()) return RowState();
     const Row& kept = rows_[row];
-    return RowState{kept.text, kept.item, kept.origin, kept.changed};
+    return RowState{TextOf(kept), kept.item, kept.origin, kept.changed};
 }
 
 void TStringTableRows::Restore(int index, const RowState& state, bool replace) {
     if (index < 0 || index > Count() || (replace && index == Count())) return;
     Row row;
-    row.text = state.text;
+    row.text = StoreText(state.text.view());
     row.item = state.item;
     row.origin = state.origin;
     row.changed = state.changed;
@@ -181,7 +196,9 @@ void TStringTableRows::Restore(int index, const RowState& state, bool replace) {
         return;
     }
     const RowState before = StateOf(index);
+    DropText(rows_[index].text);
     rows_[index] = std::move(row);
+    CompactTextsIfWasteful();
     if (observer_ && index < published_) observer_->RowChanged(index);
     Tell(Edit::Rewritten, index, before);
 }
@@ -191,7 +208,8 @@ void TStringTableRows::Clear() {
     if (observer_) observer_->BeginReset();
     rows_.clear();
     rows_.shrink_to_fit();
-    texts_.Release();
+    texts_.Clear();
+    liveTextBytes_ = deadTextBytes_ = 0;
     published_ = 0;
     takingOrigins_ = true;
     if (observer_) observer_->EndReset();
@@ -205,12 +223,12 @@ void TStringTableRows::PublishFirst() {
 
 Bytes TStringTableRows::RowString(int index) const {
     if (index < 0 || index >= Count()) return Bytes();
-    return rows_[index].text;
+    return TextOf(rows_[index]);
 }
 
 Bytes TStringTableRows::Cell(int row, int column) const {
     if (row < 0 || row >= Count() || column < 0 || column >= ColumnCount()) return Bytes();
-    const Bytes& text = rows_[row].text;
+    const Bytes text = TextOf(rows_[row]);
     size_t start = 0;
     for (int c = 0; c < column; ++c) {
         size_t next = text.view().find(Delimiter, start);
@@ -223,17 +241,46 @@ Bytes TStringTableRows::Cell(int row, int column) const {
 
 void TStringTableRows::SetCell(int row, int column, std::string_view text) {
     if (row < 0 || row >= Count() || column < 0 || column >= ColumnCount()) return;
-    Bytes old = rows_[row].text;  // keeps the cells' bytes alive while they are joined again
+    const Bytes old = TextOf(rows_[row]);  // keeps the cells' bytes alive while they are joined again
     std::vector<std::string_view> cells = SplitCells(old);
     cells.resize(columns_.size());
     if (cells[column] == text) return;
     const RowState before = StateOf(row);
     cells[column] = text;
-    rows_[row].text = JoinCells(cells);
+    const LineStore::Line joined = StoreText(JoinCells(cells).view());
+    DropText(rows_[row].text);
+    rows_[row].text = joined;
     rows_[row].changed = true;
+    CompactTextsIfWasteful();
     ++revision_;
     if (observer_ && row < published_) observer_->RowChanged(row);
     Tell(Edit::Rewritten, row, before);
+}
+
+LineStore::Line TStringTableRows::StoreText(std::string_view text) {
+    if (!texts_.HasRoom(text.size())) CompactTexts();
+    if (!texts_.HasRoom(text.size())) throw std::bad_alloc();
+    liveTextBytes_ += text.size();
+    return texts_.Append(text);
+}
+
+void TStringTableRows::CompactTexts() {
+    // The rows change only once every text found room, so a failure leaves them as they were.
+    LineStore texts;
+    std::vector<LineStore::Line> moved;
+    moved.reserve(rows_.size());
+    for (const Row& row : rows_) {
+        if (!texts.HasRoom(row.text.length)) throw std::bad_alloc();
+        moved.push_back(texts.Append(texts_.View(row.text)));
+    }
+    for (size_t i = 0; i < moved.size(); ++i) rows_[i].text = moved[i];
+    texts_ = std::move(texts);
+    deadTextBytes_ = 0;
+}
+
+void TStringTableRows::CompactTextsIfWasteful() {
+    // Each compaction copies no more than the waste it gives back.
+    if (deadTextBytes_ > (1u << 16) && deadTextBytes_ > liveTextBytes_) CompactTexts();
 }
 
 TArrayIntf* TStringTableRows::Array() { return array_.get(); }
@@ -242,7 +289,7 @@ bool TStringTableRows::ArrayGetItem(void* self, TData& index, TData& item) {
     auto* rows = static_cast<TStringTableRows*>(self);
     const int i = index.Tag() == Tag::Integer ? index.IntValue : ToIndex(index);  // a walk's index, without a call
     if (i < 0 || i >= rows->Count()) return false;
-    SetString(item, rows->rows_[i].text);
+    SetString(item, rows->TextOf(rows->rows_[i]));
     return true;
 }
 

@@ -3,8 +3,9 @@
 // A row enters as a row string of cells separated by `Delimiter`; with `ColorPrefix` on, its
 // first cell "t#b" becomes the row's 32-bit item value (t << 24) + b and is not kept as a
 // cell. A row keeps exactly one cell per column, stored as its cells joined by `Delimiter`:
-// that is also what `RowString` answers. The texts are kept back to back in shared blocks, so a
-// row costs little more than its bytes.
+// that is also what `RowString` answers. The texts are kept back to back in shared blocks and a
+// row names its text by position, so a row costs its bytes and 16 more; the text of rewritten
+// and deleted rows is given back once it outweighs the rows' own.
 //
 // A window shows this store through a model. Rows appended one by one are not announced one
 // by one: they stay pending until the observer publishes them in one batch. Every other
@@ -22,7 +23,7 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/BytesArena.h"
+#include "objlib/LineStore.h"
 #include "runtime/Data.h"
 
 class TStringTableRows {
@@ -133,17 +134,30 @@ public:
 
 private:
     struct Row {
-        Bytes text;  // exactly ColumnCount() cells joined by Delimiter
+        LineStore::Line text;  // exactly ColumnCount() cells joined by Delimiter, in texts_
         uint32_t item = 0;
         int32_t origin : 31 = -1;
         bool changed : 1 = false;
     };
-    static_assert(sizeof(Row) == sizeof(Bytes) + 2 * sizeof(uint32_t), "origin and changed share one word");
+    static_assert(sizeof(Row) == 4 * sizeof(uint32_t), "origin and changed share one word");
+
+    Bytes TextOf(const Row& row) const { return texts_.Slice(row.text); }
+    std::string_view ViewOf(const Row& row) const { return texts_.View(row.text); }
+    // Copies a row's text into the store (compacted first should it have no room left).
+    LineStore::Line StoreText(std::string_view text);
+    // A row's text is no longer any row's.
+    void DropText(LineStore::Line text) {
+        liveTextBytes_ -= text.length;
+        deadTextBytes_ += text.length;
+    }
+    // Copies the rows' texts into a new store of their bytes alone.
+    void CompactTexts();
+    void CompactTextsIfWasteful();
 
     // Splits text at Delimiter into at most ColumnCount() cells, after dropping extra ones.
     std::vector<std::string_view> SplitCells(std::string_view text) const;
     Bytes JoinCells(const std::vector<std::string_view>& cells) const;
-    Bytes Normalize(const Bytes& cellsText, const Row* previous) const;
+    Bytes Normalize(const Bytes& cellsText, const Bytes* previous) const;
     void Reshape();
     void PublishFirst();
     void InsertRow(int index, Row row);
@@ -160,7 +174,9 @@ private:
     // A deque grows block by block: a large table never needs one huge buffer, nor a second
     // one while it grows.
     std::deque<Row> rows_;
-    BytesArena texts_;  // the rows' texts, back to back
+    LineStore texts_;  // the rows' texts, back to back
+    uint64_t liveTextBytes_ = 0;
+    uint64_t deadTextBytes_ = 0;  // of rewritten and deleted rows, still in texts_
     int published_ = 0;
     bool takingOrigins_ = true;
     uint64_t revision_ = 0;

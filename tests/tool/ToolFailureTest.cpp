@@ -127,7 +127,7 @@ TEST_F(ToolFailureTest, TooLittleMemoryFailsTheSaveCleanly) {
     ScratchDir::WriteFile(dir / "input.ltx", big);
     entries = {"input.ltx", "target.ltx"};
     const Result r = RunTool({"save", dir / "input.ltx", "--to", target}, [] {
-        struct rlimit limit = {128 << 20, 128 << 20};  // enough to start, not to hold the file's rows
+        struct rlimit limit = {64 << 20, 64 << 20};  // enough to start, not to hold the file's rows
         ::setrlimit(RLIMIT_AS, &limit);
     });
     ExpectFailedCleanly(r, "", "out of memory");
