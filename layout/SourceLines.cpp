@@ -20,19 +20,25 @@ SourceLineReader::SourceLineReader(std::string_view text)
 
 bool SourceLineReader::Next(SourceLine& line) {
     const size_t size = text_.size();
+    const char* const bytes = text_.data();
     const size_t blanksStart = position_;
     while (position_ < size) {
         const size_t start = position_;
+        // One pass finds the line end and whether the line holds a TAB: only then does the
+        // value detector need a copy of the line without them.
         size_t end = start;
-        while (end < size && text_[end] != '\r' && text_[end] != '\n') ++end;
+        bool tabs = false;
+        for (; end < size; ++end) {
+            const unsigned char c = static_cast<unsigned char>(bytes[end]);
+            if (c > '\r') continue;
+            if (c == '\r' || c == '\n') break;
+            tabs = tabs || c == '\t';
+        }
         size_t next = end;
-        if (next < size) next += (text_[next] == '\r' && next + 1 < size && text_[next + 1] == '\n') ? 2 : 1;
+        if (next < size) next += (bytes[next] == '\r' && next + 1 < size && bytes[next + 1] == '\n') ? 2 : 1;
         position_ = next;
         const std::string_view own = text_.substr(start, end - start);
-        withoutTabs_.clear();
-        for (char c : own)
-            if (c != '\t') withoutTabs_ += c;
-        if (!values_.Take(withoutTabs_) && IsBlank(own)) continue;
+        if (!values_.Take(tabs ? WithoutTabs(own) : own) && IsBlank(own)) continue;
         line.blanks = text_.substr(blanksStart, start - blanksStart);
         line.text = own;
         line.end = text_.substr(end, next - end);
@@ -40,6 +46,13 @@ bool SourceLineReader::Next(SourceLine& line) {
     }
     tail_ = text_.substr(blanksStart);
     return false;
+}
+
+std::string_view SourceLineReader::WithoutTabs(std::string_view line) {
+    withoutTabs_.clear();
+    for (char c : line)
+        if (c != '\t') withoutTabs_ += c;
+    return withoutTabs_;
 }
 
 size_t CountSourceLines(std::string_view text) {

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "layout/ValueLines.h"
@@ -35,12 +36,15 @@ public:
     std::string_view Mark() const { return mark_; }
 
 private:
+    // The line as the value detector sees it, in a buffer of the reader's own.
+    std::string_view WithoutTabs(std::string_view line);
+
     std::string_view text_;
     std::string_view mark_;
     size_t position_ = 0;
     std::string_view tail_;
     ValueLines values_;
-    std::string withoutTabs_;  // spares an allocation per line
+    std::string withoutTabs_;  // spares an allocation per line that holds a TAB
 };
 
 // How many rows the parser makes of the text.
