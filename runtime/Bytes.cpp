@@ -51,16 +51,4 @@ Bytes Bytes::Concat(std::initializer_list<std::string_view> pieces) {
     return result;
 }
 
-Bytes Bytes::substr(size_t pos, size_t count) const {
-    if (pos >= length_) return Bytes();
-    if (count > length_ - pos) count = length_ - pos;
-    if (count == 0) return Bytes();
-    Bytes result;
-    result.block_ = block_;
-    result.offset_ = offset_ + static_cast<uint32_t>(pos);
-    result.length_ = static_cast<uint32_t>(count);
-    Retain();
-    return result;
-}
-
 std::ostream& operator<<(std::ostream& out, const Bytes& b) { return out << b.view(); }

@@ -64,8 +64,19 @@ public:
     operator std::string_view() const noexcept { return view(); }
     std::string str() const { return std::string(data(), length_); }
 
-    // Bytes [pos, pos + count) clamped to the string; shares this block.
-    Bytes substr(size_t pos, size_t count = npos) const;
+    // Bytes [pos, pos + count) clamped to the string; shares this block. Inline: the text
+    // components cut every line into slices.
+    Bytes substr(size_t pos, size_t count = npos) const {
+        Bytes result;
+        if (pos >= length_) return result;
+        if (count > length_ - pos) count = length_ - pos;
+        if (count == 0) return result;
+        Retain();
+        result.block_ = block_;
+        result.offset_ = offset_ + static_cast<uint32_t>(pos);
+        result.length_ = static_cast<uint32_t>(count);
+        return result;
+    }
 
     friend bool operator==(const Bytes& a, const Bytes& b) noexcept { return a.view() == b.view(); }
     friend bool operator==(const Bytes& a, std::string_view b) noexcept { return a.view() == b; }

@@ -12,13 +12,6 @@ const char* const kTypeNames[Tag::Count] = {
 void SetNothing(void*, TData&, TData&) {}
 void AddNothing(void*, TData&) {}
 
-// The flag is added, not or-ed in: a record that carries it already (a copy of a value that
-// was itself on its way) loses it and ends the dispatch, as adding to a byte does.
-void AddForwardFlag(TData& d, const THI_Event& ev) {
-    d.DataType = static_cast<uint8_t>(d.DataType + ForwardFlag);
-    d.ForwardEvent = &ev;
-}
-
 }  // namespace
 
 const char* DataTypeName(uint8_t tag) {
@@ -36,44 +29,6 @@ std::unique_ptr<TArrayIntf> CreateArray(void* target, void (*set)(void*, TData&,
     a->Count = count;
     a->Add = add ? add : &AddNothing;
     return a;
-}
-
-void ForwardData(TData& d, const THI_Event& ev) { AddForwardFlag(d, ev); }
-
-void ForwardCopy(TData& d, const THI_Event& ev, const TData& s) {
-    d = s;
-    AddForwardFlag(d, ev);
-}
-
-void ForwardCopy(TData& d, const THI_Event& ev, TData&& s) {
-    d = std::move(s);
-    AddForwardFlag(d, ev);
-}
-
-void ForwardNull(TData& d, const THI_Event& ev) {
-    d.DataType = Tag::Null | ForwardFlag;
-    d.ForwardEvent = &ev;
-}
-
-void ForwardInteger(TData& d, const THI_Event& ev, int32_t i) {
-    d.DataType = Tag::Integer | ForwardFlag;
-    d.IntValue = i;
-    d.Next = nullptr;
-    d.ForwardEvent = &ev;
-}
-
-void ForwardString(TData& d, const THI_Event& ev, const Bytes& s) {
-    d.DataType = Tag::String | ForwardFlag;
-    d.StrValue = s;
-    d.Next = nullptr;
-    d.ForwardEvent = &ev;
-}
-
-void ForwardString(TData& d, const THI_Event& ev, Bytes&& s) {
-    d.DataType = Tag::String | ForwardFlag;
-    d.StrValue = std::move(s);
-    d.Next = nullptr;
-    d.ForwardEvent = &ev;
 }
 
 int32_t StrToInteger(std::string_view s) {

@@ -178,16 +178,53 @@ inline void CopyValue(TData& d, const TData& s) {
 
 // ---- Forwarding builders: the last action of a method called through the dispatcher ---------
 // ForwardData and ForwardCopy add ForwardFlag to the tag byte, so a record that carries the
-// flag already loses it and the dispatch ends there.
+// flag already loses it and the dispatch ends there. Inline: nearly every hop ends with one.
 
-void ForwardData(TData& d, const THI_Event& ev);
-void ForwardCopy(TData& d, const THI_Event& ev, const TData& s);
+// The flag is added, not or-ed in: a record that carries it already (a copy of a value that
+// was itself on its way) loses it and ends the dispatch, as adding to a byte does.
+inline void AddForwardFlag(TData& d, const THI_Event& ev) {
+    d.DataType = static_cast<uint8_t>(d.DataType + ForwardFlag);
+    d.ForwardEvent = &ev;
+}
+
+inline void ForwardData(TData& d, const THI_Event& ev) { AddForwardFlag(d, ev); }
+
+inline void ForwardCopy(TData& d, const THI_Event& ev, const TData& s) {
+    d = s;
+    AddForwardFlag(d, ev);
+}
+
 // A record the caller no longer needs moves in instead of being shared.
-void ForwardCopy(TData& d, const THI_Event& ev, TData&& s);
-void ForwardNull(TData& d, const THI_Event& ev);
-void ForwardInteger(TData& d, const THI_Event& ev, int32_t i);
-void ForwardString(TData& d, const THI_Event& ev, const Bytes& s);
-void ForwardString(TData& d, const THI_Event& ev, Bytes&& s);
+inline void ForwardCopy(TData& d, const THI_Event& ev, TData&& s) {
+    d = std::move(s);
+    AddForwardFlag(d, ev);
+}
+
+inline void ForwardNull(TData& d, const THI_Event& ev) {
+    d.DataType = Tag::Null | ForwardFlag;
+    d.ForwardEvent = &ev;
+}
+
+inline void ForwardInteger(TData& d, const THI_Event& ev, int32_t i) {
+    d.DataType = Tag::Integer | ForwardFlag;
+    d.IntValue = i;
+    d.Next = nullptr;
+    d.ForwardEvent = &ev;
+}
+
+inline void ForwardString(TData& d, const THI_Event& ev, const Bytes& s) {
+    d.DataType = Tag::String | ForwardFlag;
+    d.StrValue = s;
+    d.Next = nullptr;
+    d.ForwardEvent = &ev;
+}
+
+inline void ForwardString(TData& d, const THI_Event& ev, Bytes&& s) {
+    d.DataType = Tag::String | ForwardFlag;
+    d.StrValue = std::move(s);
+    d.Next = nullptr;
+    d.ForwardEvent = &ev;
+}
 
 // ---- Conversions: read the first value only, never consume ---------------------------------
 

@@ -211,7 +211,19 @@ Bytes PullString(const THI_Event& point) {
     return TakeString(answer);
 }
 
-TData TakeValue(TData& d) { return ReadData(d, THI_Event{}, nullptr); }
+// ReadData's third step alone: no point to read, no default.
+TData TakeValue(TData& d) {
+    if (d.Next && d.Tag() != Tag::Null) {
+        TData result = std::move(d);
+        d = *result.Next;
+        result.Next = nullptr;
+        return result;
+    }
+    TData result = d;
+    result.Next = nullptr;
+    if (d.Tag() == Tag::Null) d.Next = nullptr;
+    return result;
+}
 
 void SkipValue(TData& d) {
     if (d.Tag() == Tag::Null)
