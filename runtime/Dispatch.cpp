@@ -95,46 +95,6 @@ void DeactivateHooks() {
 
 bool HooksActive() { return hooksActive; }
 
-void RaiseEvent(const THI_Event& point, const TData& d) {
-    if (!point.Method) return;
-    TData copy = d;
-    EventHook(point, copy);
-}
-
-void RaiseNull(const THI_Event& point) {
-    if (!point.Method) return;
-    TData d;
-    EventHook(point, d);
-}
-
-void RaiseInteger(const THI_Event& point, int32_t i) {
-    if (!point.Method) return;
-    TData d;
-    SetInteger(d, i);
-    EventHook(point, d);
-}
-
-void RaiseString(const THI_Event& point, const Bytes& s) {
-    if (!point.Method) return;
-    TData d;
-    SetString(d, s);
-    EventHook(point, d);
-}
-
-void RaiseString(const THI_Event& point, Bytes&& s) {
-    if (!point.Method) return;
-    TData d;
-    SetString(d, std::move(s));
-    EventHook(point, d);
-}
-
-void RaiseReal(const THI_Event& point, double r) {
-    if (!point.Method) return;
-    TData d;
-    SetReal(d, r);
-    EventHook(point, d);
-}
-
 void ReadRaw(TData& d, const THI_Event& point) {
     if (point.Method)
         ReadHook(point, d);

@@ -6,6 +6,8 @@
 // chain of pass-through components runs as a loop and the stack stays flat.
 #pragma once
 
+#include <utility>
+
 #include "runtime/Data.h"
 
 using HookFn = void (*)(const THI_Event& point, TData& data);
@@ -21,13 +23,48 @@ bool HooksActive();
 
 // The receiver gets the caller's own record: changes made downstream are seen by the caller.
 inline void CallEvent(const THI_Event& point, TData& d) { EventHook(point, d); }
+// The raising operations are inline: every hub output and most components raise through them.
 // The receiver gets a fresh copy of d (a chain stays attached through Next).
-void RaiseEvent(const THI_Event& point, const TData& d);
-void RaiseNull(const THI_Event& point);
-void RaiseInteger(const THI_Event& point, int32_t i);
-void RaiseString(const THI_Event& point, const Bytes& s);
-void RaiseString(const THI_Event& point, Bytes&& s);
-void RaiseReal(const THI_Event& point, double r);
+inline void RaiseEvent(const THI_Event& point, const TData& d) {
+    if (!point.Method) return;
+    TData copy = d;
+    EventHook(point, copy);
+}
+
+inline void RaiseNull(const THI_Event& point) {
+    if (!point.Method) return;
+    TData d;
+    EventHook(point, d);
+}
+
+inline void RaiseInteger(const THI_Event& point, int32_t i) {
+    if (!point.Method) return;
+    TData d;
+    SetInteger(d, i);
+    EventHook(point, d);
+}
+
+inline void RaiseString(const THI_Event& point, const Bytes& s) {
+    if (!point.Method) return;
+    TData d;
+    SetString(d, s);
+    EventHook(point, d);
+}
+
+// A string the caller no longer needs moves in instead of being shared.
+inline void RaiseString(const THI_Event& point, Bytes&& s) {
+    if (!point.Method) return;
+    TData d;
+    SetString(d, std::move(s));
+    EventHook(point, d);
+}
+
+inline void RaiseReal(const THI_Event& point, double r) {
+    if (!point.Method) return;
+    TData d;
+    SetReal(d, r);
+    EventHook(point, d);
+}
 
 // ---- Reading data points -------------------------------------------------------------------
 // With a connected point that does not answer Break the answer wins; else a non-empty default
