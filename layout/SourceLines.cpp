@@ -1,5 +1,6 @@
 #include "layout/SourceLines.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "objlib/TextEncoding.h"
@@ -16,29 +17,32 @@ bool IsBlank(std::string_view line) { return line.find_first_not_of(" \t") == st
 }  // namespace
 
 SourceLineReader::SourceLineReader(std::string_view text)
-    : text_(UpToNul(text)), mark_(ByteOrderMarkOf(text_)), position_(mark_.size()) {}
+    : text_(UpToNul(text)), mark_(ByteOrderMarkOf(text_)), position_(mark_.size()), lf_(Find('\n', position_)) {}
+
+size_t SourceLineReader::Find(char c, size_t from) const { return Find(c, from, text_.size()); }
+
+size_t SourceLineReader::Find(char c, size_t from, size_t to) const {
+    if (from >= to) return to;
+    const void* found = std::memchr(text_.data() + from, c, to - from);
+    return found ? static_cast<const char*>(found) - text_.data() : to;
+}
 
 bool SourceLineReader::Next(SourceLine& line) {
     const size_t size = text_.size();
-    const char* const bytes = text_.data();
     const size_t blanksStart = position_;
     while (position_ < size) {
         const size_t start = position_;
-        // One pass finds the line end and whether the line holds a TAB: only then does the
-        // value detector need a copy of the line without them.
-        size_t end = start;
-        bool tabs = false;
-        for (; end < size; ++end) {
-            const unsigned char c = static_cast<unsigned char>(bytes[end]);
-            if (c > '\r') continue;
-            if (c == '\r' || c == '\n') break;
-            tabs = tabs || c == '\t';
-        }
+        // The line ends at the first CR or LF. The next LF is kept from line to line, so a
+        // text whose lines end in CR alone is not searched for one again and again.
+        if (lf_ < start) lf_ = Find('\n', start);
+        const size_t end = Find('\r', start, lf_);
         size_t next = end;
-        if (next < size) next += (bytes[next] == '\r' && next + 1 < size && bytes[next + 1] == '\n') ? 2 : 1;
+        if (next < size) next += (text_[next] == '\r' && next + 1 < size && text_[next + 1] == '\n') ? 2 : 1;
         position_ = next;
         const std::string_view own = text_.substr(start, end - start);
-        if (!values_.Take(tabs ? WithoutTabs(own) : own) && IsBlank(own)) continue;
+        // The value detector sees the line without its TABs, copied only when it looks at it.
+        const bool valueLine = values_.Matters(own) && values_.Take(Find('\t', start, end) < end ? WithoutTabs(own) : own);
+        if (!valueLine && IsBlank(own)) continue;
         line.blanks = text_.substr(blanksStart, start - blanksStart);
         line.text = own;
         line.end = text_.substr(end, next - end);
@@ -50,8 +54,11 @@ bool SourceLineReader::Next(SourceLine& line) {
 
 std::string_view SourceLineReader::WithoutTabs(std::string_view line) {
     withoutTabs_.clear();
-    for (char c : line)
-        if (c != '\t') withoutTabs_ += c;
+    for (size_t from = 0; from < line.size();) {
+        const size_t tab = std::min(line.find('\t', from), line.size());
+        withoutTabs_.append(line.substr(from, tab - from));
+        from = tab + 1;
+    }
     return withoutTabs_;
 }
 

@@ -33,9 +33,8 @@ bool ValueLines::Take(std::string_view line) {
     case State::Outside:
         break;
     }
-    // A value opens with "<<" or an open quote: a line without '<' and '"' opens none, and
-    // most lines are such, so they are not taken apart.
-    if (line.find('"') == std::string_view::npos && line.find('<') == std::string_view::npos) return false;
+    // Most lines hold neither '<' nor '"' and open no value: they are not taken apart.
+    if (!Matters(line)) return false;
     // Only a key line opens a value: the parser's rule, an "=" before the first ";".
     const std::string_view text = TrimSpaces(line);
     if (text.empty() || text[0] == ';' || text[0] == '[') return false;

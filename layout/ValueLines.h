@@ -15,6 +15,13 @@ public:
     // Whether the line (without its TABs, as the parser sees it) belongs to a value of several
     // lines. Give it every line of the file in order, blank ones included.
     bool Take(std::string_view line);
+    // Whether the line, with or without its TABs, can matter to Take: inside a value every
+    // line does, outside one only a line holding '<' or '"' can open one. Take of any other
+    // line answers false and changes nothing, so a caller may leave it out.
+    bool Matters(std::string_view line) const {
+        return state_ != State::Outside || line.find('"') != std::string_view::npos ||
+               line.find('<') != std::string_view::npos;
+    }
     // Forgets a value left open: the next line starts a new file.
     void Reset() { state_ = State::Outside; }
 

@@ -33,6 +33,9 @@ TEST(SourceLinesTest, RowLinesKeepEveryByteAroundThem) {
         {"blank lines at the end stay in the tail", "a\r\n\r\n  \r\n", "|a|\r\n/#\r\n  \r\n", 1},
         {"only blanks", " \t\n\n", "# \t\n\n", 0},
         {"a NUL byte ends the text", std::string("a\nb\0c\n", 6), "|a|\n/|b|/#", 2},
+        {"lines ending in CR alone between LF lines", "a\nb\rc\rd\ne", "|a|\n/|b|\r/|c|\r/|d|\n/|e|/#", 5},
+        {"a blank line inside open quotes is a row", "k = \"x\n \t\n\"\n", "|k = \"x|\n/| \t|\n/|\"|\n/#", 3},
+        {"a value opened by \"<<\" split by a TAB", "k = <\t<END\n\t\nEND\n", "|k = <\t<END|\n/|\t|\n/|END|\n/#", 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
