@@ -21,14 +21,17 @@ void Read(const THI_Event& point, TData& d) {
     if (point.Method) point.Method(point.Target, d, point.Index);
 }
 
+// The next value of d's chain takes d's place. It is assigned straight in: it is another
+// record, never d itself. Kept out of line so that Consume's common case stays small.
+[[gnu::noinline]] void TakeNextInto(TData& d) { d = *d.Next; }
+
 // Removes the first value of d: the next value of its chain takes its place, or d becomes NULL.
-// The next value is assigned straight in: it is another record, never d itself.
-void Consume(TData& d) {
-    if (d.Next) {
-        d = *d.Next;
-    } else {
+// Most records are single values, so Consume is inlined into every read.
+inline void Consume(TData& d) {
+    if (d.Next)
+        TakeNextInto(d);
+    else
         d.DataType = Tag::Null;
-    }
 }
 
 // Reads a connected point into a fresh NULL record; false when it answered Break.

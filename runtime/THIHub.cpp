@@ -6,6 +6,7 @@ void THIHub::SetOutCount(uint8_t n) {
 }
 
 void THIHub::doEvent(TData& d, uint16_t) {
-    // OutCount always equals onEvent.size() (both set by SetOutCount).
-    for (size_t k = 0; k < onEvent.size(); ++k) RaiseEvent(onEvent[k], d);
+    // OutCount always equals onEvent.size() (both set by SetOutCount, never while events
+    // travel), so the outputs are walked without reading the list's size again after each.
+    for (const THI_Event& out : onEvent) RaiseEvent(out, d);
 }
