@@ -33,44 +33,48 @@ void THIFormatStr::doString(TData& d, uint16_t) {
         RaiseString(onFString, mask);
         return;
     }
-    // Taken out for the call: a read that comes back into this component finds it empty and
-    // fills a buffer of its own.
-    std::string text = std::move(buffer_);
+    Bytes result;
     if (SkipInserted) {
-        FillOnce(mask, d, text);
+        // Taken out for the call: a read that comes back into this component finds it empty and
+        // builds in a block of its own.
+        BytesBuilder builder = std::move(builder_);
+        FillOnce(mask, d, builder);
+        result = builder.Finish();
+        builder_ = std::move(builder);
     } else {
+        std::string text = std::move(buffer_);
         text.assign(mask.view());
         FillRescanning(text, d);
+        result = Bytes(text);
+        buffer_ = std::move(text);
     }
-    Bytes result(text);
-    buffer_ = std::move(text);
-    RaiseString(onFString, result);
+    RaiseString(onFString, std::move(result));
 }
 
 // Inserted text is never scanned, so the mask is read once and the result appended piece by
-// piece. "Below the length of the text" for the text being filled means before the last byte
+// piece, straight into the block the result is a slice of. "Below the length of the text" for the text being filled means before the last byte
 // of the mask, since everything behind the scan position is still the mask's own text.
-void THIFormatStr::FillOnce(std::string_view mask, TData& d, std::string& out) {
-    out.clear();
+void THIFormatStr::FillOnce(std::string_view mask, TData& d, BytesBuilder& out) {
+    out.Start();
     size_t i = 0;
     while (i + 1 < mask.size()) {
         size_t percent = mask.find('%', i);
         if (percent == std::string_view::npos || percent + 1 >= mask.size()) break;
-        out.append(mask, i, percent - i);
+        out.Append(mask.substr(i, percent - i));
         i = percent + 1;
         if (mask[i] == '%') {
-            out += '%';
+            out.Append("%");
             ++i;
             continue;
         }
         uint16_t n = ReadPlaceholderNumber(mask, i);
         if (n == 0 || n > DataCount) {
-            out.append(mask, percent, i - percent);
+            out.Append(mask.substr(percent, i - percent));
             continue;
         }
-        out.append(ReadString(d, Point(n)).view());
+        out.Append(ReadString(d, Point(n)));
     }
-    out.append(mask, i);
+    out.Append(mask.substr(i));
 }
 
 // Edits the text in place and scans inserted text again. Each expansion opens a span over its

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/BytesBuilder.h"
 #include "runtime/Dispatch.h"
 
 // doString scans Mask from left to right: a doubled % becomes one %; %n with 1 <= n <=
@@ -36,9 +37,11 @@ public:
 
 private:
     const THI_Event& Point(uint16_t n) const;
-    void FillOnce(std::string_view mask, TData& d, std::string& out);
+    void FillOnce(std::string_view mask, TData& d, BytesBuilder& out);
     void FillRescanning(std::string& text, TData& d);
 
-    // Kept between calls so that filling a mask allocates only for the result.
+    // Kept between calls: a filled mask is a slice of the builder's block, allocating nothing
+    // of its own; the rescanning fill edits the buffer in place.
+    BytesBuilder builder_;
     std::string buffer_;
 };

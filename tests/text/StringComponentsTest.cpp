@@ -255,6 +255,35 @@ TEST_F(StringComponentsTest, FormatStrTakesItsMaskFromDoMask) {
     EXPECT_EQ(out.last.StrValue, "7");
 }
 
+TEST_F(StringComponentsTest, FormatStrFilledAgainFromInsideAReadKeepsBothTexts) {
+    // The first read fills the same mask once more before it answers: the text half built
+    // when the read began must come out whole, after the inner one.
+    struct ReenteringSource {
+        THIFormatStr* format = nullptr;
+        std::vector<const char*> answers{"a", "b", "c", "d"};
+        size_t reads = 0;
+        bool entered = false;
+        void Value(TData& d, uint16_t) {
+            if (!entered) {
+                entered = true;
+                TData inner;
+                CallEvent(Point<&THIFormatStr::doString>(*format), inner);
+            }
+            SetString(d, answers.at(reads++));
+        }
+    };
+    RecordingProbe out = Probe("out");
+    THIFormatStr format;
+    ReenteringSource source{&format};
+    format.Mask = "<%1|%1>";
+    format.SetDataCount(1);
+    format.SkipInserted = 1;
+    format.Str[0] = Point<&ReenteringSource::Value>(source);
+    format.onFString = To(out);
+    Call<&THIFormatStr::doString>(format, TData());
+    EXPECT_EQ(journal, (Journal{"out:'<a|b>'", "out:'<c|d>'"}));
+}
+
 TEST_F(StringComponentsTest, FormatStrRaisesAMaskWithoutPlaceholdersAsItIs) {
     RecordingProbe out = Probe("out");
     THIFormatStr format;

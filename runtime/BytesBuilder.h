@@ -1,0 +1,68 @@
+// BytesBuilder: builds texts piece by piece, one after another, at the tail of a shared block.
+//
+// A text built costs its own bytes only: no allocation of its own and no copy out of a work
+// buffer. It is an ordinary Bytes slice, so a block lives as long as any text in it does, and
+// only the block's unused tail is ever written. The texts a component makes for every line (a
+// formatted row) are built this way.
+#pragma once
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+#include <utility>
+
+#include "runtime/Bytes.h"
+
+class BytesBuilder {
+public:
+    static constexpr size_t kBlockSize = 16 * 1024;
+
+    BytesBuilder() = default;
+    // A builder moved from starts empty: it never writes into the block it gave away.
+    BytesBuilder(BytesBuilder&& other) noexcept { *this = std::move(other); }
+    BytesBuilder& operator=(BytesBuilder&& other) noexcept {
+        if (this != &other) {
+            block_ = std::move(other.block_);
+            base_ = std::exchange(other.base_, nullptr);
+            capacity_ = std::exchange(other.capacity_, 0);
+            used_ = std::exchange(other.used_, 0);
+            start_ = std::exchange(other.start_, 0);
+        }
+        return *this;
+    }
+
+    // Starts a new text; what was appended since the last Finish is dropped.
+    void Start() { used_ = start_; }
+    void Append(std::string_view piece) {
+        if (piece.size() > capacity_ - used_) Grow(piece.size());
+        if (!piece.empty()) std::memcpy(base_ + used_, piece.data(), piece.size());
+        used_ += piece.size();
+    }
+    // The text appended since Start.
+    Bytes Finish() {
+        Bytes text = block_.substr(start_, used_ - start_);
+        start_ = used_;
+        return text;
+    }
+
+private:
+    // Moves the text being built to a new block with room for `more` bytes behind it.
+    void Grow(size_t more) {
+        const size_t length = used_ - start_;
+        char* base = nullptr;
+        const size_t capacity = std::max(kBlockSize, 2 * (length + more));
+        Bytes block = Bytes::Uninitialized(capacity, base);
+        if (length > 0) std::memcpy(base, base_ + start_, length);
+        block_ = std::move(block);
+        base_ = base;
+        capacity_ = capacity;
+        start_ = 0;
+        used_ = length;
+    }
+
+    Bytes block_;  // the block being filled
+    char* base_ = nullptr;
+    size_t capacity_ = 0;
+    size_t used_ = 0;   // bytes of the block written
+    size_t start_ = 0;  // where the text being built starts
+};
