@@ -98,7 +98,7 @@ int32_t ToInteger(const TData& d) {
     }
 }
 
-Bytes ToString(const TData& d) {
+Bytes ConvertedToString(const TData& d) {
     switch (d.Tag()) {
     case Tag::Integer: return IntToBytes(d.IntValue);
     case Tag::String: return d.StrValue;
@@ -109,12 +109,6 @@ Bytes ToString(const TData& d) {
     }
     default: return Bytes();
     }
-}
-
-const Bytes& StringRef(const TData& d, Bytes& spare) {
-    if (d.Tag() == Tag::String) return d.StrValue;
-    spare = ToString(d);
-    return spare;
 }
 
 int32_t ToIndex(const TData& d) {

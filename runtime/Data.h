@@ -229,10 +229,17 @@ inline void ForwardString(TData& d, const THI_Event& ev, Bytes&& s) {
 // ---- Conversions: read the first value only, never consume ---------------------------------
 
 int32_t ToInteger(const TData& d);
-Bytes ToString(const TData& d);
+// The text of a value that is not a String (ToString's conversions).
+Bytes ConvertedToString(const TData& d);
+// Inline for a String, which nearly every value is: its bytes are shared without a call.
+inline Bytes ToString(const TData& d) { return d.Tag() == Tag::String ? d.StrValue : ConvertedToString(d); }
 // ToString without a new handle for a String: the answer is d's own StrValue, else `spare`
 // holding the conversion. It lives while d and spare do and d's string is not replaced.
-const Bytes& StringRef(const TData& d, Bytes& spare);
+inline const Bytes& StringRef(const TData& d, Bytes& spare) {
+    if (d.Tag() == Tag::String) return d.StrValue;
+    spare = ConvertedToString(d);
+    return spare;
+}
 int32_t ToIndex(const TData& d);
 bool IsNonZero(const TData& d);
 double ToReal(const TData& d);

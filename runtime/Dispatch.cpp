@@ -46,7 +46,7 @@ bool IsEmpty(double r) { return r == 0.0; }
 
 // The string of a record about to be dropped or consumed: a String hands over its bytes
 // instead of sharing them, so the block changes owner without touching its counter.
-Bytes TakeString(TData& d) { return d.Tag() == Tag::String ? std::move(d.StrValue) : ToString(d); }
+Bytes TakeString(TData& d) { return d.Tag() == Tag::String ? std::move(d.StrValue) : ConvertedToString(d); }
 int32_t TakeInteger(TData& d) { return ToInteger(d); }
 double TakeReal(TData& d) { return ToReal(d); }
 
