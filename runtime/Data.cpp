@@ -84,9 +84,17 @@ int32_t RoundToInteger(double r) {
 }
 
 Bytes IntToBytes(int32_t i) {
-    char buffer[16];
-    int n = std::snprintf(buffer, sizeof buffer, "%d", i);
-    return Bytes(std::string_view(buffer, static_cast<size_t>(n)));
+    // By hand rather than through snprintf: a row's index becomes text for every section.
+    char buffer[12];
+    char* const end = buffer + sizeof buffer;
+    char* first = end;
+    uint32_t magnitude = i < 0 ? 0u - static_cast<uint32_t>(i) : static_cast<uint32_t>(i);
+    do {
+        *--first = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (i < 0) *--first = '-';
+    return Bytes(std::string_view(first, static_cast<size_t>(end - first)));
 }
 
 int32_t ToInteger(const TData& d) {

@@ -1,6 +1,9 @@
 // Conversions and builders of the tagged value.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+
 #include "runtime/Data.h"
 #include "tests/runtime/ProbeComponents.h"
 
@@ -65,6 +68,8 @@ TEST(ConversionTest, StrToReal) {
 
 TEST(ConversionTest, ToStringAndIsNonZero) {
     EXPECT_EQ(ToString(Int(-42)), "-42");
+    for (int32_t i : {0, 7, -1, 10, 1000000, INT32_MAX, INT32_MIN})
+        EXPECT_EQ(ToString(Int(i)), std::to_string(i)) << i;
     EXPECT_EQ(ToString(Real(2.5)), "2.5");
     EXPECT_EQ(ToString(TData{}), "");
     EXPECT_TRUE(IsNonZero(TData{}));
