@@ -27,8 +27,10 @@ Bytes Assemble(std::string_view input, const std::vector<size_t>& offsets, size_
 void THIReplace::doReplace(TData& d, uint16_t) {
     // Locals rather than Result: a Skip read may come back into this component.
     Bytes text = ReadString(d, Str);
-    Bytes sub = ReadString(d, SubStrPoint, SubStr);
-    Bytes dst = ReadString(d, DestStrPoint, DestStr);
+    // The properties, which most schemes leave to answer, are looked at where they are.
+    Bytes subSpare, dstSpare;
+    const Bytes& sub = ReadStringRef(d, SubStrPoint, SubStr, subSpare);
+    const Bytes& dst = ReadStringRef(d, DestStrPoint, DestStr, dstSpare);
     Bytes result = std::move(text);
     std::string_view input = result.view();  // result keeps the input alive until replaced
     if (!input.empty() && !sub.empty()) {
