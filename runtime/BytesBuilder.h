@@ -18,18 +18,9 @@ public:
     static constexpr size_t kBlockSize = 16 * 1024;
 
     BytesBuilder() = default;
-    // A builder moved from starts empty: it never writes into the block it gave away.
-    BytesBuilder(BytesBuilder&& other) noexcept { *this = std::move(other); }
-    BytesBuilder& operator=(BytesBuilder&& other) noexcept {
-        if (this != &other) {
-            block_ = std::move(other.block_);
-            base_ = std::exchange(other.base_, nullptr);
-            capacity_ = std::exchange(other.capacity_, 0);
-            used_ = std::exchange(other.used_, 0);
-            start_ = std::exchange(other.start_, 0);
-        }
-        return *this;
-    }
+    // Not copied or moved: a second builder over the same block would write over its texts.
+    BytesBuilder(const BytesBuilder&) = delete;
+    BytesBuilder& operator=(const BytesBuilder&) = delete;
 
     // Starts a new text; what was appended since the last Finish is dropped.
     void Start() { used_ = start_; }

@@ -35,12 +35,15 @@ void THIFormatStr::doString(TData& d, uint16_t) {
     }
     Bytes result;
     if (SkipInserted) {
-        // Taken out for the call: a read that comes back into this component finds it empty and
-        // builds in a block of its own.
-        BytesBuilder builder = std::move(builder_);
+        // A fill reached again from inside a read builds in a block of its own, so the text
+        // half built here is never written over.
+        BytesBuilder own;
+        const bool outermost = !filling_;
+        BytesBuilder& builder = outermost ? builder_ : own;
+        filling_ = true;
         FillOnce(mask, d, builder);
+        filling_ = !outermost;
         result = builder.Finish();
-        builder_ = std::move(builder);
     } else {
         std::string text = std::move(buffer_);
         text.assign(mask.view());

@@ -43,5 +43,6 @@ private:
     // Kept between calls: a filled mask is a slice of the builder's block, allocating nothing
     // of its own; the rescanning fill edits the buffer in place.
     BytesBuilder builder_;
+    bool filling_ = false;  // builder_ holds a text being built
     std::string buffer_;
 };

@@ -38,17 +38,4 @@ TEST(BytesBuilderTest, StartDropsAnUnfinishedText) {
     EXPECT_EQ(builder.Finish(), "kept");
 }
 
-TEST(BytesBuilderTest, ABuilderMovedFromNeverWritesIntoTheBlockItGaveAway) {
-    BytesBuilder outer;
-    outer.Start();
-    outer.Append("half ");
-    BytesBuilder taken = std::move(outer);
-    outer.Start();
-    outer.Append("other");  // builds in a block of its own
-    const Bytes other = outer.Finish();
-    taken.Append("built");
-    EXPECT_EQ(taken.Finish(), "half built");
-    EXPECT_EQ(other, "other");
-}
-
 }  // namespace
