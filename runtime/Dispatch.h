@@ -31,6 +31,13 @@ inline void RaiseEvent(const THI_Event& point, const TData& d) {
     EventHook(point, copy);
 }
 
+// A record the caller no longer needs moves in instead of being copied.
+inline void RaiseEvent(const THI_Event& point, TData&& d) {
+    if (!point.Method) return;
+    TData fresh = std::move(d);
+    EventHook(point, fresh);
+}
+
 inline void RaiseNull(const THI_Event& point) {
     if (!point.Method) return;
     TData d;

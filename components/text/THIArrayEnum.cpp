@@ -1,5 +1,7 @@
 #include "components/text/THIArrayEnum.h"
 
+#include <utility>
+
 void THIArrayEnum::doEnum(TData& d, uint16_t) {
     stopped_ = false;
     TArrayIntf* array = ReadArray(Array);
@@ -10,7 +12,7 @@ void THIArrayEnum::doEnum(TData& d, uint16_t) {
     for (;;) {
         SetInteger(index_, i);
         if (!ArrayGet(*array, index_, item_)) break;
-        RaiseEvent(onItem, item_);
+        RaiseEvent(onItem, std::move(item_));  // the next element is fetched into it anew
         if (stopped_) break;
         i += backward ? -1 : 1;
     }
