@@ -109,17 +109,6 @@ Bytes ReadString(TData& d, const THI_Event& point, const Bytes& def) {
     return ReadWithDefault<&TakeString>(d, point, def);
 }
 
-const Bytes& ReadStringRef(TData& d, const THI_Event& point, const Bytes& def, Bytes& spare) {
-    if (point.Method) {
-        TData answer;
-        if (ReadConnected(point, answer)) return spare = TakeString(answer);
-    }
-    if (!def.empty() || d.Tag() == Tag::Null) return def;
-    spare = TakeString(d);
-    Consume(d);
-    return spare;
-}
-
 int32_t ReadInteger(TData& d, const THI_Event& point, int32_t def) {
     return ReadWithDefault<&TakeInteger>(d, point, def);
 }

@@ -79,10 +79,6 @@ inline void RaiseReal(const THI_Event& point, double r) {
 
 void ReadRaw(TData& d, const THI_Event& point);
 Bytes ReadString(TData& d, const THI_Event& point, const Bytes& def = Bytes());
-// ReadString for a caller that only looks at the answer while it runs: a default that wins is
-// handed back itself instead of a new handle, any other answer is kept in `spare`. The answer
-// lives while def and spare do and def is not replaced.
-const Bytes& ReadStringRef(TData& d, const THI_Event& point, const Bytes& def, Bytes& spare);
 int32_t ReadInteger(TData& d, const THI_Event& point, int32_t def = 0);
 double ReadReal(TData& d, const THI_Event& point, double def = 0.0);
 void* ReadStream(TData& d, const THI_Event& point, void* def = nullptr);

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstring>
 
+#include "runtime/ReadDataRef.h"
+
 namespace {
 
 // The input with dst in place of the subSize bytes at each offset: `size` bytes in one block.

@@ -87,39 +87,6 @@ TEST_F(HooksOn, ConnectedPointWinsUnlessItAnswersBreak) {
     EXPECT_EQ(ReadInteger(d, Point<&ValueSource::Value>(s), 0), 7);
 }
 
-TEST_F(HooksOn, ReadStringRefFollowsReadStringAndHandsBackAWinningDefaultItself) {
-    struct Case {
-        const char* name;
-        bool connected;
-        uint8_t answerTag;  // of the connected point
-        const char* def;
-        bool chained;  // the record holds "a" then "b", else "a" alone
-    } cases[] = {
-        {"connected", true, Tag::String, "dflt", false},
-        {"connected, Break, default wins", true, Tag::Break, "dflt", false},
-        {"connected, Break, record taken", true, Tag::Break, "", true},
-        {"default wins", false, Tag::Null, "dflt", true},
-        {"record taken from a chain", false, Tag::Null, "", true},
-        {"single record taken", false, Tag::Null, "", false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ValueSource s{Str("answer")};
-        s.value.DataType = c.answerTag;
-        const THI_Event point = c.connected ? Point<&ValueSource::Value>(s) : THI_Event{};
-        const Bytes def(c.def);
-        TData b = Str("b"), viaCopy = Str("a"), viaRef = Str("a");
-        if (c.chained) viaCopy.Next = viaRef.Next = &b;
-        Bytes spare;
-        const Bytes expected = ReadString(viaCopy, point, def);
-        const Bytes& answer = ReadStringRef(viaRef, point, def, spare);
-        EXPECT_EQ(answer, expected);
-        EXPECT_EQ(viaRef.Tag(), viaCopy.Tag());
-        EXPECT_EQ(ToString(viaRef), ToString(viaCopy));
-        if (!def.empty() && answer == def) EXPECT_EQ(&answer, &def);
-    }
-}
-
 TEST_F(HooksOn, ReadDataTwiceFromOneUnchainedRecord) {
     TData d = Int(3);
     EXPECT_EQ(ReadData(d, THI_Event{}).IntValue, 3);
