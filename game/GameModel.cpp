@@ -13,8 +13,8 @@ using State = GameModelState;
 // Finds, reads and takes apart the files of one Build, keeping the texts that did not change.
 class FileReader {
 public:
-    FileReader(State& state, const GameInput& input, bool overlay) : state_(state), overlay_(overlay) {
-        for (const GameInput::Text& text : input.texts) memory_[GameFileIdentity(text.path)] = &text.bytes;
+    FileReader(State& state, GameInput& input, bool overlay) : state_(state), overlay_(overlay) {
+        for (GameInput::Text& text : input.texts) memory_[GameFileIdentity(text.path)] = &text.bytes;
         previous_.swap(state_.cache);
     }
 
@@ -50,7 +50,7 @@ private:
                 return cached->second;
             auto source = std::make_shared<GameSourceFile>();
             source->fromMemory = true;
-            source->text.ownBytes = *text->second;
+            source->text.ownBytes = std::move(*text->second);  // Build reaches each file once
             ReadGameText(source->text.ownBytes, overlay_, source->text);
             source->encoding = DetectTextEncoding(source->text.ownBytes);
             return source;
@@ -70,7 +70,7 @@ private:
 
     State& state_;
     bool overlay_;
-    std::unordered_map<std::string, const std::string*> memory_;
+    std::unordered_map<std::string, std::string*> memory_;
     std::unordered_map<std::string, std::shared_ptr<GameSourceFile>> previous_;
 };
 
@@ -248,6 +248,11 @@ GameModel::GameModel() : state_(std::make_unique<GameModelState>()) {}
 GameModel::~GameModel() = default;
 
 void GameModel::Build(const GameInput& input) {
+    GameInput copy = input;
+    Build(std::move(copy));
+}
+
+void GameModel::Build(GameInput&& input) {
     auto cache = std::move(state_->cache);
     state_ = std::make_unique<GameModelState>();
     state_->cache = std::move(cache);

@@ -191,6 +191,8 @@ public:
     // texts equal to the last ones, are not read or taken apart again. Nothing read stays
     // valid across a Build (see Lifetime above).
     void Build(const GameInput& input);
+    // The same, taking the texts over instead of copying them.
+    void Build(GameInput&& input);
 
     GameDialect Dialect() const;
     std::span<const GameFile> Files() const;

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "components/window/StringTableRows.h"
 
@@ -12,3 +13,24 @@
 // a changed or new row the line it would be saved as. Blank lines of the original are left
 // out, so the game's reading of a value that spans lines keeps its text but not its blanks.
 std::string GameTextOfRows(std::string_view original, const TStringTableRows& rows);
+
+// The same text, built again and again while one file stays open: the original's lines are
+// split once and kept, since reading them takes longer than putting the rows together.
+class GameRowsText {
+public:
+    // The rows' text as GameTextOfRows makes it. `original` must stay alive and unchanged
+    // until Forget, or until another original is given.
+    std::string Of(std::string_view original, const TStringTableRows& rows);
+    // Lets the original's lines go (another file is coming, or the original is gone).
+    void Forget();
+
+private:
+    bool Holds(std::string_view original) const;
+    void Split(std::string_view original);
+
+    std::string_view original_;
+    std::string head_, end_;  // the original's first and last bytes, to tell a new text at the same place
+    std::string_view mark_;
+    std::vector<std::string_view> lines_;  // by origin
+    bool split_ = false;
+};
