@@ -21,6 +21,25 @@ public:
     // The file of the path: read now, or known already; -1 when it cannot be read (`error`
     // says why), unless it was given (a given file is always listed).
     int Reach(const std::string& path, bool given, FileError& error) {
+        // A path reached again in one Build answers as it did: a large file names the same
+        // few includes thousands of times, and each try would ask the file system anew.
+        if (!given)
+            if (auto known = reached_.find(path); known != reached_.end()) {
+                error = known->second.error;
+                return known->second.file;
+            }
+        const int file = ReachAnew(path, given, error);
+        if (!given) reached_.emplace(path, Reached{file, error});
+        return file;
+    }
+
+private:
+    struct Reached {
+        int file;
+        FileError error;
+    };
+
+    int ReachAnew(const std::string& path, bool given, FileError& error) {
         const std::string identity = GameFileIdentity(path);
         if (auto known = state_.fileByIdentity.find(identity); known != state_.fileByIdentity.end()) {
             state_.files[known->second].given |= given;
@@ -41,7 +60,6 @@ public:
         return file;
     }
 
-private:
     std::shared_ptr<GameSourceFile> Source(const std::string& identity, const std::string& path, FileError& error) {
         auto cached = previous_.find(identity);
         const bool haveCached = cached != previous_.end() && cached->second->text.readAsOverlay == overlay_;
@@ -72,6 +90,7 @@ private:
     bool overlay_;
     std::unordered_map<std::string, std::string*> memory_;
     std::unordered_map<std::string, std::shared_ptr<GameSourceFile>> previous_;
+    std::unordered_map<std::string, Reached> reached_;  // by path, for paths not given
 };
 
 // Follows the includes from the given files, depth first, so that the files come in the order
@@ -97,8 +116,8 @@ private:
         GameInclude resolved;
         std::string tried;
         // The paths the include may name, in groups tried in order: every path of a group is
-        // reached, and the first group that reaches any ends the search.
-        std::vector<std::vector<std::string>> groups;
+        // reached, and the first group that reaches any ends the search. Kept by CandidatesOf.
+        const std::vector<std::vector<std::string>>* groups = nullptr;
         size_t group = 0, candidate = 0;
     };
 
@@ -123,21 +142,24 @@ private:
             }
             const GameTextInclude& include = includes[frame.include];
             frame.resolved = {{frame.file, include.line}, include.name, {}};
-            frame.groups = Candidates(std::string(GameFolderOf(state_.files[frame.file].path)), include.name, frame.tried);
+            const Candidate& candidate = CandidatesOf(GameFolderOf(state_.files[frame.file].path), include.name);
+            frame.groups = &candidate.groups;
+            frame.tried = candidate.tried;
             frame.group = frame.candidate = 0;
             frame.resolving = true;
             return;
         }
-        if (frame.group < frame.groups.size() && frame.candidate < frame.groups[frame.group].size()) {
+        const std::vector<std::vector<std::string>>& groups = *frame.groups;
+        if (frame.group < groups.size() && frame.candidate < groups[frame.group].size()) {
             FileError error = FileError::None;
-            const int target = reader_.Reach(frame.groups[frame.group][frame.candidate++], false, error);
+            const int target = reader_.Reach(groups[frame.group][frame.candidate++], false, error);
             if (target < 0) return;
             frame.resolved.files.push_back(target);
             Enter(target);  // `frame` may be gone from here on
             return;
         }
-        if (frame.group < frame.groups.size()) {
-            frame.group = frame.resolved.files.empty() ? frame.group + 1 : frame.groups.size();
+        if (frame.group < groups.size()) {
+            frame.group = frame.resolved.files.empty() ? frame.group + 1 : groups.size();
             frame.candidate = 0;
             return;
         }
@@ -147,6 +169,22 @@ private:
         state_.fileStates[frame.file].includeTried.push_back(std::move(frame.tried));
         frame.resolving = false;
         ++frame.include;
+    }
+
+    struct Candidate {
+        std::vector<std::vector<std::string>> groups;
+        std::string tried;
+    };
+
+    // Candidates, worked out once per folder and name in a Build: the same names come again
+    // and again.
+    const Candidate& CandidatesOf(std::string_view folder, std::string_view name) {
+        std::string key(folder);
+        key += '\0';
+        key += name;
+        auto [found, added] = candidates_.try_emplace(std::move(key));
+        if (added) found->second.groups = Candidates(std::string(folder), name, found->second.tried);
+        return found->second;
     }
 
     // The paths an include name may read: as written, else in lower case; a wildcard in its
@@ -175,6 +213,7 @@ private:
     FileReader& reader_;
     std::vector<bool> visited_;
     std::vector<Frame> way_;
+    std::unordered_map<std::string, Candidate> candidates_;  // by folder and name
 };
 
 // Marks the files a file reaches through includes.
