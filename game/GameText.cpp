@@ -3,6 +3,9 @@
 #include "game/GameNames.h"
 
 #include <algorithm>
+#include <bit>
+#include <functional>
+#include <utility>
 #include <cstring>
 
 namespace {
@@ -49,13 +52,13 @@ std::string_view WithoutComment(std::string_view line) {
 // Walks the lines of a text: a line ends at CR, LF or CR LF.
 class LineWalker {
 public:
-    explicit LineWalker(std::string_view text) : text_(text), hasNul_(Find(text, '\0') != std::string_view::npos) {}
+    explicit LineWalker(std::string_view text)
+        : text_(text), hasNul_(Find(text, '\0') != std::string_view::npos), nextCr_(std::min(Find(text, '\r'), text.size())) {}
 
     bool Next(std::string_view& line) {
         if (position_ >= text_.size()) return false;
         const size_t start = position_;
-        size_t end = start;
-        while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n') ++end;
+        const size_t end = std::min(Find(text_, '\n', start), NextCr(start));
         position_ = end;
         if (position_ < text_.size())
             position_ += (text_[end] == '\r' && end + 1 < text_.size() && text_[end + 1] == '\n') ? 2 : 1;
@@ -69,11 +72,52 @@ public:
     size_t RawLength() const { return rawLength_; }
 
 private:
+    // The first CR from `start` on, or the end of the text. The one found last is kept while
+    // it lies ahead, so that a text of LF lines is searched for CRs once, not once per line.
+    size_t NextCr(size_t start) {
+        if (nextCr_ < start) nextCr_ = std::min(Find(text_, '\r', start), text_.size());
+        return nextCr_;
+    }
+
     std::string_view text_;
     bool hasNul_;
+    size_t nextCr_;
     size_t position_ = 0;
     int number_ = 0;
     size_t rawLength_ = 0;
+};
+
+// The key lines of one header by key, as indexes into GameText::keys: open addressing over
+// the keys' hashes, emptied for the next header by a new round rather than slot by slot, so
+// that a header costs no allocation and no sort.
+class KeysSeen {
+public:
+    void Begin(size_t keys) {
+        if (slots_.size() < keys * 2) slots_.assign(std::bit_ceil(std::max<size_t>(keys * 2, 16)), Slot());
+        ++round_;
+    }
+    // The last key line given before with that key (-1: none); `index` takes its place.
+    int64_t Swap(std::string_view key, uint32_t index, const std::vector<GameTextKey>& keys) {
+        const size_t mask = slots_.size() - 1;
+        const size_t hash = std::hash<std::string_view>()(key);
+        for (size_t i = hash & mask;; i = (i + 1) & mask) {
+            Slot& slot = slots_[i];
+            if (slot.round != round_) {
+                slot = {round_, hash, index};
+                return -1;
+            }
+            if (slot.hash == hash && keys[slot.index].key == key) return std::exchange(slot.index, index);
+        }
+    }
+
+private:
+    struct Slot {
+        uint64_t round = 0;
+        size_t hash = 0;
+        uint32_t index = 0;
+    };
+    std::vector<Slot> slots_;
+    uint64_t round_ = 0;
 };
 
 class TextReader {
@@ -220,11 +264,15 @@ private:
     }
 
     bool AppendValue(std::string_view raw, bool quoted) {
+        const size_t from = scratch_.size();
+        scratch_.resize(from + raw.size());  // written through a pointer: no growth check per byte
+        char* out = scratch_.data() + from;
         for (char c : raw) {
             if (!quoted && IsValueSpace(c)) continue;
             if (c == '"') quoted = !quoted;
-            scratch_ += c;
+            *out++ = c;
         }
+        scratch_.resize(out - scratch_.data());
         return quoted;
     }
 
@@ -246,22 +294,20 @@ private:
         return {at, text.size()};
     }
 
-    // Ends the key lines of the open header and tells the keys it gives twice.
+    // Ends the key lines of the open header and tells the keys it gives twice: each repeat
+    // names the line of the one before it.
     void CloseHeader() {
         if (current_ < 0) return;
         GameTextHeader& header = out_.headers[current_];
         header.keyEnd = static_cast<uint32_t>(out_.keys.size());
-        order_.clear();
-        for (uint32_t k = header.keyBegin; k < header.keyEnd; ++k)
-            if (out_.keys[k].op == GameKeyOp::Set) order_.push_back(k);
-        // By key, and in file order among equal keys.
-        std::stable_sort(order_.begin(), order_.end(),
-                         [&](uint32_t a, uint32_t b) { return out_.keys[a].key < out_.keys[b].key; });
-        for (size_t i = 1; i < order_.size(); ++i) {
-            const GameTextKey& earlier = out_.keys[order_[i - 1]];
-            const GameTextKey& repeat = out_.keys[order_[i]];
-            if (earlier.key == repeat.key)
-                Problem(GameProblemKind::RepeatedKey, repeat.line, repeat.key, header.name).related.line = earlier.line;
+        seen_.Begin(header.keyEnd - header.keyBegin);
+        for (uint32_t k = header.keyBegin; k < header.keyEnd; ++k) {
+            const GameTextKey& repeat = out_.keys[k];
+            if (repeat.op != GameKeyOp::Set) continue;
+            const int64_t earlier = seen_.Swap(repeat.key, k, out_.keys);
+            if (earlier >= 0)
+                Problem(GameProblemKind::RepeatedKey, repeat.line, repeat.key, header.name).related.line =
+                    out_.keys[earlier].line;
         }
         current_ = -1;
     }
@@ -271,7 +317,7 @@ private:
     GameText& out_;
     int current_ = -1;  // the header whose key lines are being read
     std::string scratch_;
-    std::vector<uint32_t> order_;
+    KeysSeen seen_;
     char* pool_ = nullptr;
     size_t poolUsed_ = 64 * 1024;
 };
