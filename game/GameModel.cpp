@@ -1,6 +1,7 @@
 #include "game/GameModel.h"
 
 #include <algorithm>
+#include <numeric>
 #include <tuple>
 
 #include "game/GameModelState.h"
@@ -259,10 +260,16 @@ void SortAndIndexProblems(State& state) {
     // By place, and on one line errors first; a file read twice, or by two loads, tells the
     // same problem again: one is kept.
     auto key = [](const GameProblem& p) { return std::tie(p.at.file, p.at.line, p.kind, p.subject, p.other); };
-    std::stable_sort(problems.begin(), problems.end(),
-                     [&](const GameProblem& a, const GameProblem& b) { return key(a) < key(b); });
-    auto same = [&](const GameProblem& a, const GameProblem& b) { return key(a) == key(b); };
-    problems.erase(std::unique(problems.begin(), problems.end(), same), problems.end());
+    // Their indexes are sorted rather than the problems, which carry two strings each.
+    std::vector<uint32_t> order(problems.size());
+    std::iota(order.begin(), order.end(), 0u);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](uint32_t a, uint32_t b) { return key(problems[a]) < key(problems[b]); });
+    std::vector<GameProblem> sorted;
+    sorted.reserve(problems.size());
+    for (uint32_t i : order)
+        if (sorted.empty() || key(sorted.back()) != key(problems[i])) sorted.push_back(std::move(problems[i]));
+    problems = std::move(sorted);
     state.problemsFrom.assign(state.files.size() + 1, problems.size());
     for (size_t i = problems.size(); i-- > 0;) state.problemsFrom[problems[i].at.file] = i;
     for (size_t file = state.files.size(); file-- > 0;)

@@ -344,6 +344,8 @@ void ReadGameText(std::string_view text, bool overlay, GameText& out) {
     out.keys.reserve(text.size() / 32);  // about one key line per 30 bytes in configuration files
     TextReader(text, overlay, out).Read();
     TellByteOrderMark(text, out);
-    std::stable_sort(out.problems.begin(), out.problems.end(),
-                     [](const GameProblem& a, const GameProblem& b) { return a.at.line < b.at.line; });
+    auto byLine = [](const GameProblem& a, const GameProblem& b) { return a.at.line < b.at.line; };
+    // Mostly in order already: only repeated keys come after the other problems of their header.
+    if (!std::is_sorted(out.problems.begin(), out.problems.end(), byLine))
+        std::stable_sort(out.problems.begin(), out.problems.end(), byLine);
 }
