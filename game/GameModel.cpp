@@ -70,7 +70,12 @@ private:
             auto source = std::make_shared<GameSourceFile>();
             source->fromMemory = true;
             source->text.ownBytes = std::move(*text->second);  // Build reaches each file once
-            ReadGameText(source->text.ownBytes, overlay_, source->text);
+            // An edited text is mostly what it was: only the headers around the edit are read.
+            if (haveCached && cached->second->fromMemory)
+                ReadGameTextAgain(source->text.ownBytes, overlay_, cached->second->text.ownBytes, cached->second->text,
+                                  source->text);
+            else
+                ReadGameText(source->text.ownBytes, overlay_, source->text);
             source->encoding = DetectTextEncoding(source->text.ownBytes);
             return source;
         }

@@ -52,8 +52,13 @@ std::string_view WithoutComment(std::string_view line) {
 // Walks the lines of a text: a line ends at CR, LF or CR LF.
 class LineWalker {
 public:
-    explicit LineWalker(std::string_view text)
-        : text_(text), hasNul_(Find(text, '\0') != std::string_view::npos), nextCr_(std::min(Find(text, '\r'), text.size())) {}
+    // Starts at byte `from`, the start of line `line`.
+    LineWalker(std::string_view text, size_t from, int line)
+        : text_(text),
+          hasNul_(Find(text, '\0') != std::string_view::npos),
+          position_(from),
+          number_(line - 1),
+          nextCr_(std::min(Find(text, '\r', from), text.size())) {}
 
     bool Next(std::string_view& line) {
         if (position_ >= text_.size()) return false;
@@ -63,6 +68,7 @@ public:
         if (position_ < text_.size())
             position_ += (text_[end] == '\r' && end + 1 < text_.size() && text_[end + 1] == '\n') ? 2 : 1;
         ++number_;
+        lineStart_ = start;
         rawLength_ = end - start;
         line = text_.substr(start, end - start);
         if (hasNul_) line = line.substr(0, std::min(line.size(), Find(line, '\0')));
@@ -70,6 +76,7 @@ public:
     }
     int Number() const { return number_; }
     size_t RawLength() const { return rawLength_; }
+    size_t LineStart() const { return lineStart_; }  // of the line Next gave last
 
 private:
     // The first CR from `start` on, or the end of the text. The one found last is kept while
@@ -81,9 +88,10 @@ private:
 
     std::string_view text_;
     bool hasNul_;
+    size_t position_;
+    int number_;
     size_t nextCr_;
-    size_t position_ = 0;
-    int number_ = 0;
+    size_t lineStart_ = 0;
     size_t rawLength_ = 0;
 };
 
@@ -122,9 +130,11 @@ private:
 
 class TextReader {
 public:
-    TextReader(std::string_view text, bool overlay, GameText& out) : lines_(text), overlay_(overlay), out_(out) {}
+    TextReader(std::string_view text, bool overlay, GameText& out, size_t from = 0, int line = 1)
+        : lines_(text, from, line), overlay_(overlay), out_(out) {}
 
-    void Read() {
+    // Reads on to the end, or up to a header line `stop` accepts (the line is not read).
+    GameTextStop Read(GameTextStopTest stop = {}) {
         std::string_view line;
         while (NextLine(line)) {
             const std::string_view text = WithoutComment(Trim(line));
@@ -132,13 +142,24 @@ public:
             if (text[0] == '#' && text.find("#include") != std::string_view::npos) {
                 Include(text);
             } else if (GameHeaderMark mark; IsHeader(text, mark)) {
+                if (stop.Accepts && stop.Accepts(stop.target, lines_.Number(), lines_.LineStart())) {
+                    // The line is left to the reading that takes over, its length too.
+                    if (lines_.RawLength() > kLongestLine) out_.problems.pop_back();
+                    CloseHeader();
+                    return {lines_.Number(), lines_.LineStart()};
+                }
                 Header(text, mark);
             } else if (current_ >= 0) {
                 Key(text);  // key lines before the first header belong to no section
             }
         }
         CloseHeader();
+        return {};
     }
+
+    // Values composed from now on get blocks of their own size rather than shares of a pool:
+    // a text read again in part keeps its old blocks, and should not add a pool each time.
+    void ComposeExactly() { exact_ = true; }
 
 private:
     // The next line, telling a line too long for the game.
@@ -172,7 +193,6 @@ private:
         } else {
             return false;
         }
-        out_.overlaySyntax = true;
         return true;
     }
 
@@ -196,6 +216,8 @@ private:
         header.nameHash = GameNameHash(header.name);
         header.parentBegin = header.parentEnd = static_cast<uint32_t>(out_.parents.size());
         header.keyBegin = static_cast<uint32_t>(out_.keys.size());
+        current_ = static_cast<int>(out_.headers.size() - 1);
+        if (mark != GameHeaderMark::None) OverlaySyntax();
         const size_t colon = text.find("]:");
         if (colon != std::string_view::npos) {
             Parents(text.substr(colon + 2));
@@ -207,7 +229,6 @@ private:
             if (after > close + 1 && after < body.size() && body[after] == ':')
                 Problem(GameProblemKind::SpaceBeforeColon, header.line, header.name, Trim(body.substr(after + 1)));
         }
-        current_ = static_cast<int>(out_.headers.size() - 1);
         out_.steps.push_back(current_);
     }
 
@@ -220,7 +241,7 @@ private:
             if (overlay_ && !item.empty() && item[0] == '!') {
                 removed = true;
                 item = Trim(item.substr(1));
-                out_.overlaySyntax = true;
+                OverlaySyntax();
             }
             if (!item.empty()) out_.parents.push_back({item, removed});
         }
@@ -233,7 +254,7 @@ private:
         if (overlay_ && !key.empty() && (key[0] == '!' || key[0] == '>' || key[0] == '<')) {
             op = key[0] == '!' ? GameKeyOp::Delete : key[0] == '>' ? GameKeyOp::Append : GameKeyOp::Remove;
             key = Trim(key.substr(1));
-            out_.overlaySyntax = true;
+            OverlaySyntax();
         }
         const int line = lines_.Number();
         const std::string_view value =
@@ -276,10 +297,17 @@ private:
         return quoted;
     }
 
+    // Marks the text, and the header being read, as written in the overlay dialect.
+    void OverlaySyntax() {
+        out_.overlaySyntax = true;
+        if (current_ >= 0) out_.headers[current_].overlaySyntax = true;
+    }
+
     std::string_view Compose(std::string_view text) {
         if (text.empty()) return {};
         constexpr size_t kBlock = 64 * 1024;
-        if (text.size() > kBlock / 4) {
+        if (exact_) out_.composedAgain += text.size();
+        if (exact_ || text.size() > kBlock / 4) {
             out_.composed.emplace_back(new char[text.size()]);
             std::memcpy(out_.composed.back().get(), text.data(), text.size());
             return {out_.composed.back().get(), text.size()};
@@ -320,6 +348,7 @@ private:
     KeysSeen seen_;
     char* pool_ = nullptr;
     size_t poolUsed_ = 64 * 1024;
+    bool exact_ = false;
 };
 
 // The warning for a byte-order mark: the game reads no header on its line.
@@ -343,6 +372,17 @@ void ReadGameText(std::string_view text, bool overlay, GameText& out) {
     out.readAsOverlay = overlay;
     out.keys.reserve(text.size() / 32);  // about one key line per 30 bytes in configuration files
     TextReader(text, overlay, out).Read();
+    FinishGameText(text, out);
+}
+
+GameTextStop ReadGameTextPart(std::string_view text, bool overlay, size_t from, int line, GameTextStopTest stop,
+                              GameText& out) {
+    TextReader reader(text, overlay, out, from, line);
+    reader.ComposeExactly();
+    return reader.Read(stop);
+}
+
+void FinishGameText(std::string_view text, GameText& out) {
     TellByteOrderMark(text, out);
     auto byLine = [](const GameProblem& a, const GameProblem& b) { return a.at.line < b.at.line; };
     // Mostly in order already: only repeated keys come after the other problems of their header.
