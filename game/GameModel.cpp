@@ -114,16 +114,25 @@ public:
     }
 
 private:
+    // The paths an include name may read, in groups tried in order: every path of a group is
+    // reached, and the first group that reaches any ends the search.
+    struct Candidate {
+        std::vector<std::vector<std::string>> groups;
+        std::string tried;
+        // Once one include of this folder and name was followed, the files it reads: every
+        // path answers as it did (FileReader::Reach), so a repeat reads the same ones.
+        bool resolved = false;
+        std::vector<int> files;
+    };
+
     // A file whose includes are being followed, and where in them.
     struct Frame {
         int file;
         size_t include = 0;  // the one being resolved
         bool resolving = false;
         GameInclude resolved;
-        std::string tried;
-        // The paths the include may name, in groups tried in order: every path of a group is
-        // reached, and the first group that reaches any ends the search. Kept by CandidatesOf.
-        const std::vector<std::vector<std::string>>* groups = nullptr;
+        // The paths the include may name (kept by CandidatesOf), and where in them.
+        Candidate* names = nullptr;
         size_t group = 0, candidate = 0;
     };
 
@@ -148,14 +157,18 @@ private:
             }
             const GameTextInclude& include = includes[frame.include];
             frame.resolved = {{frame.file, include.line}, include.name, {}};
-            const Candidate& candidate = CandidatesOf(GameFolderOf(state_.files[frame.file].path), include.name);
-            frame.groups = &candidate.groups;
-            frame.tried = candidate.tried;
+            Candidate& names = CandidatesOf(GameFolderOf(state_.files[frame.file].path), include.name);
+            if (names.resolved) {  // the same files as before, followed already
+                frame.resolved.files = names.files;
+                Resolved(frame, names.tried);
+                return;
+            }
+            frame.names = &names;
             frame.group = frame.candidate = 0;
             frame.resolving = true;
             return;
         }
-        const std::vector<std::vector<std::string>>& groups = *frame.groups;
+        const std::vector<std::vector<std::string>>& groups = frame.names->groups;
         if (frame.group < groups.size() && frame.candidate < groups[frame.group].size()) {
             FileError error = FileError::None;
             const int target = reader_.Reach(groups[frame.group][frame.candidate++], false, error);
@@ -169,22 +182,24 @@ private:
             frame.candidate = 0;
             return;
         }
+        frame.names->resolved = true;
+        frame.names->files = frame.resolved.files;
+        Resolved(frame, frame.names->tried);
+    }
+
+    // Ends the frame's include: its files are known.
+    void Resolved(Frame& frame, const std::string& tried) {
         for (int target : frame.resolved.files)
             if (target != frame.file) state_.fileStates[target].includedByOther = true;
         state_.fileStates[frame.file].includes.push_back(std::move(frame.resolved));
-        state_.fileStates[frame.file].includeTried.push_back(std::move(frame.tried));
+        state_.fileStates[frame.file].includeTried.push_back(tried);
         frame.resolving = false;
         ++frame.include;
     }
 
-    struct Candidate {
-        std::vector<std::vector<std::string>> groups;
-        std::string tried;
-    };
-
     // Candidates, worked out once per folder and name in a Build: the same names come again
     // and again.
-    const Candidate& CandidatesOf(std::string_view folder, std::string_view name) {
+    Candidate& CandidatesOf(std::string_view folder, std::string_view name) {
         std::string key(folder);
         key += '\0';
         key += name;
