@@ -143,6 +143,8 @@ private:
         if (visited_[file]) return false;
         visited_[file] = true;
         way_.emplace_back().file = file;
+        state_.fileStates[file].includes.reserve(state_.TextOf(file).includes.size());
+        state_.fileStates[file].includeTried.reserve(state_.TextOf(file).includes.size());
         return true;
     }
 
@@ -200,12 +202,13 @@ private:
     // Candidates, worked out once per folder and name in a Build: the same names come again
     // and again.
     Candidate& CandidatesOf(std::string_view folder, std::string_view name) {
-        std::string key(folder);
-        key += '\0';
-        key += name;
-        auto [found, added] = candidates_.try_emplace(std::move(key));
-        if (added) found->second.groups = Candidates(std::string(folder), name, found->second.tried);
-        return found->second;
+        key_.assign(folder);  // a buffer kept between calls: a name met before costs no allocation
+        key_ += '\0';
+        key_ += name;
+        if (auto found = candidates_.find(key_); found != candidates_.end()) return found->second;
+        Candidate& added = candidates_[key_];
+        added.groups = Candidates(std::string(folder), name, added.tried);
+        return added;
     }
 
     // The paths an include name may read: as written, else in lower case; a wildcard in its
@@ -235,6 +238,7 @@ private:
     std::vector<bool> visited_;
     std::vector<Frame> way_;
     std::unordered_map<std::string, Candidate> candidates_;  // by folder and name
+    std::string key_;
 };
 
 // Marks the files a file reaches through includes.
