@@ -63,11 +63,11 @@ struct GameText {
 void ReadGameText(std::string_view text, bool overlay, GameText& out);
 
 // Takes apart the same file again after an edit: `text` is the file's new text, `earlier` what
-// ReadGameText (or this) made of its text before, `earlierText`, which must still be alive. Only the headers around the edited lines are read
-// again; the rest is taken over from `earlier`, its lines moved by the lines the edit added
-// or removed. `out` is what ReadGameText(text, overlay, out) makes, byte for byte; it points
-// into `text`, into its own composed values and into those of `earlier`, whose blocks it
-// shares.
+// ReadGameText (or this) made of its text before, `earlierText`, which must still be alive.
+// Only the headers around the edited lines are read again; the rest is taken over from
+// `earlier`, its lines moved by the lines the edit added or removed. `out` holds what
+// ReadGameText(text, overlay, out) would; it points into `text`, into its own composed values
+// and into those of `earlier`, whose blocks it shares.
 void ReadGameTextAgain(std::string_view text, bool overlay, std::string_view earlierText, const GameText& earlier,
                        GameText& out);
 
