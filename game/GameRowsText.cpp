@@ -1,6 +1,8 @@
 #include "game/GameRowsText.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 #include "layout/LineParts.h"
 #include "layout/SourceLines.h"
@@ -8,6 +10,10 @@
 namespace {
 
 constexpr size_t kSample = 64;
+// A line's place packs its start (up to 2^40) and its length; a length of kLongSize or more is
+// told by kLongSize and measured again when asked for.
+constexpr unsigned kSizeBits = 24;
+constexpr uint64_t kLongSize = (uint64_t{1} << kSizeBits) - 1;
 
 }  // namespace
 
@@ -23,12 +29,28 @@ bool GameRowsText::Holds(std::string_view original) const {
 void GameRowsText::Split(std::string_view original) {
     Forget();
     SourceLineReader reader(original);
-    for (SourceLine line; reader.Next(line);) lines_.push_back(line.text);
+    for (SourceLine line; reader.Next(line);) {
+        const uint64_t at = line.text.data() - original.data();
+        lines_.push_back(at << kSizeBits | std::min<uint64_t>(line.text.size(), kLongSize));
+    }
     mark_ = reader.Mark();
+    const void* nul = std::memchr(original.data(), '\0', original.size());
+    read_ = nul ? static_cast<const char*>(nul) - original.data() : original.size();
     original_ = original;
     head_ = original.substr(0, kSample);
     end_ = original.substr(original.size() - std::min(original.size(), kSample));
     split_ = true;
+}
+
+std::string_view GameRowsText::Line(int origin) const {
+    const size_t at = lines_[origin] >> kSizeBits;
+    size_t size = lines_[origin] & kLongSize;
+    if (size == kLongSize) {  // a line this long ends where the reader ended it: at a line end or the read text's end
+        const std::string_view rest = original_.substr(at, read_ - at);
+        size = std::min(rest.find('\r'), rest.find('\n'));
+        size = std::min(size, rest.size());
+    }
+    return original_.substr(at, size);
 }
 
 void GameRowsText::Forget() {
@@ -49,11 +71,11 @@ std::string GameRowsText::Of(std::string_view original, const TStringTableRows& 
         if (row) text += '\n';
         const int origin = rows.Origin(row);
         if (origin >= 0 && origin < lines && !rows.Changed(row)) {
-            text += lines_[origin];
+            text += Line(origin);
             continue;
         }
         const RowCells cells = CellsOfRowString(rows.RowString(row).view());
-        const std::string line = origin >= 0 && origin < lines ? LineParts(lines_[origin]).WithCells(cells) : std::string();
+        const std::string line = origin >= 0 && origin < lines ? LineParts(Line(origin)).WithCells(cells) : std::string();
         text += line.empty() || !ReadsLikeFreshLine(line, cells) ? FreshLine(cells) : line;
     }
     return text;

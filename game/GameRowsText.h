@@ -2,6 +2,7 @@
 // row, so that line N of the model's answers is row N-1 of the table.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,10 +28,14 @@ public:
 private:
     bool Holds(std::string_view original) const;
     void Split(std::string_view original);
+    std::string_view Line(int origin) const;
 
     std::string_view original_;
     std::string head_, end_;  // the original's first and last bytes, to tell a new text at the same place
     std::string_view mark_;
-    std::vector<std::string_view> lines_;  // by origin
+    size_t read_ = 0;  // the bytes of the original the lines were read from: up to a NUL byte
+    // By origin, each line's start and length packed in 8 bytes (half a view): they stay as
+    // long as the file is open.
+    std::vector<uint64_t> lines_;
     bool split_ = false;
 };

@@ -130,4 +130,17 @@ TEST_F(GameRowsAgainTest, UndoAndReopen) {
     ExpectSameAsAfresh("the reopened text edited");
 }
 
+TEST(GameRowsTextTest, ALineLongerThanItsPackedLengthIsMeasuredAgain) {
+    const std::string value(17 * 1024 * 1024, 'x');  // beyond the 24 bits a kept line's length has
+    GameFiles files{{"long.ltx", "[a]\r\nk = " + value + "\r\n[b]\r\n"}};
+    ActivateHooks();
+    LtxDocument document;
+    ASSERT_TRUE(document.Open(files.Path("long.ltx")));
+    GameRowsText rowsText;
+    const std::string expected = "[a]\nk = " + value + "\n[b]";
+    EXPECT_EQ(rowsText.Of(document.Check().content.view(), document.MainRows), expected);
+    EXPECT_EQ(rowsText.Of(document.Check().content.view(), document.MainRows), expected);  // from the kept lines
+    DeactivateHooks();
+}
+
 }  // namespace
