@@ -30,7 +30,7 @@ void GameRowsText::Split(std::string_view original) {
     Forget();
     SourceLineReader reader(original);
     for (SourceLine line; reader.Next(line);) {
-        const uint64_t at = line.text.data() - original.data();
+        const uint64_t at = line.text.empty() ? 0 : line.text.data() - original.data();  // an empty view may point nowhere
         lines_.push_back(at << kSizeBits | std::min<uint64_t>(line.text.size(), kLongSize));
     }
     mark_ = reader.Mark();
