@@ -143,6 +143,10 @@ private:
         else targetState.firstBlock = block;
         targetState.lastBlock = block;
         const std::vector<GameTextParent>& parents = state_.TextOf(at.file).parents;
+        if (target.parents.empty()) {  // one allocation each for the usual header that lists them all
+            target.parents.reserve(header.parentEnd - header.parentBegin);
+            targetState.parentListed.reserve(header.parentEnd - header.parentBegin);
+        }
         for (uint32_t p = header.parentBegin; p < header.parentEnd; ++p) {
             const GameTextParent& parent = parents[p];
             for (size_t i = target.parents.size(); i-- > 0;)

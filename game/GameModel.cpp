@@ -1,6 +1,7 @@
 #include "game/GameModel.h"
 
 #include <algorithm>
+#include <numeric>
 #include <tuple>
 
 #include "game/GameModelState.h"
@@ -13,14 +14,33 @@ using State = GameModelState;
 // Finds, reads and takes apart the files of one Build, keeping the texts that did not change.
 class FileReader {
 public:
-    FileReader(State& state, const GameInput& input, bool overlay) : state_(state), overlay_(overlay) {
-        for (const GameInput::Text& text : input.texts) memory_[GameFileIdentity(text.path)] = &text.bytes;
+    FileReader(State& state, GameInput& input, bool overlay) : state_(state), overlay_(overlay) {
+        for (GameInput::Text& text : input.texts) memory_[GameFileIdentity(text.path)] = &text.bytes;
         previous_.swap(state_.cache);
     }
 
     // The file of the path: read now, or known already; -1 when it cannot be read (`error`
     // says why), unless it was given (a given file is always listed).
     int Reach(const std::string& path, bool given, FileError& error) {
+        // A path reached again in one Build answers as it did: a large file names the same
+        // few includes thousands of times, and each try would ask the file system anew.
+        if (!given)
+            if (auto known = reached_.find(path); known != reached_.end()) {
+                error = known->second.error;
+                return known->second.file;
+            }
+        const int file = ReachAnew(path, given, error);
+        if (!given) reached_.emplace(path, Reached{file, error});
+        return file;
+    }
+
+private:
+    struct Reached {
+        int file;
+        FileError error;
+    };
+
+    int ReachAnew(const std::string& path, bool given, FileError& error) {
         const std::string identity = GameFileIdentity(path);
         if (auto known = state_.fileByIdentity.find(identity); known != state_.fileByIdentity.end()) {
             state_.files[known->second].given |= given;
@@ -41,7 +61,6 @@ public:
         return file;
     }
 
-private:
     std::shared_ptr<GameSourceFile> Source(const std::string& identity, const std::string& path, FileError& error) {
         auto cached = previous_.find(identity);
         const bool haveCached = cached != previous_.end() && cached->second->text.readAsOverlay == overlay_;
@@ -50,8 +69,13 @@ private:
                 return cached->second;
             auto source = std::make_shared<GameSourceFile>();
             source->fromMemory = true;
-            source->text.ownBytes = *text->second;
-            ReadGameText(source->text.ownBytes, overlay_, source->text);
+            source->text.ownBytes = std::move(*text->second);  // Build reaches each file once
+            // An edited text is mostly what it was: only the headers around the edit are read.
+            if (haveCached && cached->second->fromMemory)
+                ReadGameTextAgain(source->text.ownBytes, overlay_, cached->second->text.ownBytes, cached->second->text,
+                                  source->text);
+            else
+                ReadGameText(source->text.ownBytes, overlay_, source->text);
             source->encoding = DetectTextEncoding(source->text.ownBytes);
             return source;
         }
@@ -70,8 +94,9 @@ private:
 
     State& state_;
     bool overlay_;
-    std::unordered_map<std::string, const std::string*> memory_;
+    std::unordered_map<std::string, std::string*> memory_;
     std::unordered_map<std::string, std::shared_ptr<GameSourceFile>> previous_;
+    std::unordered_map<std::string, Reached> reached_;  // by path, for paths not given
 };
 
 // Follows the includes from the given files, depth first, so that the files come in the order
@@ -89,16 +114,25 @@ public:
     }
 
 private:
+    // The paths an include name may read, in groups tried in order: every path of a group is
+    // reached, and the first group that reaches any ends the search.
+    struct Candidate {
+        std::vector<std::vector<std::string>> groups;
+        std::string tried;
+        // Once one include of this folder and name was followed, the files it reads: every
+        // path answers as it did (FileReader::Reach), so a repeat reads the same ones.
+        bool resolved = false;
+        std::vector<int> files;
+    };
+
     // A file whose includes are being followed, and where in them.
     struct Frame {
         int file;
         size_t include = 0;  // the one being resolved
         bool resolving = false;
         GameInclude resolved;
-        std::string tried;
-        // The paths the include may name, in groups tried in order: every path of a group is
-        // reached, and the first group that reaches any ends the search.
-        std::vector<std::vector<std::string>> groups;
+        // The paths the include may name (kept by CandidatesOf), and where in them.
+        Candidate* names = nullptr;
         size_t group = 0, candidate = 0;
     };
 
@@ -109,6 +143,8 @@ private:
         if (visited_[file]) return false;
         visited_[file] = true;
         way_.emplace_back().file = file;
+        state_.fileStates[file].includes.reserve(state_.TextOf(file).includes.size());
+        state_.fileStates[file].includeTried.reserve(state_.TextOf(file).includes.size());
         return true;
     }
 
@@ -123,30 +159,56 @@ private:
             }
             const GameTextInclude& include = includes[frame.include];
             frame.resolved = {{frame.file, include.line}, include.name, {}};
-            frame.groups = Candidates(std::string(GameFolderOf(state_.files[frame.file].path)), include.name, frame.tried);
+            Candidate& names = CandidatesOf(GameFolderOf(state_.files[frame.file].path), include.name);
+            if (names.resolved) {  // the same files as before, followed already
+                frame.resolved.files = names.files;
+                Resolved(frame, names.tried);
+                return;
+            }
+            frame.names = &names;
             frame.group = frame.candidate = 0;
             frame.resolving = true;
             return;
         }
-        if (frame.group < frame.groups.size() && frame.candidate < frame.groups[frame.group].size()) {
+        const std::vector<std::vector<std::string>>& groups = frame.names->groups;
+        if (frame.group < groups.size() && frame.candidate < groups[frame.group].size()) {
             FileError error = FileError::None;
-            const int target = reader_.Reach(frame.groups[frame.group][frame.candidate++], false, error);
+            const int target = reader_.Reach(groups[frame.group][frame.candidate++], false, error);
             if (target < 0) return;
             frame.resolved.files.push_back(target);
             Enter(target);  // `frame` may be gone from here on
             return;
         }
-        if (frame.group < frame.groups.size()) {
-            frame.group = frame.resolved.files.empty() ? frame.group + 1 : frame.groups.size();
+        if (frame.group < groups.size()) {
+            frame.group = frame.resolved.files.empty() ? frame.group + 1 : groups.size();
             frame.candidate = 0;
             return;
         }
+        frame.names->resolved = true;
+        frame.names->files = frame.resolved.files;
+        Resolved(frame, frame.names->tried);
+    }
+
+    // Ends the frame's include: its files are known.
+    void Resolved(Frame& frame, const std::string& tried) {
         for (int target : frame.resolved.files)
             if (target != frame.file) state_.fileStates[target].includedByOther = true;
         state_.fileStates[frame.file].includes.push_back(std::move(frame.resolved));
-        state_.fileStates[frame.file].includeTried.push_back(std::move(frame.tried));
+        state_.fileStates[frame.file].includeTried.push_back(tried);
         frame.resolving = false;
         ++frame.include;
+    }
+
+    // Candidates, worked out once per folder and name in a Build: the same names come again
+    // and again.
+    Candidate& CandidatesOf(std::string_view folder, std::string_view name) {
+        key_.assign(folder);  // a buffer kept between calls: a name met before costs no allocation
+        key_ += '\0';
+        key_ += name;
+        if (auto found = candidates_.find(key_); found != candidates_.end()) return found->second;
+        Candidate& added = candidates_[key_];
+        added.groups = Candidates(std::string(folder), name, added.tried);
+        return added;
     }
 
     // The paths an include name may read: as written, else in lower case; a wildcard in its
@@ -175,6 +237,8 @@ private:
     FileReader& reader_;
     std::vector<bool> visited_;
     std::vector<Frame> way_;
+    std::unordered_map<std::string, Candidate> candidates_;  // by folder and name
+    std::string key_;
 };
 
 // Marks the files a file reaches through includes.
@@ -220,10 +284,16 @@ void SortAndIndexProblems(State& state) {
     // By place, and on one line errors first; a file read twice, or by two loads, tells the
     // same problem again: one is kept.
     auto key = [](const GameProblem& p) { return std::tie(p.at.file, p.at.line, p.kind, p.subject, p.other); };
-    std::stable_sort(problems.begin(), problems.end(),
-                     [&](const GameProblem& a, const GameProblem& b) { return key(a) < key(b); });
-    auto same = [&](const GameProblem& a, const GameProblem& b) { return key(a) == key(b); };
-    problems.erase(std::unique(problems.begin(), problems.end(), same), problems.end());
+    // Their indexes are sorted rather than the problems, which carry two strings each.
+    std::vector<uint32_t> order(problems.size());
+    std::iota(order.begin(), order.end(), 0u);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](uint32_t a, uint32_t b) { return key(problems[a]) < key(problems[b]); });
+    std::vector<GameProblem> sorted;
+    sorted.reserve(problems.size());
+    for (uint32_t i : order)
+        if (sorted.empty() || key(sorted.back()) != key(problems[i])) sorted.push_back(std::move(problems[i]));
+    problems = std::move(sorted);
     state.problemsFrom.assign(state.files.size() + 1, problems.size());
     for (size_t i = problems.size(); i-- > 0;) state.problemsFrom[problems[i].at.file] = i;
     for (size_t file = state.files.size(); file-- > 0;)
@@ -248,6 +318,11 @@ GameModel::GameModel() : state_(std::make_unique<GameModelState>()) {}
 GameModel::~GameModel() = default;
 
 void GameModel::Build(const GameInput& input) {
+    GameInput copy = input;
+    Build(std::move(copy));
+}
+
+void GameModel::Build(GameInput&& input) {
     auto cache = std::move(state_->cache);
     state_ = std::make_unique<GameModelState>();
     state_->cache = std::move(cache);

@@ -188,9 +188,12 @@ public:
     GameModel& operator=(const GameModel&) = delete;
 
     // Reads the set anew. Files on disk whose stamp has not changed since the last Build, and
-    // texts equal to the last ones, are not read or taken apart again. Nothing read stays
-    // valid across a Build (see Lifetime above).
+    // texts equal to the last ones, are not read or taken apart again; a text that changed is
+    // read again only around the change (ReadGameTextAgain). Nothing read stays valid across
+    // a Build (see Lifetime above).
     void Build(const GameInput& input);
+    // The same, taking the texts over instead of copying them.
+    void Build(GameInput&& input);
 
     GameDialect Dialect() const;
     std::span<const GameFile> Files() const;

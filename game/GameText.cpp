@@ -3,6 +3,9 @@
 #include "game/GameNames.h"
 
 #include <algorithm>
+#include <bit>
+#include <functional>
+#include <utility>
 #include <cstring>
 
 namespace {
@@ -49,17 +52,23 @@ std::string_view WithoutComment(std::string_view line) {
 // Walks the lines of a text: a line ends at CR, LF or CR LF.
 class LineWalker {
 public:
-    explicit LineWalker(std::string_view text) : text_(text), hasNul_(Find(text, '\0') != std::string_view::npos) {}
+    // Starts at byte `from`, the start of line `line`.
+    LineWalker(std::string_view text, size_t from, int line)
+        : text_(text),
+          hasNul_(Find(text, '\0') != std::string_view::npos),
+          position_(from),
+          number_(line - 1),
+          nextCr_(std::min(Find(text, '\r', from), text.size())) {}
 
     bool Next(std::string_view& line) {
         if (position_ >= text_.size()) return false;
         const size_t start = position_;
-        size_t end = start;
-        while (end < text_.size() && text_[end] != '\r' && text_[end] != '\n') ++end;
+        const size_t end = std::min(Find(text_, '\n', start), NextCr(start));
         position_ = end;
         if (position_ < text_.size())
             position_ += (text_[end] == '\r' && end + 1 < text_.size() && text_[end + 1] == '\n') ? 2 : 1;
         ++number_;
+        lineStart_ = start;
         rawLength_ = end - start;
         line = text_.substr(start, end - start);
         if (hasNul_) line = line.substr(0, std::min(line.size(), Find(line, '\0')));
@@ -67,20 +76,65 @@ public:
     }
     int Number() const { return number_; }
     size_t RawLength() const { return rawLength_; }
+    size_t LineStart() const { return lineStart_; }  // of the line Next gave last
 
 private:
+    // The first CR from `start` on, or the end of the text. The one found last is kept while
+    // it lies ahead, so that a text of LF lines is searched for CRs once, not once per line.
+    size_t NextCr(size_t start) {
+        if (nextCr_ < start) nextCr_ = std::min(Find(text_, '\r', start), text_.size());
+        return nextCr_;
+    }
+
     std::string_view text_;
     bool hasNul_;
-    size_t position_ = 0;
-    int number_ = 0;
+    size_t position_;
+    int number_;
+    size_t nextCr_;
+    size_t lineStart_ = 0;
     size_t rawLength_ = 0;
+};
+
+// The key lines of one header by key, as indexes into GameText::keys: open addressing over
+// the keys' hashes, emptied for the next header by a new round rather than slot by slot, so
+// that a header costs no allocation and no sort.
+class KeysSeen {
+public:
+    void Begin(size_t keys) {
+        if (slots_.size() < keys * 2) slots_.assign(std::bit_ceil(std::max<size_t>(keys * 2, 16)), Slot());
+        ++round_;
+    }
+    // The last key line given before with that key (-1: none); `index` takes its place.
+    int64_t Swap(std::string_view key, uint32_t index, const std::vector<GameTextKey>& keys) {
+        const size_t mask = slots_.size() - 1;
+        const size_t hash = std::hash<std::string_view>()(key);
+        for (size_t i = hash & mask;; i = (i + 1) & mask) {
+            Slot& slot = slots_[i];
+            if (slot.round != round_) {
+                slot = {round_, hash, index};
+                return -1;
+            }
+            if (slot.hash == hash && keys[slot.index].key == key) return std::exchange(slot.index, index);
+        }
+    }
+
+private:
+    struct Slot {
+        uint64_t round = 0;
+        size_t hash = 0;
+        uint32_t index = 0;
+    };
+    std::vector<Slot> slots_;
+    uint64_t round_ = 0;
 };
 
 class TextReader {
 public:
-    TextReader(std::string_view text, bool overlay, GameText& out) : lines_(text), overlay_(overlay), out_(out) {}
+    TextReader(std::string_view text, bool overlay, GameText& out, size_t from = 0, int line = 1)
+        : lines_(text, from, line), overlay_(overlay), out_(out) {}
 
-    void Read() {
+    // Reads on to the end, or up to a header line `stop` accepts (the line is not read).
+    GameTextStop Read(GameTextStopTest stop = {}) {
         std::string_view line;
         while (NextLine(line)) {
             const std::string_view text = WithoutComment(Trim(line));
@@ -88,13 +142,24 @@ public:
             if (text[0] == '#' && text.find("#include") != std::string_view::npos) {
                 Include(text);
             } else if (GameHeaderMark mark; IsHeader(text, mark)) {
+                if (stop.Accepts && stop.Accepts(stop.target, lines_.Number(), lines_.LineStart())) {
+                    // The line is left to the reading that takes over, its length too.
+                    if (lines_.RawLength() > kLongestLine) out_.problems.pop_back();
+                    CloseHeader();
+                    return {lines_.Number(), lines_.LineStart()};
+                }
                 Header(text, mark);
             } else if (current_ >= 0) {
                 Key(text);  // key lines before the first header belong to no section
             }
         }
         CloseHeader();
+        return {};
     }
+
+    // Values composed from now on get blocks of their own size rather than shares of a pool:
+    // a text read again in part keeps its old blocks, and should not add a pool each time.
+    void ComposeExactly() { exact_ = true; }
 
 private:
     // The next line, telling a line too long for the game.
@@ -128,7 +193,6 @@ private:
         } else {
             return false;
         }
-        out_.overlaySyntax = true;
         return true;
     }
 
@@ -152,6 +216,8 @@ private:
         header.nameHash = GameNameHash(header.name);
         header.parentBegin = header.parentEnd = static_cast<uint32_t>(out_.parents.size());
         header.keyBegin = static_cast<uint32_t>(out_.keys.size());
+        current_ = static_cast<int>(out_.headers.size() - 1);
+        if (mark != GameHeaderMark::None) OverlaySyntax();
         const size_t colon = text.find("]:");
         if (colon != std::string_view::npos) {
             Parents(text.substr(colon + 2));
@@ -163,7 +229,6 @@ private:
             if (after > close + 1 && after < body.size() && body[after] == ':')
                 Problem(GameProblemKind::SpaceBeforeColon, header.line, header.name, Trim(body.substr(after + 1)));
         }
-        current_ = static_cast<int>(out_.headers.size() - 1);
         out_.steps.push_back(current_);
     }
 
@@ -176,7 +241,7 @@ private:
             if (overlay_ && !item.empty() && item[0] == '!') {
                 removed = true;
                 item = Trim(item.substr(1));
-                out_.overlaySyntax = true;
+                OverlaySyntax();
             }
             if (!item.empty()) out_.parents.push_back({item, removed});
         }
@@ -189,7 +254,7 @@ private:
         if (overlay_ && !key.empty() && (key[0] == '!' || key[0] == '>' || key[0] == '<')) {
             op = key[0] == '!' ? GameKeyOp::Delete : key[0] == '>' ? GameKeyOp::Append : GameKeyOp::Remove;
             key = Trim(key.substr(1));
-            out_.overlaySyntax = true;
+            OverlaySyntax();
         }
         const int line = lines_.Number();
         const std::string_view value =
@@ -220,18 +285,29 @@ private:
     }
 
     bool AppendValue(std::string_view raw, bool quoted) {
+        const size_t from = scratch_.size();
+        scratch_.resize(from + raw.size());  // written through a pointer: no growth check per byte
+        char* out = scratch_.data() + from;
         for (char c : raw) {
             if (!quoted && IsValueSpace(c)) continue;
             if (c == '"') quoted = !quoted;
-            scratch_ += c;
+            *out++ = c;
         }
+        scratch_.resize(out - scratch_.data());
         return quoted;
+    }
+
+    // Marks the text, and the header being read, as written in the overlay dialect.
+    void OverlaySyntax() {
+        out_.overlaySyntax = true;
+        if (current_ >= 0) out_.headers[current_].overlaySyntax = true;
     }
 
     std::string_view Compose(std::string_view text) {
         if (text.empty()) return {};
         constexpr size_t kBlock = 64 * 1024;
-        if (text.size() > kBlock / 4) {
+        if (exact_) out_.composedAgain += text.size();
+        if (exact_ || text.size() > kBlock / 4) {
             out_.composed.emplace_back(new char[text.size()]);
             std::memcpy(out_.composed.back().get(), text.data(), text.size());
             return {out_.composed.back().get(), text.size()};
@@ -246,22 +322,20 @@ private:
         return {at, text.size()};
     }
 
-    // Ends the key lines of the open header and tells the keys it gives twice.
+    // Ends the key lines of the open header and tells the keys it gives twice: each repeat
+    // names the line of the one before it.
     void CloseHeader() {
         if (current_ < 0) return;
         GameTextHeader& header = out_.headers[current_];
         header.keyEnd = static_cast<uint32_t>(out_.keys.size());
-        order_.clear();
-        for (uint32_t k = header.keyBegin; k < header.keyEnd; ++k)
-            if (out_.keys[k].op == GameKeyOp::Set) order_.push_back(k);
-        // By key, and in file order among equal keys.
-        std::stable_sort(order_.begin(), order_.end(),
-                         [&](uint32_t a, uint32_t b) { return out_.keys[a].key < out_.keys[b].key; });
-        for (size_t i = 1; i < order_.size(); ++i) {
-            const GameTextKey& earlier = out_.keys[order_[i - 1]];
-            const GameTextKey& repeat = out_.keys[order_[i]];
-            if (earlier.key == repeat.key)
-                Problem(GameProblemKind::RepeatedKey, repeat.line, repeat.key, header.name).related.line = earlier.line;
+        seen_.Begin(header.keyEnd - header.keyBegin);
+        for (uint32_t k = header.keyBegin; k < header.keyEnd; ++k) {
+            const GameTextKey& repeat = out_.keys[k];
+            if (repeat.op != GameKeyOp::Set) continue;
+            const int64_t earlier = seen_.Swap(repeat.key, k, out_.keys);
+            if (earlier >= 0)
+                Problem(GameProblemKind::RepeatedKey, repeat.line, repeat.key, header.name).related.line =
+                    out_.keys[earlier].line;
         }
         current_ = -1;
     }
@@ -271,9 +345,10 @@ private:
     GameText& out_;
     int current_ = -1;  // the header whose key lines are being read
     std::string scratch_;
-    std::vector<uint32_t> order_;
+    KeysSeen seen_;
     char* pool_ = nullptr;
     size_t poolUsed_ = 64 * 1024;
+    bool exact_ = false;
 };
 
 // The warning for a byte-order mark: the game reads no header on its line.
@@ -297,7 +372,20 @@ void ReadGameText(std::string_view text, bool overlay, GameText& out) {
     out.readAsOverlay = overlay;
     out.keys.reserve(text.size() / 32);  // about one key line per 30 bytes in configuration files
     TextReader(text, overlay, out).Read();
+    FinishGameText(text, out);
+}
+
+GameTextStop ReadGameTextPart(std::string_view text, bool overlay, size_t from, int line, GameTextStopTest stop,
+                              GameText& out) {
+    TextReader reader(text, overlay, out, from, line);
+    reader.ComposeExactly();
+    return reader.Read(stop);
+}
+
+void FinishGameText(std::string_view text, GameText& out) {
     TellByteOrderMark(text, out);
-    std::stable_sort(out.problems.begin(), out.problems.end(),
-                     [](const GameProblem& a, const GameProblem& b) { return a.at.line < b.at.line; });
+    auto byLine = [](const GameProblem& a, const GameProblem& b) { return a.at.line < b.at.line; };
+    // Mostly in order already: only repeated keys come after the other problems of their header.
+    if (!std::is_sorted(out.problems.begin(), out.problems.end(), byLine))
+        std::stable_sort(out.problems.begin(), out.problems.end(), byLine);
 }

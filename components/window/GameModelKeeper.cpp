@@ -4,7 +4,6 @@
 
 #include "components/window/FileKeeper.h"
 #include "components/window/StringTableRows.h"
-#include "game/GameRowsText.h"
 #include "objlib/TStrList.h"
 
 GameModelKeeper::GameModelKeeper(const FileKeeper& keeper, const TStringTableRows& rows, const TStrList& listed)
@@ -28,8 +27,9 @@ bool GameModelKeeper::EnsureBuilt() {
 
     GameInput input;
     input.paths = paths;
-    if (open) input.texts.push_back({paths.front(), GameTextOfRows(keeper_.OpenBytes(), rows_)});
-    model_->Build(input);
+    if (open) input.texts.push_back({paths.front(), rowsText_.Of(keeper_.OpenBytes(), rows_)});
+    else rowsText_.Forget();  // the bytes it split went with the file
+    model_->Build(std::move(input));
     openFile_ = open ? model_->FileOf(paths.front()) : -1;
     builtPaths_ = std::move(paths);
     builtRevision_ = rows_.Revision();
@@ -39,6 +39,7 @@ bool GameModelKeeper::EnsureBuilt() {
 }
 
 void GameModelKeeper::Forget() {
+    rowsText_.Forget();
     model_.reset();
     model_ = std::make_unique<GameModel>();
     built_ = false;

@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "game/GameModel.h"
+#include "game/GameRowsText.h"
 #include "runtime/Bytes.h"
 
 class FileKeeper;
 class TStrList;
-class TStringTableRows;
 
 class GameModelKeeper {
 public:
@@ -43,6 +43,7 @@ private:
     const FileKeeper& keeper_;
     const TStringTableRows& rows_;
     const TStrList& listed_;
+    GameRowsText rowsText_;  // the open file's lines, split once while it stays open
     std::unique_ptr<GameModel> model_ = std::make_unique<GameModel>();
     uint64_t generation_ = 0;
     bool built_ = false;
