@@ -1,20 +1,36 @@
 #include "runtime/THIIf_else.h"
 
-#include "runtime/ReadDataRef.h"
+namespace {
+
+// The answer of a connected point, read into `spare`, or nullptr when it answers Break. Out of
+// line: most operands are defaults or values of the record, and the look at them stays inline.
+const TData* ReadConnected(const THI_Event& point, TData& spare) {
+    ReadHook(point, spare);
+    spare.Next = nullptr;
+    return spare.Tag() != Tag::Break ? &spare : nullptr;
+}
+
+// The operand ReadDataRef would answer, looked at where it is held: the record goes on as it
+// arrived, so a value the read would take from the chain is not moved out of it; `rest` steps
+// past it instead, as the consuming read would. A NULL or a single value stays where it is,
+// answered again, as ReadDataRef leaves it. The answer may keep its Next, which CompareValues
+// never follows.
+inline const TData& PeekOperand(const TData*& rest, const THI_Event& point, const TData& def, TData& spare) {
+    if (point.Method) {
+        if (const TData* answer = ReadConnected(point, spare)) return *answer;
+    }
+    if (def.Tag() != Tag::Null) return def;
+    const TData& value = *rest;
+    if (value.Tag() != Tag::Null && value.Next) rest = value.Next;
+    return value;
+}
+
+}  // namespace
 
 void THIIf_else::doCompare(TData& d, uint16_t) {
     TData spare1, spare2;
-    if (!d.Next) {
-        // A single value is left as it arrived by the reads: it goes on as it is, and the
-        // operands are looked at where they are held instead of being copied.
-        const TData& first = ReadDataRef(d, Op1Point, &Op1, spare1);
-        const TData& second = ReadDataRef(d, Op2Point, &Op2, spare2);
-        ForwardData(d, CompareValues(first, second, Type) ? onTrue : onFalse);
-        return;
-    }
-    TData arrived = d;
-    const TData& first = ReadDataRef(d, Op1Point, &Op1, spare1);
-    const TData& second = ReadDataRef(d, Op2Point, &Op2, spare2);
-    const bool holds = CompareValues(first, second, Type);
-    ForwardCopy(d, holds ? onTrue : onFalse, std::move(arrived));
+    const TData* rest = &d;
+    const TData& first = PeekOperand(rest, Op1Point, Op1, spare1);
+    const TData& second = PeekOperand(rest, Op2Point, Op2, spare2);
+    ForwardData(d, CompareValues(first, second, Type) ? onTrue : onFalse);
 }
