@@ -1,5 +1,6 @@
 #include "components/window/StringTableRows.h"
 
+#include <cstring>
 #include <new>
 #include <string>
 
@@ -61,26 +62,22 @@ Bytes TStringTableRows::JoinCells(const std::vector<std::string_view>& cells) co
 
 // Makes the row text hold exactly one cell per column. `cellsText` holds the given cells;
 // missing cells come from `previous` when a row is rewritten, or are empty.
-Bytes TStringTableRows::Normalize(const Bytes& cellsText, const Bytes* previous) const {
+std::string_view TStringTableRows::Normalize(std::string_view cellsText, const Bytes* previous, Bytes& spare) const {
     const size_t columns = columns_.size();
-    if (columns == 0) return Bytes();
-    // Fast path: enough cells given; keep a slice up to the end of the last column's cell.
-    size_t end = 0;
-    size_t found = 0;
-    while (found < columns) {
-        size_t next = cellsText.view().find(Delimiter, end);
-        ++found;
-        if (next == std::string_view::npos) {
-            end = cellsText.size();
+    if (columns == 0) return {};
+    // Fast path: enough cells given; keep the text up to the end of the last column's cell.
+    // One look for each delimiter, straight at the bytes: every row read in passes here.
+    const char* cell = cellsText.data();
+    const char* const end = cell + cellsText.size();
+    for (size_t found = 1;; ++found) {
+        const void* delimiter = cell < end ? std::memchr(cell, Delimiter, static_cast<size_t>(end - cell)) : nullptr;
+        if (!delimiter) {
+            if (found == columns) return cellsText;
             break;
         }
-        if (found == columns) {
-            end = next;
-            break;
-        }
-        end = next + 1;
+        if (found == columns) return cellsText.substr(0, static_cast<const char*>(delimiter) - cellsText.data());
+        cell = static_cast<const char*>(delimiter) + 1;
     }
-    if (found == columns) return cellsText.substr(0, end);
 
     std::vector<std::string_view> cells = SplitCells(cellsText);
     if (previous) {
@@ -88,7 +85,8 @@ Bytes TStringTableRows::Normalize(const Bytes& cellsText, const Bytes* previous)
         for (size_t i = cells.size(); i < old.size(); ++i) cells.push_back(old[i]);
     }
     cells.resize(columns);
-    return JoinCells(cells);
+    spare = JoinCells(cells);
+    return spare.view();
 }
 
 int TStringTableRows::AddOrReplace(const Bytes& rowString, int index, bool replace) {
@@ -96,7 +94,7 @@ int TStringTableRows::AddOrReplace(const Bytes& rowString, int index, bool repla
     // The row string is read as if one Delimiter were appended, so the last cell is
     // terminated: "a" holds one cell, "a\t" two, and with a colour prefix "0#0" holds none.
     Row row;
-    Bytes cellsText = rowString;
+    std::string_view cellsText = rowString;  // rowString keeps its bytes while the row is made
     bool hasCells = true;
     if (ColorPrefix) {
         std::string_view text = rowString;
@@ -107,15 +105,16 @@ int TStringTableRows::AddOrReplace(const Bytes& rowString, int index, bool repla
         int32_t b = split == std::string_view::npos ? 0 : StrToInteger(prefix.substr(split + 1));
         row.item = (static_cast<uint32_t>(t) << 24) + static_cast<uint32_t>(b);
         hasCells = prefixEnd != std::string_view::npos;
-        cellsText = hasCells ? rowString.substr(prefixEnd + 1) : Bytes();
+        cellsText = hasCells ? text.substr(prefixEnd + 1) : std::string_view();
     }
     if (replace) {
         const Bytes existingText = TextOf(rows_[index]);
         const uint32_t existingItem = rows_[index].item;
-        Bytes text = existingText;
+        Bytes joined;
+        std::string_view text = existingText;
         if (hasCells) {
-            text = Normalize(cellsText, &existingText);
-            if (text.view() == existingText.view() && row.item == existingItem) return index;
+            text = Normalize(cellsText, &existingText, joined);
+            if (text == existingText.view() && row.item == existingItem) return index;
         } else if (row.item == existingItem) {
             return index;
         }
@@ -123,11 +122,11 @@ int TStringTableRows::AddOrReplace(const Bytes& rowString, int index, bool repla
         const RowState before = StateOf(index);
         Row& existing = rows_[index];
         row.origin = existing.origin;
-        row.changed = existing.changed || text.view() != existingText.view();
-        if (text.view() == existingText.view()) {
+        row.changed = existing.changed || text != existingText.view();
+        if (text == existingText.view()) {
             row.text = existing.text;
         } else {
-            row.text = StoreText(text.view());
+            row.text = StoreText(text);
             DropText(rows_[index].text);
         }
         rows_[index] = row;
@@ -136,7 +135,8 @@ int TStringTableRows::AddOrReplace(const Bytes& rowString, int index, bool repla
         Tell(Edit::Rewritten, index, before);
         return index;
     }
-    row.text = StoreText(Normalize(cellsText, nullptr).view());  // no cells at all: every cell empty
+    Bytes joined;
+    row.text = StoreText(Normalize(cellsText, nullptr, joined));  // no cells at all: every cell empty
     ++revision_;
 
     if (index < 0 || index >= Count()) {

@@ -157,7 +157,9 @@ private:
     // Splits text at Delimiter into at most ColumnCount() cells, after dropping extra ones.
     std::vector<std::string_view> SplitCells(std::string_view text) const;
     Bytes JoinCells(const std::vector<std::string_view>& cells) const;
-    Bytes Normalize(const Bytes& cellsText, const Bytes* previous) const;
+    // The row text with exactly one cell per column: cellsText itself or a slice of it when it
+    // holds enough cells, else the cells joined again into `spare`.
+    std::string_view Normalize(std::string_view cellsText, const Bytes* previous, Bytes& spare) const;
     void Reshape();
     void PublishFirst();
     void InsertRow(int index, Row row);
