@@ -6,14 +6,11 @@ void THIMemory::SetDefault(const TData& value) {
 }
 
 void THIMemory::doValue(TData& d, uint16_t) {
-    if (!d.Next) {
-        // A single value is stored as it is and goes on as it is: nothing is left to take.
-        StoredValue = d;
-        ForwardData(d, onData);
-        return;
-    }
-    StoredValue = TakeValue(d);
-    ForwardCopy(d, onData, StoredValue);
+    // The first value is kept and goes on; the rest of a chain is dropped, not taken off value
+    // by value, as the record that goes on is the stored value alone.
+    d.Next = nullptr;
+    StoredValue = d;
+    ForwardData(d, onData);
 }
 
 void THIMemory::doClear(TData& d, uint16_t) {
