@@ -75,6 +75,9 @@ TEST_F(IfElseTest, PassesTheRecordAsItArrivedOneWayOrTheOther) {
         {"NULL first operand, not equal", {Null()}, Null(), Int(1), Compare::NotEqual, "false:NULL"},
         {"Integer 5 equals text 5", {Int(5)}, Null(), Str("5"), Compare::Equal, "true:5"},
         {"one value serves both reads", {Str("a")}, Null(), Null(), Compare::Equal, "true:'a'"},
+        {"a longer chain gives its first two", {Int(3), Int(5), Int(1)}, Null(), Null(), Compare::Less, "true:3,5,1"},
+        {"a default first, the chain's first second", {Int(7), Int(8)}, Int(7), Null(), Compare::Equal, "true:7,8"},
+        {"a NULL at the head serves both reads", {Null(), Int(5)}, Null(), Null(), Compare::Equal, "false:NULL,5"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
