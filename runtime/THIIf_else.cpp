@@ -2,8 +2,7 @@
 
 namespace {
 
-// The answer of a connected point, read into `spare`, or nullptr when it answers Break. Out of
-// line: most operands are defaults or values of the record, and the look at them stays inline.
+// The answer of a connected point, read into `spare`, or nullptr when it answers Break.
 const TData* ReadConnected(const THI_Event& point, TData& spare) {
     ReadHook(point, spare);
     spare.Next = nullptr;
