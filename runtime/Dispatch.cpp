@@ -143,17 +143,7 @@ TData ReadData(TData& d, const THI_Event& point, const TData* def) {
         copy.Next = nullptr;
         return copy;
     }
-    if (d.Tag() != Tag::Null && d.Next) {
-        // d is consumed: its first value moves out rather than being shared and then dropped.
-        TData result = std::move(d);
-        d = *result.Next;
-        result.Next = nullptr;
-        return result;
-    }
-    TData result = d;
-    result.Next = nullptr;
-    if (d.Tag() == Tag::Null) d.Next = nullptr;
-    return result;
+    return TakeValue(d);
 }
 
 TArrayIntf* ReadArray(const THI_Event& point) {
@@ -177,6 +167,7 @@ Bytes PullString(const THI_Event& point) {
 // ReadData's third step alone: no point to read, no default.
 TData TakeValue(TData& d) {
     if (d.Next && d.Tag() != Tag::Null) {
+        // d is consumed: its first value moves out rather than being shared and then dropped.
         TData result = std::move(d);
         d = *result.Next;
         result.Next = nullptr;
