@@ -54,17 +54,29 @@ double TakeReal(TData& d) { return ToReal(d); }
 // wanted kind from a record that is dropped or consumed right after: a connected point that
 // does not answer Break wins; else a non-empty default; else the first value of d, taken and
 // consumed; else the (empty) default.
+
+// The rule's last two steps, all that an unconnected point goes through.
 template <auto Take, class T>
-T ReadWithDefault(TData& d, const THI_Event& point, const T& def) {
-    // The answer record is built only for a connected point: most reads take the record.
-    if (point.Method) {
-        TData answer;
-        if (ReadConnected(point, answer)) return Take(answer);
-    }
+inline T ReadUnconnected(TData& d, const T& def) {
     if (!IsEmpty(def) || d.Tag() == Tag::Null) return def;
     T result = Take(d);
     Consume(d);
     return result;
+}
+
+// The whole rule for a connected point. Out of line: only this path builds an answer record,
+// whose set-up and tear-down would otherwise weigh on every read that takes the record.
+template <auto Take, class T>
+[[gnu::noinline]] T ReadConnectedWithDefault(TData& d, const THI_Event& point, const T& def) {
+    TData answer;
+    if (ReadConnected(point, answer)) return Take(answer);
+    return ReadUnconnected<Take>(d, def);
+}
+
+template <auto Take, class T>
+inline T ReadWithDefault(TData& d, const THI_Event& point, const T& def) {
+    if (point.Method) return ReadConnectedWithDefault<Take>(d, point, def);
+    return ReadUnconnected<Take>(d, def);
 }
 
 struct InitCall {
