@@ -59,8 +59,15 @@ double TakeReal(TData& d) { return ToReal(d); }
 template <auto Take, class T>
 inline T ReadUnconnected(TData& d, const T& def) {
     if (!IsEmpty(def) || d.Tag() == Tag::Null) return def;
+    // Consume's two cases apart: a single value, most records, is taken straight into the
+    // answer, with no call after it that could see the answer and so force a temporary.
+    if (!d.Next) {
+        T result = Take(d);
+        d.DataType = Tag::Null;
+        return result;
+    }
     T result = Take(d);
-    Consume(d);
+    TakeNextInto(d);
     return result;
 }
 
