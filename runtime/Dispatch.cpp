@@ -151,18 +151,21 @@ void* ReadStream(TData& d, const THI_Event& point, void* def) {
 }
 
 TData ReadData(TData& d, const THI_Event& point, const TData* def) {
+    // Every step answers through this one record, so it is built where the caller wants the
+    // answer and the point's answer, the common case, is never copied there.
+    TData answer;
     if (point.Method) {
-        TData answer;
         ReadHook(point, answer);
         answer.Next = nullptr;
         if (answer.Tag() != Tag::Break) return answer;
     }
     if (def && def->Tag() != Tag::Null) {
-        TData copy = *def;
-        copy.Next = nullptr;
-        return copy;
+        answer = *def;
+        answer.Next = nullptr;
+    } else {
+        answer = TakeValue(d);
     }
-    return TakeValue(d);
+    return answer;
 }
 
 TArrayIntf* ReadArray(const THI_Event& point) {
