@@ -41,7 +41,19 @@ void THIFormatStr::doString(TData& d, uint16_t) {
         const bool outermost = !filling_;
         BytesBuilder& builder = outermost ? builder_ : own;
         filling_ = true;
-        FillOnce(mask, d, builder);
+        if (outermost) {
+            if (parsed_.data() != mask.data() || parsed_.size() != mask.size() || parsedCount_ != DataCount) {
+                ParseMask(mask, pieces_);
+                parsed_ = mask;
+                parsedCount_ = DataCount;
+            }
+            FillOnce(mask, pieces_, d, builder);
+        } else {
+            // A nested fill may meet a doMask; it leaves the outer fill's pieces alone.
+            std::vector<Piece> pieces;
+            ParseMask(mask, pieces);
+            FillOnce(mask, pieces, d, builder);
+        }
         filling_ = !outermost;
         result = builder.Finish();
     } else {
@@ -54,30 +66,48 @@ void THIFormatStr::doString(TData& d, uint16_t) {
     RaiseString(onFString, std::move(result));
 }
 
-// Inserted text is never scanned, so the mask is read once and the result appended piece by
-// piece, straight into the block the result is a slice of. "Below the length of the text" for the text being filled means before the last byte
-// of the mask, since everything behind the scan position is still the mask's own text.
-void THIFormatStr::FillOnce(std::string_view mask, TData& d, BytesBuilder& out) {
-    out.Start();
+// Inserted text is never scanned, so the mask is read once into pieces and the result appended
+// piece by piece, straight into the block the result is a slice of. "Below the length of the
+// text" for the text being filled means before the last byte of the mask, since everything
+// behind the scan position is still the mask's own text.
+void THIFormatStr::ParseMask(std::string_view mask, std::vector<Piece>& pieces) const {
+    pieces.clear();
+    auto text = [&](size_t from, size_t to) {
+        if (to == from) return;
+        if (!pieces.empty() && pieces.back().n == 0 && pieces.back().offset + pieces.back().length == from)
+            pieces.back().length += static_cast<uint32_t>(to - from);
+        else
+            pieces.push_back({static_cast<uint32_t>(from), static_cast<uint32_t>(to - from), 0});
+    };
     size_t i = 0;
     while (i + 1 < mask.size()) {
         size_t percent = mask.find('%', i);
         if (percent == std::string_view::npos || percent + 1 >= mask.size()) break;
-        out.Append(mask.substr(i, percent - i));
+        text(i, percent);
         i = percent + 1;
         if (mask[i] == '%') {
-            out.Append("%");
+            text(percent, percent + 1);  // a doubled % stands for its first
             ++i;
             continue;
         }
         uint16_t n = ReadPlaceholderNumber(mask, i);
         if (n == 0 || n > DataCount) {
-            out.Append(mask.substr(percent, i - percent));
+            text(percent, i);
             continue;
         }
-        out.Append(ReadString(d, Point(n)));
+        pieces.push_back({0, 0, n});
     }
-    out.Append(mask.substr(i));
+    text(i, mask.size());
+}
+
+void THIFormatStr::FillOnce(std::string_view mask, const std::vector<Piece>& pieces, TData& d, BytesBuilder& out) {
+    out.Start();
+    for (const Piece& piece : pieces) {
+        if (piece.n == 0)
+            out.Append(mask.substr(piece.offset, piece.length));
+        else
+            out.Append(ReadString(d, Point(piece.n)));
+    }
 }
 
 // Edits the text in place and scans inserted text again. Each expansion opens a span over its

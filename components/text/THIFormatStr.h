@@ -37,7 +37,15 @@ public:
 
 private:
     const THI_Event& Point(uint16_t n) const;
-    void FillOnce(std::string_view mask, TData& d, BytesBuilder& out);
+    // A piece of a parsed mask: the mask's bytes [offset, offset + length) when n is 0, else
+    // the value of placeholder n.
+    struct Piece {
+        uint32_t offset;
+        uint32_t length;
+        uint16_t n;
+    };
+    void ParseMask(std::string_view mask, std::vector<Piece>& pieces) const;
+    void FillOnce(std::string_view mask, const std::vector<Piece>& pieces, TData& d, BytesBuilder& out);
     void FillRescanning(std::string& text, TData& d);
 
     // Kept between calls: a filled mask is a slice of the builder's block, allocating nothing
@@ -45,4 +53,9 @@ private:
     BytesBuilder builder_;
     bool filling_ = false;  // builder_ holds a text being built
     std::string buffer_;
+    // The outermost fill's mask read once into pieces: the same mask arrives for every line.
+    // parsed_ keeps its block alive, so the same data pointer means the same bytes.
+    Bytes parsed_;
+    int32_t parsedCount_ = 0;
+    std::vector<Piece> pieces_;
 };
