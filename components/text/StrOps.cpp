@@ -4,21 +4,9 @@
 
 int32_t Pos(std::string_view sub, std::string_view s) { return PosFrom(sub, s, 1); }
 
-int32_t PosFrom(std::string_view sub, std::string_view s, int32_t from) {
-    if (sub.empty()) return 0;
-    size_t start = from < 1 ? 0 : static_cast<size_t>(from) - 1;
-    if (start >= s.size()) return 0;
-    // A match right at the start, as a row's kind in front of its cells, needs no scan.
-    if (s.size() - start >= sub.size() && s[start] == sub[0] && s.substr(start, sub.size()) == sub)
-        return static_cast<int32_t>(start + 1);
+int32_t PosFromScan(std::string_view sub, std::string_view s, size_t start) {
     size_t found = s.find(sub, start);
     return found == std::string_view::npos ? 0 : static_cast<int32_t>(found + 1);
-}
-
-Bytes CopyStr(const Bytes& s, int32_t index, int32_t count) {
-    if (count <= 0) return Bytes();
-    size_t start = index < 1 ? 0 : static_cast<size_t>(index) - 1;
-    return s.substr(start, static_cast<size_t>(count));
 }
 
 Bytes DeleteStr(const Bytes& s, int32_t index, int32_t count) {

@@ -12,14 +12,34 @@
 // Position of the first occurrence of sub in s; 0 when there is none or sub is empty.
 int32_t Pos(std::string_view sub, std::string_view s);
 
+// PosFrom's search from the 0-based start, which lies within s; sub is not empty.
+int32_t PosFromScan(std::string_view sub, std::string_view s, size_t start);
+
 // Position of the first occurrence of sub in s that starts at or after from; 0 when there is
 // none, sub is empty or from lies beyond the end. A from below 1 counts as 1, so
 // PosFrom(sub, s, 1) is Pos(sub, s).
-int32_t PosFrom(std::string_view sub, std::string_view s, int32_t from);
+// Inline for a match right at the start, as a row's kind in front of its cells: a search of
+// every row of a table mostly ends there.
+inline int32_t PosFrom(std::string_view sub, std::string_view s, int32_t from) {
+    if (sub.empty()) return 0;
+    const size_t start = from < 1 ? 0 : static_cast<size_t>(from) - 1;
+    if (start >= s.size()) return 0;
+    if (s.size() - start >= sub.size()) {
+        size_t k = 0;
+        while (k < sub.size() && s[start + k] == sub[k]) ++k;
+        if (k == sub.size()) return static_cast<int32_t>(start + 1);
+    }
+    return PosFromScan(sub, s, start);
+}
 
 // At most count bytes of s from index; an index below 1 counts as 1. Empty when index lies
 // beyond the end or count is 0 or less. Shares the block of s.
-Bytes CopyStr(const Bytes& s, int32_t index, int32_t count);
+// Inline: a search of every row of a table copies a piece of each.
+inline Bytes CopyStr(const Bytes& s, int32_t index, int32_t count) {
+    if (count <= 0) return Bytes();
+    const size_t start = index < 1 ? 0 : static_cast<size_t>(index) - 1;
+    return s.substr(start, static_cast<size_t>(count));
+}
 
 // s without at most count bytes from index; a count reaching past the end is cut to the end.
 // s unchanged when index is 0 or less, index lies beyond the end or count is 0 or less.
