@@ -5,12 +5,28 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "runtime/Bytes.h"
 
 // Position of the first occurrence of sub in s; 0 when there is none or sub is empty.
 int32_t Pos(std::string_view sub, std::string_view s);
+
+// Whether the bytes at `at` begin with sub, compared four bytes at a time: a short key, as a
+// row's kind, takes one or two steps without a call.
+inline bool StartsWith(const char* at, std::string_view sub) {
+    size_t k = 0;
+    for (; k + 4 <= sub.size(); k += 4) {
+        uint32_t a, b;
+        std::memcpy(&a, at + k, 4);
+        std::memcpy(&b, sub.data() + k, 4);
+        if (a != b) return false;
+    }
+    for (; k < sub.size(); ++k)
+        if (at[k] != sub[k]) return false;
+    return true;
+}
 
 // PosFrom's search from the 0-based start, which lies within s; sub is not empty.
 int32_t PosFromScan(std::string_view sub, std::string_view s, size_t start);
@@ -24,11 +40,7 @@ inline int32_t PosFrom(std::string_view sub, std::string_view s, int32_t from) {
     if (sub.empty()) return 0;
     const size_t start = from < 1 ? 0 : static_cast<size_t>(from) - 1;
     if (start >= s.size()) return 0;
-    if (s.size() - start >= sub.size()) {
-        size_t k = 0;
-        while (k < sub.size() && s[start + k] == sub[k]) ++k;
-        if (k == sub.size()) return static_cast<int32_t>(start + 1);
-    }
+    if (s.size() - start >= sub.size() && StartsWith(s.data() + start, sub)) return static_cast<int32_t>(start + 1);
     return PosFromScan(sub, s, start);
 }
 

@@ -29,6 +29,10 @@ TEST(StrOpsTest, PosFromFindsTheFirstOccurrenceAtOrAfterFrom) {
         {"a", "abc", -7, 1},
         {"abcd", "abc", 1, 0},   // longer than the text
         {"aa", "aaa", 2, 2},     // overlapping occurrences are found
+        {"key\t", "key\tname", 1, 1},          // a key of four bytes at the start
+        {"key\tna", "key\tnb key\tna", 1, 8},  // the start differs only past its first four bytes
+        {"key\t", "kex\tkey\t", 1, 5},        // the start differs inside its first four bytes
+        {"abcdefghi", "xabcdefghi", 2, 2},     // two steps of four bytes and one more
     };
     for (const PosCase& c : cases) {
         SCOPED_TRACE(::testing::Message() << "sub '" << c.sub << "' in '" << c.s << "' from " << c.from);
