@@ -99,8 +99,3 @@ std::string KeepLinesText(std::string_view original, const TStringTableRows& row
 bool SaveKeepingLines(std::string_view path, std::string_view original, const TStringTableRows& rows) {
     return WriteWholeFile(path, KeepLinesText(original, rows));
 }
-
-bool EndLoad(std::string_view original, TStringTableRows& rows) {
-    rows.SealOrigins();
-    return CountSourceLines(original) == static_cast<size_t>(rows.Count());
-}

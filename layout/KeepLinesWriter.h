@@ -13,13 +13,9 @@
 
 #include "components/window/StringTableRows.h"
 
-// Ends a load from `original`: the rows read from it keep their lines as origins. True when
-// they match its lines one for one, so that they can be saved keeping lines.
-bool EndLoad(std::string_view original, TStringTableRows& rows);
-
 // The text of the rows (the main table's store: cells kind, name, value, comment) over the
-// text their origins point into. The rows must have been read from that text: right after the
-// load the store held CountSourceLines(original) rows.
+// text their origins point into. The rows must have been read from that text: when the load
+// ended (SealOrigins) the store held CountSourceLines(original) rows.
 std::string KeepLinesText(std::string_view original, const TStringTableRows& rows);
 
 // Writes that text to the path, as every save does (WriteWholeFile: LastFileError says why it

@@ -29,11 +29,14 @@ public:
         other.offset_ = other.length_ = 0;
     }
     Bytes& operator=(const Bytes& other) noexcept {
-        other.Retain();  // before Release: other may share our block
-        Release();
+        // Our old block is let go only once other's is taken: other may share it, or be this
+        // very string.
+        other.Retain();
+        Block* const old = block_;
         block_ = other.block_;
         offset_ = other.offset_;
         length_ = other.length_;
+        if (old && --old->refs == 0) Free(old);
         return *this;
     }
     Bytes& operator=(Bytes&& other) noexcept {

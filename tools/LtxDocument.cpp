@@ -1,6 +1,7 @@
 #include "tools/LtxDocument.h"
 
 #include "layout/KeepLinesWriter.h"
+#include "layout/SourceLines.h"
 #include "objlib/TextEncoding.h"
 #include "scheme/TClassMultiElementEx_12D3344.h"
 #include "scheme/TClassMultiElementEx_1B35490.h"
@@ -51,7 +52,10 @@ LtxDocument::LtxDocument() : parser_(nullptr), writer_(nullptr) {
 bool LtxDocument::Open(const Bytes& path) {
     CheckFile(path);
     if (!OpenChecked(path)) return false;
-    keepsLines_ = EndLoad(check_.content.view(), MainRows);
+    // The load ends here; whether its rows match the lines one for one is counted only when
+    // asked, as most callers never save keeping lines.
+    MainRows.SealOrigins();
+    loadedRows_ = MainRows.Count();
     return true;
 }
 
@@ -71,7 +75,8 @@ void LtxDocument::CheckFile(const Bytes& path) {
 bool LtxDocument::OpenChecked(const Bytes& path) {
     TData d;
     path_ = Bytes();
-    keepsLines_ = false;
+    loadedRows_ = -1;
+    keepsLines_.reset();
     if (!check_.Whole()) {
         // As after opening an empty file with no name: empty stores and no target to save to.
         doLoaded(d, 0);
@@ -87,7 +92,7 @@ bool LtxDocument::SaveKeepingLines() { return SaveKeepingLinesTo(path_); }
 
 bool LtxDocument::SaveKeepingLinesTo(const Bytes& path) {
     ClearFileError();
-    if (!keepsLines_ || path.empty()) return false;
+    if (!KeepsLines() || path.empty()) return false;
     return ::SaveKeepingLines(path.view(), check_.content.view(), MainRows);
 }
 
@@ -103,6 +108,12 @@ bool LtxDocument::SaveTo(const Bytes& path) {
     SetString(d, path);
     writer_.doWork(d, 1);
     return Save();
+}
+
+bool LtxDocument::KeepsLines() const {
+    if (!keepsLines_)
+        keepsLines_ = loadedRows_ >= 0 && CountSourceLines(check_.content.view()) == static_cast<size_t>(loadedRows_);
+    return *keepsLines_;
 }
 
 void LtxDocument::doAddRow(TData& d, uint16_t) {

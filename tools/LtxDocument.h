@@ -6,6 +6,8 @@
 // behind the open file's byte-order mark.
 #pragma once
 
+#include <optional>
+
 #include "components/text/THIFormatStr.h"
 #include "components/window/StringTableRows.h"
 #include "objlib/TextFileCheck.h"
@@ -45,7 +47,7 @@ public:
 
     // Whether the open file's rows can be written back line by line: the parser made one row
     // of each line that holds more than blanks.
-    bool KeepsLines() const { return keepsLines_; }
+    bool KeepsLines() const;
     // Writes the main rows over the lines they were read from (KeepLinesWriter) to the open
     // file's path, or to the given one. False when nothing was written: nothing is open, the
     // rows do not match the lines (KeepsLines), or the file could not be written.
@@ -75,6 +77,7 @@ private:
     TextFileCheck check_;  // holds the file's bytes as read
     Bytes mark_;           // the open file's byte-order mark, a copy of its own
     Bytes path_;           // of the open file; empty when nothing is open
-    bool keepsLines_ = false;
+    int loadedRows_ = -1;  // the main rows when Open ended; -1 when nothing was opened keeping lines
+    mutable std::optional<bool> keepsLines_;  // counted on the first question after an open
     Listener* listener_ = nullptr;
 };

@@ -7,6 +7,15 @@
 
 namespace {
 
+// The first occurrence of sub in the input at or after `from`, or npos. A single byte, as a
+// TAB removed from every line, is looked for straight with memchr.
+size_t FindFrom(std::string_view input, std::string_view sub, size_t from) {
+    if (from >= input.size()) return std::string_view::npos;
+    if (sub.size() != 1) return input.find(sub, from);
+    const void* found = std::memchr(input.data() + from, sub[0], input.size() - from);
+    return found ? static_cast<size_t>(static_cast<const char*>(found) - input.data()) : std::string_view::npos;
+}
+
 // The input with dst in place of the subSize bytes at each offset: `size` bytes in one block.
 Bytes Assemble(std::string_view input, const std::vector<size_t>& offsets, size_t subSize, std::string_view dst,
                size_t size) {
@@ -41,16 +50,16 @@ void THIReplace::doReplace(TData& d, uint16_t) {
         std::vector<size_t> offsets = std::move(replaced_);  // a re-entering call finds it empty
         offsets.clear();
         ptrdiff_t shift = 0;  // how far the text being built has moved behind the replacements
-        size_t found = input.find(sub.view());
+        size_t found = FindFrom(input, sub.view(), 0);
         while (found != std::string_view::npos) {
             Position = static_cast<int32_t>(static_cast<ptrdiff_t>(found) + shift + 1);
             size_t next = found + 1;
-            if (PullInteger(Skip) == 0) {
+            if (!Skip.Connected() || PullInteger(Skip) == 0) {  // unconnected, it answers 0
                 offsets.push_back(found);
                 shift += static_cast<ptrdiff_t>(dst.size()) - static_cast<ptrdiff_t>(sub.size());
                 next = found + sub.size();
             }
-            found = next < input.size() ? input.find(sub.view(), next) : std::string_view::npos;
+            found = FindFrom(input, sub.view(), next);
         }
         size_t size = static_cast<size_t>(static_cast<ptrdiff_t>(input.size()) + shift);
         if (!offsets.empty()) result = size == 0 ? Bytes() : Assemble(input, offsets, sub.size(), dst, size);

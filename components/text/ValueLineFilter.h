@@ -1,9 +1,10 @@
 // ValueLineFilter: takes the lines of a value written over several lines (ValueLines) out of
 // the line parser's way, so that they become rows of their own kind and never headers or keys.
 //
-// Points: method doLine (a line without its TABs, every line of the file in order) raises
-// onValueLine with it when it belongs to such a value, otherwise onLine; method doReset
-// (before a file's first line) forgets a value left open by the previous file.
+// Points: method doLine (a line without its TABs, every line of the file in order) sends it
+// on, in the arriving record on return, through onValueLine when it belongs to such a value,
+// otherwise through onLine; method doReset (before a file's first line) forgets a value left
+// open by the previous file.
 #pragma once
 
 #include "layout/ValueLines.h"

@@ -258,8 +258,10 @@ void TStringTableRows::SetCell(int row, int column, std::string_view text) {
 }
 
 LineStore::Line TStringTableRows::StoreText(std::string_view text) {
-    if (!texts_.HasRoom(text.size())) CompactTexts();
-    if (!texts_.HasRoom(text.size())) throw std::bad_alloc();
+    if (!texts_.HasRoom(text.size())) {
+        CompactTexts();
+        if (!texts_.HasRoom(text.size())) throw std::bad_alloc();
+    }
     liveTextBytes_ += text.size();
     return texts_.Append(text);
 }

@@ -103,6 +103,21 @@ TEST_F(KeepLinesSaveTest, EachEditChangesOnlyItsOwnLine) {
     }
 }
 
+TEST_F(KeepLinesSaveTest, LinesAreMatchedAgainstTheRowsAsReadEvenWhenFirstAskedAfterEdits) {
+    const std::string path = dir.File("late.ltx");
+    WriteFileBytes(path, "a = 1\r\n\r\nb = 2\r\nc = 3\r\n");
+    LtxDocument document;
+    ASSERT_TRUE(document.Open(Bytes(path)));
+    document.MainRows.Delete(1);  // two rows now, over three lines
+    EXPECT_TRUE(document.SaveKeepingLines());
+    EXPECT_EQ(ReadFileBytes(path), "a = 1\r\n\r\nc = 3\r\n");
+    // A later open that fails leaves nothing to keep, whatever was answered before.
+    EXPECT_TRUE(document.KeepsLines());
+    EXPECT_FALSE(document.Open(Bytes(dir.File("missing.ltx"))));
+    EXPECT_FALSE(document.KeepsLines());
+    EXPECT_FALSE(document.SaveKeepingLines());
+}
+
 TEST_F(KeepLinesSaveTest, NothingOpenIsNotSaved) {
     LtxDocument document;
     EXPECT_FALSE(document.Open(Bytes(dir.File("missing.ltx"))));

@@ -22,6 +22,19 @@ TEST(BytesTest, SubstringsShareTheBlockAndOutliveTheirSource) {
     EXPECT_EQ(Bytes::Concat({"a", "", "bc"}), "abc");
 }
 
+TEST(BytesTest, AssigningAStringToItselfKeepsIt) {
+    Bytes line("key = value");
+    const Bytes slice = line.substr(6);  // shares the block, which must stay alive and whole
+    const Bytes& same = line;
+    line = same;
+    EXPECT_EQ(line, "key = value");
+    EXPECT_EQ(line.view().data(), slice.view().data() - 6);
+    Bytes empty;
+    const Bytes& emptySame = empty;
+    empty = emptySame;
+    EXPECT_TRUE(empty.empty());
+}
+
 TEST(ConversionTest, ToIndex) {
     struct Case {
         TData value;
