@@ -3,19 +3,28 @@
 #include <utility>
 #include <vector>
 
+#include "runtime/RaiseEach.h"
+
 namespace {
 
 void Nothing(const THI_Event&, TData&) {}
 
-void Dispatch(const THI_Event& first, TData& d) {
+// The dispatcher's loop, inlined into Dispatch and into RaiseEach. ForwardEvent is never nil
+// while the flag is set (the forwarding builders take a reference), so only Method is tested.
+[[gnu::always_inline]] inline void DispatchLoop(const THI_Event& first, TData& d) {
     const THI_Event* e = &first;
-    while (e && e->Method) {
-        e->Method(e->Target, d, e->Index);
-        if (!(d.DataType & ForwardFlag)) return;
-        d.DataType &= ~ForwardFlag;
+    PointFn method = e->Method;
+    while (method) {
+        method(e->Target, d, e->Index);
+        const uint8_t type = d.DataType;
+        if (!(type & ForwardFlag)) return;
+        d.DataType = static_cast<uint8_t>(type & ~ForwardFlag);
         e = d.ForwardEvent;
+        method = e->Method;
     }
 }
+
+void Dispatch(const THI_Event& first, TData& d) { DispatchLoop(first, d); }
 
 void Read(const THI_Event& point, TData& d) {
     if (point.Method) point.Method(point.Target, d, point.Index);
@@ -47,8 +56,14 @@ bool IsEmpty(double r) { return r == 0.0; }
 // The string of a record about to be dropped or consumed: a String hands over its bytes
 // instead of sharing them, so the block changes owner without touching its counter.
 Bytes TakeString(TData& d) { return d.Tag() == Tag::String ? std::move(d.StrValue) : ConvertedToString(d); }
-int32_t TakeInteger(TData& d) { return ToInteger(d); }
-double TakeReal(TData& d) { return ToReal(d); }
+// A number whose tag already fits is answered as it stands, without the conversion's call.
+int32_t TakeInteger(TData& d) { return d.Tag() == Tag::Integer ? d.IntValue : ToInteger(d); }
+double TakeReal(TData& d) {
+    const uint8_t tag = d.Tag();
+    if (tag == Tag::Real) return d.RealValue;
+    if (tag == Tag::Integer) return d.IntValue;
+    return ToReal(d);
+}
 
 // The read rule of ReadString, ReadInteger and ReadReal, with Take the conversion of the
 // wanted kind from a record that is dropped or consumed right after: a connected point that
@@ -206,6 +221,19 @@ void SkipValue(TData& d) {
         d.Next = nullptr;
     else if (d.Next)
         Consume(d);
+}
+
+void RaiseEach(const THI_Event* first, const THI_Event* last, const TData& d) {
+    for (; first != last; ++first) {
+        if (!first->Method) continue;
+        TData copy = d;
+        // While the dispatcher is the hook its loop runs right here, a call less per output.
+        // Looked at for every output: one of them may deactivate the hooks.
+        if (EventHook == &Dispatch)
+            DispatchLoop(*first, copy);
+        else
+            EventHook(*first, copy);
+    }
 }
 
 void AddInit(void* target, InitFn fn) { InitQueue().push_back({target, fn}); }
