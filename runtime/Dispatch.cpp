@@ -1,5 +1,6 @@
 #include "runtime/Dispatch.h"
 
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -70,10 +71,9 @@ double TakeReal(TData& d) {
 // does not answer Break wins; else a non-empty default; else the first value of d, taken and
 // consumed; else the (empty) default.
 
-// The rule's last two steps, all that an unconnected point goes through.
+// The rule's third step for a d that is not NULL: its first value, taken and consumed.
 template <auto Take, class T>
-inline T ReadUnconnected(TData& d, const T& def) {
-    if (!IsEmpty(def) || d.Tag() == Tag::Null) return def;
+inline T TakeFromRecord(TData& d) {
     // Consume's two cases apart: a single value, most records, is taken straight into the
     // answer, with no call after it that could see the answer and so force a temporary.
     if (!d.Next) {
@@ -84,6 +84,29 @@ inline T ReadUnconnected(TData& d, const T& def) {
     T result = Take(d);
     TakeNextInto(d);
     return result;
+}
+
+// TakeFromRecord out of line, for the string's rarer cases: a read that is answered by its
+// point, its default or a single String then needs no stack frame of its own.
+template <auto Take, class T>
+[[gnu::noinline]] T TakeFromRecordOutOfLine(TData& d) {
+    return TakeFromRecord<Take, T>(d);
+}
+
+// The rule's last two steps, all that an unconnected point goes through.
+template <auto Take, class T>
+inline T ReadUnconnected(TData& d, const T& def) {
+    if (!IsEmpty(def) || d.Tag() == Tag::Null) return def;
+    if constexpr (std::is_same_v<T, Bytes>) {
+        if (d.DataType == Tag::String && !d.Next) {
+            Bytes result = std::move(d.StrValue);
+            d.DataType = Tag::Null;
+            return result;
+        }
+        return TakeFromRecordOutOfLine<Take, T>(d);
+    } else {
+        return TakeFromRecord<Take, T>(d);
+    }
 }
 
 // The whole rule for a connected point. Out of line: only this path builds an answer record,
