@@ -10,8 +10,8 @@ namespace {
 
 void Nothing(const THI_Event&, TData&) {}
 
-// The dispatcher's loop, inlined into Dispatch and into RaiseEach. ForwardEvent is never nil
-// while the flag is set (the forwarding builders take a reference), so only Method is tested.
+// The dispatcher's loop, inlined into Dispatch and into RaiseEach. A record can carry the flag
+// without a ForwardEvent (CopyValue of a flagged record cuts it), so that ends the loop too.
 [[gnu::always_inline]] inline void DispatchLoop(const THI_Event& first, TData& d) {
     const THI_Event* e = &first;
     PointFn method = e->Method;
@@ -21,6 +21,7 @@ void Nothing(const THI_Event&, TData&) {}
         if (!(type & ForwardFlag)) return;
         d.DataType = static_cast<uint8_t>(type & ~ForwardFlag);
         e = d.ForwardEvent;
+        if (!e) return;
         method = e->Method;
     }
 }

@@ -47,4 +47,22 @@ TEST_F(FanOutTest, AnOutputsForwardChainRunsToItsEndOnItsOwnCopy) {
     EXPECT_EQ(Describe(d), "1");
 }
 
+TEST_F(FanOutTest, AFlaggedRecordWithoutForwardEventEndsItsOutputsDispatch) {
+    // CopyValue of a flagged record keeps the flag and cuts ForwardEvent: a method that leaves
+    // such a record as it is ends its dispatch, and the next output still fires.
+    RecordingProbe first = Probe("first");
+    RecordingProbe second = Probe("second");
+    THIHub hub;
+    hub.SetOutCount(2);
+    hub.onEvent[0] = Point<&RecordingProbe::doEvent>(first);
+    hub.onEvent[1] = Point<&RecordingProbe::doEvent>(second);
+
+    TData flagged;
+    ForwardInteger(flagged, hub.onEvent[0], 5);
+    TData d;
+    CopyValue(d, flagged);
+    CallEvent(Point<&THIHub::doEvent>(hub), d);
+    EXPECT_EQ(journal, (Journal{"first:5", "second:5"}));
+}
+
 }  // namespace
