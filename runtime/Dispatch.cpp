@@ -4,29 +4,19 @@
 #include <utility>
 #include <vector>
 
-#include "runtime/RaiseEach.h"
-
 namespace {
 
 void Nothing(const THI_Event&, TData&) {}
 
-// The dispatcher's loop, inlined into Dispatch and into RaiseEach. A record can carry the flag
-// without a ForwardEvent (CopyValue of a flagged record cuts it), so that ends the loop too.
-[[gnu::always_inline]] inline void DispatchLoop(const THI_Event& first, TData& d) {
+void Dispatch(const THI_Event& first, TData& d) {
     const THI_Event* e = &first;
-    PointFn method = e->Method;
-    while (method) {
-        method(e->Target, d, e->Index);
-        const uint8_t type = d.DataType;
-        if (!(type & ForwardFlag)) return;
-        d.DataType = static_cast<uint8_t>(type & ~ForwardFlag);
+    while (e && e->Method) {
+        e->Method(e->Target, d, e->Index);
+        if (!(d.DataType & ForwardFlag)) return;
+        d.DataType &= ~ForwardFlag;
         e = d.ForwardEvent;
-        if (!e) return;
-        method = e->Method;
     }
 }
-
-void Dispatch(const THI_Event& first, TData& d) { DispatchLoop(first, d); }
 
 void Read(const THI_Event& point, TData& d) {
     if (point.Method) point.Method(point.Target, d, point.Index);
@@ -87,8 +77,8 @@ inline T TakeFromRecord(TData& d) {
     return result;
 }
 
-// TakeFromRecord out of line, for the string's rarer cases: a read that is answered by its
-// point, its default or a single String then needs no stack frame of its own.
+// TakeFromRecord out of line, for the string's rarer cases (a chain, a conversion): ReadString's
+// common paths (its point, its default, a single String) then keep a frame of one register.
 template <auto Take, class T>
 [[gnu::noinline]] T TakeFromRecordOutOfLine(TData& d) {
     return TakeFromRecord<Take, T>(d);
@@ -245,19 +235,6 @@ void SkipValue(TData& d) {
         d.Next = nullptr;
     else if (d.Next)
         Consume(d);
-}
-
-void RaiseEach(const THI_Event* first, const THI_Event* last, const TData& d) {
-    for (; first != last; ++first) {
-        if (!first->Method) continue;
-        TData copy = d;
-        // While the dispatcher is the hook its loop runs right here, a call less per output.
-        // Looked at for every output: one of them may deactivate the hooks.
-        if (EventHook == &Dispatch)
-            DispatchLoop(*first, copy);
-        else
-            EventHook(*first, copy);
-    }
 }
 
 void AddInit(void* target, InitFn fn) { InitQueue().push_back({target, fn}); }

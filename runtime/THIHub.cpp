@@ -1,7 +1,5 @@
 #include "runtime/THIHub.h"
 
-#include "runtime/RaiseEach.h"
-
 void THIHub::SetOutCount(uint8_t n) {
     onEvent.resize(n);
     OutCount = n;
@@ -9,6 +7,6 @@ void THIHub::SetOutCount(uint8_t n) {
 
 void THIHub::doEvent(TData& d, uint16_t) {
     // OutCount always equals onEvent.size() (both set by SetOutCount, never while events
-    // travel), so the outputs are the list's whole range.
-    RaiseEach(onEvent.data(), onEvent.data() + onEvent.size(), d);
+    // travel), so the outputs are walked without reading the list's size again after each.
+    for (const THI_Event& out : onEvent) RaiseEvent(out, d);
 }

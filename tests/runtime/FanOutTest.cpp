@@ -1,4 +1,4 @@
-// The hub's fan-out, which runs the dispatcher's loop itself for each output.
+// The hub's fan-out: outputs after one that closes the hooks, forward chains, flagged records.
 #include <gtest/gtest.h>
 
 #include "runtime/THIHub.h"
