@@ -206,7 +206,7 @@ TArrayIntf* ReadArray(const THI_Event& point) {
 int32_t PullInteger(const THI_Event& point) {
     TData answer;
     if (point.Method) ReadHook(point, answer);
-    return ToInteger(answer);
+    return TakeInteger(answer);
 }
 
 Bytes PullString(const THI_Event& point) {
