@@ -1,5 +1,6 @@
 #include "runtime/Dispatch.h"
 
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -47,18 +48,23 @@ bool IsEmpty(double r) { return r == 0.0; }
 // The string of a record about to be dropped or consumed: a String hands over its bytes
 // instead of sharing them, so the block changes owner without touching its counter.
 Bytes TakeString(TData& d) { return d.Tag() == Tag::String ? std::move(d.StrValue) : ConvertedToString(d); }
-int32_t TakeInteger(TData& d) { return ToInteger(d); }
-double TakeReal(TData& d) { return ToReal(d); }
+// A number whose tag already fits is answered as it stands, without the conversion's call.
+int32_t TakeInteger(TData& d) { return d.Tag() == Tag::Integer ? d.IntValue : ToInteger(d); }
+double TakeReal(TData& d) {
+    const uint8_t tag = d.Tag();
+    if (tag == Tag::Real) return d.RealValue;
+    if (tag == Tag::Integer) return d.IntValue;
+    return ToReal(d);
+}
 
 // The read rule of ReadString, ReadInteger and ReadReal, with Take the conversion of the
 // wanted kind from a record that is dropped or consumed right after: a connected point that
 // does not answer Break wins; else a non-empty default; else the first value of d, taken and
 // consumed; else the (empty) default.
 
-// The rule's last two steps, all that an unconnected point goes through.
+// The rule's third step for a d that is not NULL: its first value, taken and consumed.
 template <auto Take, class T>
-inline T ReadUnconnected(TData& d, const T& def) {
-    if (!IsEmpty(def) || d.Tag() == Tag::Null) return def;
+inline T TakeFromRecord(TData& d) {
     // Consume's two cases apart: a single value, most records, is taken straight into the
     // answer, with no call after it that could see the answer and so force a temporary.
     if (!d.Next) {
@@ -69,6 +75,29 @@ inline T ReadUnconnected(TData& d, const T& def) {
     T result = Take(d);
     TakeNextInto(d);
     return result;
+}
+
+// TakeFromRecord out of line, for the string's rarer cases (a chain, a conversion): ReadString's
+// common paths (its point, its default, a single String) then keep a frame of one register.
+template <auto Take, class T>
+[[gnu::noinline]] T TakeFromRecordOutOfLine(TData& d) {
+    return TakeFromRecord<Take, T>(d);
+}
+
+// The rule's last two steps, all that an unconnected point goes through.
+template <auto Take, class T>
+inline T ReadUnconnected(TData& d, const T& def) {
+    if (!IsEmpty(def) || d.Tag() == Tag::Null) return def;
+    if constexpr (std::is_same_v<T, Bytes>) {
+        if (d.DataType == Tag::String && !d.Next) {
+            Bytes result = std::move(d.StrValue);
+            d.DataType = Tag::Null;
+            return result;
+        }
+        return TakeFromRecordOutOfLine<Take, T>(d);
+    } else {
+        return TakeFromRecord<Take, T>(d);
+    }
 }
 
 // The whole rule for a connected point. Out of line: only this path builds an answer record,
@@ -177,7 +206,7 @@ TArrayIntf* ReadArray(const THI_Event& point) {
 int32_t PullInteger(const THI_Event& point) {
     TData answer;
     if (point.Method) ReadHook(point, answer);
-    return ToInteger(answer);
+    return TakeInteger(answer);
 }
 
 Bytes PullString(const THI_Event& point) {
