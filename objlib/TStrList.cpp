@@ -11,7 +11,13 @@
 
 namespace {
 
-// The text up to its first NUL byte, sharing the block.
+// The text up to its first NUL byte.
+std::string_view UpToNul(std::string_view s) {
+    const void* nul = std::memchr(s.data(), '\0', s.size());
+    return nul ? s.substr(0, static_cast<const char*>(nul) - s.data()) : s;
+}
+
+// The same, sharing the block.
 Bytes UpToNul(const Bytes& s) {
     const void* nul = std::memchr(s.data(), '\0', s.size());
     return nul ? s.substr(0, static_cast<const char*>(nul) - s.data()) : s;
@@ -43,8 +49,10 @@ void ForEachLine(std::string_view text, Visit visit) {
 }  // namespace
 
 int TStrList::Add(const Bytes& s) {
-    int index = Count();
-    Insert(index, s);
+    // Appended at the back, the cheapest place for a deque; the writers add every line so.
+    const int index = Count();
+    lines_.push_back(Store(UpToNul(s.view())));
+    LinesInserted(index, 1);
     return index;
 }
 
@@ -57,7 +65,8 @@ LineStore::Line TStrList::Store(std::string_view s) {
 
 void TStrList::Insert(int index, const Bytes& s) {
     if (index < 0 || index > Count()) return;
-    lines_.insert(lines_.begin() + index, Store(UpToNul(s).view()));
+    const LineStore::Line line = Store(UpToNul(s.view()));  // may compact: lines_ is replaced
+    lines_.insert(lines_.begin() + index, line);
     LinesInserted(index, 1);
 }
 
@@ -68,7 +77,7 @@ Bytes TStrList::Get(int index) const {
 
 void TStrList::Put(int index, const Bytes& s) {
     if (index < 0 || index >= Count()) return;
-    const LineStore::Line line = Store(UpToNul(s).view());
+    const LineStore::Line line = Store(UpToNul(s.view()));
     // Store may have compacted the lines; the old line's length is still its own.
     liveBytes_ -= lines_[index].length;
     deadBytes_ += lines_[index].length + 2;

@@ -25,37 +25,49 @@ const THI_Event& THIFormatStr::Point(uint16_t n) const {
     return n <= Str.size() ? Str[n - 1] : unconnected;
 }
 
+namespace {
+
+// Only a % before the last byte is ever examined; without one the mask is the result.
+bool HasPlaceholderSign(std::string_view mask) {
+    return mask.size() > 1 && std::memchr(mask.data(), '%', mask.size() - 1) != nullptr;
+}
+
+}  // namespace
+
 void THIFormatStr::doString(TData& d, uint16_t) {
     Bytes mask = Mask;  // a doMask reached through a read must not change the text being filled
-    // Only a % before the last byte is ever examined; without one the mask is the result.
-    bool examined = mask.size() > 1 && std::memchr(mask.data(), '%', mask.size() - 1) != nullptr;
-    if (DataCount <= 0 || !examined) {
+    if (DataCount > 0 && SkipInserted && !filling_) {
+        // The outermost fill: the mask's pieces are kept, and it builds in the kept block.
+        const ParsedMask& parsed = Parsed(mask);
+        if (!parsed.fills) {
+            RaiseString(onFString, std::move(mask));
+            return;
+        }
+        // A fill reached again from inside a read builds in a block of its own (below), so the
+        // text half built here is never written over, and leaves the kept pieces alone.
+        Bytes result;
+        {
+            struct Filling {
+                bool& flag;
+                ~Filling() { flag = false; }  // a read that throws does not leave it set
+            } filling{filling_ = true};
+            FillOnce(mask, parsed.pieces, d, builder_);
+            result = builder_.Finish();
+        }
+        RaiseString(onFString, std::move(result));
+        return;
+    }
+    if (DataCount <= 0 || !HasPlaceholderSign(mask)) {
         RaiseString(onFString, mask);
         return;
     }
     Bytes result;
     if (SkipInserted) {
-        // A fill reached again from inside a read builds in a block of its own, so the text
-        // half built here is never written over.
+        std::vector<Piece> pieces;
+        ParseMask(mask, pieces);
         BytesBuilder own;
-        const bool outermost = !filling_;
-        BytesBuilder& builder = outermost ? builder_ : own;
-        filling_ = true;
-        if (outermost) {
-            if (parsed_.data() != mask.data() || parsed_.size() != mask.size() || parsedCount_ != DataCount) {
-                ParseMask(mask, pieces_);
-                parsed_ = mask;
-                parsedCount_ = DataCount;
-            }
-            FillOnce(mask, pieces_, d, builder);
-        } else {
-            // A nested fill may meet a doMask; it leaves the outer fill's pieces alone.
-            std::vector<Piece> pieces;
-            ParseMask(mask, pieces);
-            FillOnce(mask, pieces, d, builder);
-        }
-        filling_ = !outermost;
-        result = builder.Finish();
+        FillOnce(mask, pieces, d, own);
+        result = own.Finish();
     } else {
         std::string text = std::move(buffer_);
         text.assign(mask.view());
@@ -64,6 +76,33 @@ void THIFormatStr::doString(TData& d, uint16_t) {
         buffer_ = std::move(text);
     }
     RaiseString(onFString, std::move(result));
+}
+
+const THIFormatStr::ParsedMask& THIFormatStr::Parsed(const Bytes& mask) {
+    auto same = [&](const ParsedMask& p) {
+        return p.mask.data() == mask.data() && p.mask.size() == mask.size() && p.count == DataCount;
+    };
+    if (lastParsed_ < parsed_.size() && same(parsed_[lastParsed_])) return parsed_[lastParsed_];
+    for (size_t i = 0; i < parsed_.size(); ++i) {
+        if (same(parsed_[i])) {
+            lastParsed_ = i;
+            return parsed_[i];
+        }
+    }
+    if (parsed_.size() < kParsedMasks) {
+        lastParsed_ = parsed_.size();
+        parsed_.emplace_back();
+    } else {
+        lastParsed_ = nextReplaced_;
+        nextReplaced_ = (nextReplaced_ + 1) % kParsedMasks;
+    }
+    ParsedMask& entry = parsed_[lastParsed_];
+    entry.mask = mask;
+    entry.count = DataCount;
+    entry.fills = HasPlaceholderSign(mask);
+    entry.pieces.clear();
+    if (entry.fills) ParseMask(mask, entry.pieces);
+    return entry;
 }
 
 // Inserted text is never scanned, so the mask is read once into pieces and the result appended
