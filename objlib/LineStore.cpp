@@ -43,7 +43,7 @@ char* LineStore::Reserve(uint64_t size, uint32_t& start) {
     return out;
 }
 
-LineStore::Line LineStore::Copy(std::string_view text) {
+LineStore::Line LineStore::CopyToNewBlock(std::string_view text) {
     uint32_t start = 0;
     char* out = Reserve(text.size() + 2, start);
     if (!text.empty()) std::memcpy(out, text.data(), text.size());  // an empty view may have no data

@@ -57,8 +57,10 @@ int TStrList::Add(const Bytes& s) {
 }
 
 LineStore::Line TStrList::Store(std::string_view s) {
-    if (!store_.HasRoom(s.size() + 2)) Compact();
-    if (!store_.HasRoom(s.size() + 2)) throw std::bad_alloc();
+    if (!store_.FitsFill(s.size() + 2) && !store_.HasRoom(s.size() + 2)) {
+        Compact();
+        if (!store_.HasRoom(s.size() + 2)) throw std::bad_alloc();
+    }
     liveBytes_ += s.size();
     return store_.Copy(s);
 }

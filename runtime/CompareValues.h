@@ -29,8 +29,11 @@ bool CompareOtherValues(const TData& a, const TData& b, uint8_t kind);
 
 inline bool CompareValues(const TData& a, const TData& b, uint8_t kind) {
     if (kind != Compare::Equal || a.Tag() != Tag::String || b.Tag() != Tag::String) return CompareOtherValues(a, b, kind);
-    const Bytes& x = a.StrValue;
-    const Bytes& y = b.StrValue;
-    // Most unequal strings already differ in length or in their first byte.
-    return x.size() == y.size() && (x.empty() || (x[0] == y[0] && std::memcmp(x.data(), y.data(), x.size()) == 0));
+    const size_t size = a.StrValue.size();
+    if (size != b.StrValue.size()) return false;
+    if (size == 0) return true;
+    // Most unequal strings of one length already differ in their first byte.
+    const char* x = a.StrValue.data();
+    const char* y = b.StrValue.data();
+    return x[0] == y[0] && std::memcmp(x, y, size) == 0;
 }

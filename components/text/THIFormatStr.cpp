@@ -79,9 +79,9 @@ void THIFormatStr::doString(TData& d, uint16_t) {
 }
 
 const THIFormatStr::ParsedMask& THIFormatStr::Parsed(const Bytes& mask) {
-    auto same = [&](const ParsedMask& p) {
-        return p.mask.data() == mask.data() && p.mask.size() == mask.size() && p.count == DataCount;
-    };
+    const char* data = mask.data();
+    const size_t size = mask.size();
+    auto same = [&](const ParsedMask& p) { return p.data == data && p.size == size && p.count == DataCount; };
     if (lastParsed_ < parsed_.size() && same(parsed_[lastParsed_])) return parsed_[lastParsed_];
     for (size_t i = 0; i < parsed_.size(); ++i) {
         if (same(parsed_[i])) {
@@ -98,6 +98,8 @@ const THIFormatStr::ParsedMask& THIFormatStr::Parsed(const Bytes& mask) {
     }
     ParsedMask& entry = parsed_[lastParsed_];
     entry.mask = mask;
+    entry.data = data;
+    entry.size = size;
     entry.count = DataCount;
     entry.fills = HasPlaceholderSign(mask);
     entry.pieces.clear();
@@ -145,8 +147,24 @@ void THIFormatStr::FillOnce(std::string_view mask, const std::vector<Piece>& pie
         if (piece.n == 0)
             out.Append(mask.substr(piece.offset, piece.length));
         else
-            out.Append(ReadString(d, Point(piece.n)));
+            AppendValue(d, Point(piece.n), out);
     }
+}
+
+// Appends what ReadString(d, point) answers. A connected point's string is appended from the
+// answer record itself, instead of being handed out of it and then dropped.
+void THIFormatStr::AppendValue(TData& d, const THI_Event& point, BytesBuilder& out) {
+    static const THI_Event unconnected;
+    if (point.Method) {
+        TData answer;
+        ReadHook(point, answer);
+        if (answer.Tag() != Tag::Break) {
+            Bytes spare;
+            out.Append(StringRef(answer, spare).view());
+            return;
+        }
+    }
+    out.Append(ReadString(d, unconnected));
 }
 
 // Edits the text in place and scans inserted text again. Each expansion opens a span over its

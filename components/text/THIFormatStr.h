@@ -47,10 +47,13 @@ private:
     void ParseMask(std::string_view mask, std::vector<Piece>& pieces) const;
     void FillOnce(std::string_view mask, const std::vector<Piece>& pieces, TData& d, BytesBuilder& out);
     void FillRescanning(std::string& text, TData& d);
+    static void AppendValue(TData& d, const THI_Event& point, BytesBuilder& out);
 
     // A mask read once into pieces, with whether it has a placeholder to fill at all.
     struct ParsedMask {
         Bytes mask;  // keeps its block alive, so the same data pointer means the same bytes
+        const char* data = nullptr;  // mask.data(), looked up without a call
+        size_t size = 0;
         int32_t count = 0;
         bool fills = false;
         std::vector<Piece> pieces;
