@@ -145,7 +145,7 @@ void THIFormatStr::FillOnce(std::string_view mask, const std::vector<Piece>& pie
     out.Start();
     for (const Piece& piece : pieces) {
         if (piece.n == 0)
-            out.Append(mask.substr(piece.offset, piece.length));
+            out.Append({mask.data() + piece.offset, piece.length});  // a piece lies within its mask
         else
             AppendValue(d, Point(piece.n), out);
     }
