@@ -63,12 +63,6 @@ uint32_t LineStore::Take(const Bytes& text) {
     return static_cast<uint32_t>(AddBlock(text, SlotsFor(text.size())) << kSlotBits);
 }
 
-bool LineStore::FollowedByLineEnd(Line line) const {
-    const Bytes& slot = slots_[line.start >> kSlotBits];
-    const size_t end = (line.start & kSlotMask) + size_t{line.length};
-    return end + 2 <= slot.size() && slot[end] == '\r' && slot[end + 1] == '\n';
-}
-
 void LineStore::Clear() {
     std::vector<Bytes>().swap(slots_);
     fill_ = nullptr;

@@ -69,7 +69,14 @@ public:
         return line.length ? slots_[line.start >> kSlotBits].substr(line.start & kSlotMask, line.length) : Bytes();
     }
     // Whether CR LF follows the line's bytes in the store (always so for a copied line).
-    bool FollowedByLineEnd(Line line) const;
+    // Inline: a list's one-text form asks it for every line.
+    bool FollowedByLineEnd(Line line) const {
+        const Bytes& slot = slots_[line.start >> kSlotBits];
+        const size_t end = (line.start & kSlotMask) + size_t{line.length};
+        if (end + 2 > slot.size()) return false;
+        const char* after = slot.data() + end;
+        return after[0] == '\r' && after[1] == '\n';
+    }
 
     // Lets go of every block.
     void Clear();

@@ -4,6 +4,9 @@
 
 namespace {
 
+// ReadString's empty default, built once rather than for every read.
+const Bytes kNoDefault;
+
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Reads the decimal digits of text from i on into a 16-bit number, leaving i behind them.
@@ -35,12 +38,13 @@ bool HasPlaceholderSign(std::string_view mask) {
 }  // namespace
 
 void THIFormatStr::doString(TData& d, uint16_t) {
-    Bytes mask = Mask;  // a doMask reached through a read must not change the text being filled
     if (DataCount > 0 && SkipInserted && !filling_) {
-        // The outermost fill: the mask's pieces are kept, and it builds in the kept block.
-        const ParsedMask& parsed = Parsed(mask);
+        // The outermost fill: the mask's pieces are kept, and it builds in the kept block. The
+        // kept entry holds the mask, so a doMask reached through a read changes nothing here.
+        const ParsedMask& parsed = Parsed(Mask);
+        const Bytes& mask = parsed.mask;
         if (!parsed.fills) {
-            RaiseString(onFString, std::move(mask));
+            RaiseString(onFString, mask);
             return;
         }
         // A fill reached again from inside a read builds in a block of its own (below), so the
@@ -57,6 +61,7 @@ void THIFormatStr::doString(TData& d, uint16_t) {
         RaiseString(onFString, std::move(result));
         return;
     }
+    Bytes mask = Mask;  // a doMask reached through a read must not change the text being filled
     if (DataCount <= 0 || !HasPlaceholderSign(mask)) {
         RaiseString(onFString, mask);
         return;
@@ -141,6 +146,26 @@ void THIFormatStr::ParseMask(std::string_view mask, std::vector<Piece>& pieces) 
     text(i, mask.size());
 }
 
+// Appends what ReadString(d, point) answers. A connected point's string is appended from the
+// answer record itself, instead of being handed out of it and then dropped. In line in the
+// fill's loop, which calls it for every value of every line.
+[[gnu::always_inline]] inline void THIFormatStr::AppendValue(TData& d, const THI_Event& point, BytesBuilder& out) {
+    static const THI_Event unconnected;
+    if (point.Method) {
+        TData answer;
+        ReadHook(point, answer);
+        if (answer.Tag() == Tag::String) {
+            out.Append(answer.StrValue.view());
+            return;
+        }
+        if (answer.Tag() != Tag::Break) {
+            out.Append(ConvertedToString(answer).view());
+            return;
+        }
+    }
+    out.Append(ReadString(d, unconnected, kNoDefault));
+}
+
 void THIFormatStr::FillOnce(std::string_view mask, const std::vector<Piece>& pieces, TData& d, BytesBuilder& out) {
     out.Start();
     for (const Piece& piece : pieces) {
@@ -149,22 +174,6 @@ void THIFormatStr::FillOnce(std::string_view mask, const std::vector<Piece>& pie
         else
             AppendValue(d, Point(piece.n), out);
     }
-}
-
-// Appends what ReadString(d, point) answers. A connected point's string is appended from the
-// answer record itself, instead of being handed out of it and then dropped.
-void THIFormatStr::AppendValue(TData& d, const THI_Event& point, BytesBuilder& out) {
-    static const THI_Event unconnected;
-    if (point.Method) {
-        TData answer;
-        ReadHook(point, answer);
-        if (answer.Tag() != Tag::Break) {
-            Bytes spare;
-            out.Append(StringRef(answer, spare).view());
-            return;
-        }
-    }
-    out.Append(ReadString(d, unconnected));
 }
 
 // Edits the text in place and scans inserted text again. Each expansion opens a span over its
