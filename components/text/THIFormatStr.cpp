@@ -102,13 +102,15 @@ const THIFormatStr::ParsedMask& THIFormatStr::Parsed(const Bytes& mask) {
         nextReplaced_ = (nextReplaced_ + 1) % kParsedMasks;
     }
     ParsedMask& entry = parsed_[lastParsed_];
+    // Named only once its pieces are whole: a parse cut short by an exception matches no mask.
+    entry.data = nullptr;
+    entry.fills = HasPlaceholderSign(mask);
+    entry.pieces.clear();
+    if (entry.fills) ParseMask(mask, entry.pieces);
     entry.mask = mask;
     entry.data = data;
     entry.size = size;
     entry.count = DataCount;
-    entry.fills = HasPlaceholderSign(mask);
-    entry.pieces.clear();
-    if (entry.fills) ParseMask(mask, entry.pieces);
     return entry;
 }
 
