@@ -43,7 +43,7 @@ char* LineStore::Reserve(uint64_t size, uint32_t& start) {
     return out;
 }
 
-LineStore::Line LineStore::Copy(std::string_view text) {
+LineStore::Line LineStore::CopyToNewBlock(std::string_view text) {
     uint32_t start = 0;
     char* out = Reserve(text.size() + 2, start);
     if (!text.empty()) std::memcpy(out, text.data(), text.size());  // an empty view may have no data
@@ -61,12 +61,6 @@ LineStore::Line LineStore::Append(std::string_view text) {
 
 uint32_t LineStore::Take(const Bytes& text) {
     return static_cast<uint32_t>(AddBlock(text, SlotsFor(text.size())) << kSlotBits);
-}
-
-bool LineStore::FollowedByLineEnd(Line line) const {
-    const Bytes& slot = slots_[line.start >> kSlotBits];
-    const size_t end = (line.start & kSlotMask) + size_t{line.length};
-    return end + 2 <= slot.size() && slot[end] == '\r' && slot[end + 1] == '\n';
 }
 
 void LineStore::Clear() {

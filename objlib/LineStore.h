@@ -13,6 +13,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -38,8 +39,21 @@ public:
     // Whether `size` more bytes fit: Copy of a text of size - 2 bytes, or Take of `size` bytes.
     bool HasRoom(uint64_t size) const;
     // Copies the text followed by CR LF; the answer names the copy without the CR LF. The
-    // store must have room for text.size() + 2 bytes.
-    Line Copy(std::string_view text);
+    // store must have room for text.size() + 2 bytes, which it always has when FitsFill says so.
+    // Inline when the fill block has room: a string list copies every line added this way.
+    Line Copy(std::string_view text) {
+        if (!FitsFill(text.size() + 2)) return CopyToNewBlock(text);
+        char* out = fill_ + fillUsed_;
+        const Line line{static_cast<uint32_t>((fillSlot_ << kSlotBits) + fillUsed_), static_cast<uint32_t>(text.size())};
+        fillUsed_ += static_cast<uint32_t>(text.size() + 2);
+        if (!text.empty()) std::memcpy(out, text.data(), text.size());  // an empty view may have no data
+        out[text.size()] = '\r';
+        out[text.size() + 1] = '\n';
+        return line;
+    }
+    // Whether `size` bytes fit in what is left of the block copied lines go into; they then
+    // take no slot of their own.
+    bool FitsFill(uint64_t size) const { return size <= fillCapacity_ - fillUsed_; }
     // Copies the text alone, right after what was copied before; the store must have room for
     // text.size() bytes. For texts that are never written out as lines.
     Line Append(std::string_view text);
@@ -55,7 +69,14 @@ public:
         return line.length ? slots_[line.start >> kSlotBits].substr(line.start & kSlotMask, line.length) : Bytes();
     }
     // Whether CR LF follows the line's bytes in the store (always so for a copied line).
-    bool FollowedByLineEnd(Line line) const;
+    // Inline: a list's one-text form asks it for every line.
+    bool FollowedByLineEnd(Line line) const {
+        const Bytes& slot = slots_[line.start >> kSlotBits];
+        const size_t end = (line.start & kSlotMask) + size_t{line.length};
+        if (end + 2 > slot.size()) return false;
+        const char* after = slot.data() + end;
+        return after[0] == '\r' && after[1] == '\n';
+    }
 
     // Lets go of every block.
     void Clear();
@@ -70,6 +91,8 @@ private:
     static size_t SlotsFor(uint64_t size) { return size == 0 ? 1 : static_cast<size_t>((size + kSlotMask) >> kSlotBits); }
     // Adds the block at the end of the slots; answers its first slot.
     size_t AddBlock(const Bytes& block, size_t slots);
+    // Copy when the fill block has no room left for the text.
+    Line CopyToNewBlock(std::string_view text);
     // Room for `size` bytes in the fill block, or in a block of their own; answers where.
     char* Reserve(uint64_t size, uint32_t& start);
 

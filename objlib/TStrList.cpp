@@ -11,7 +11,13 @@
 
 namespace {
 
-// The text up to its first NUL byte, sharing the block.
+// The text up to its first NUL byte. Inline: every line added goes through it.
+inline std::string_view UpToNul(std::string_view s) {
+    const void* nul = std::memchr(s.data(), '\0', s.size());
+    return nul ? s.substr(0, static_cast<const char*>(nul) - s.data()) : s;
+}
+
+// The same, sharing the block.
 Bytes UpToNul(const Bytes& s) {
     const void* nul = std::memchr(s.data(), '\0', s.size());
     return nul ? s.substr(0, static_cast<const char*>(nul) - s.data()) : s;
@@ -43,21 +49,26 @@ void ForEachLine(std::string_view text, Visit visit) {
 }  // namespace
 
 int TStrList::Add(const Bytes& s) {
-    int index = Count();
-    Insert(index, s);
+    // Appended at the back, the cheapest place for a deque; the writers add every line so.
+    const int index = Count();
+    lines_.push_back(Store(UpToNul(s.view())));
+    LinesInserted(index, 1);
     return index;
 }
 
 LineStore::Line TStrList::Store(std::string_view s) {
-    if (!store_.HasRoom(s.size() + 2)) Compact();
-    if (!store_.HasRoom(s.size() + 2)) throw std::bad_alloc();
+    if (!store_.FitsFill(s.size() + 2) && !store_.HasRoom(s.size() + 2)) {
+        Compact();
+        if (!store_.HasRoom(s.size() + 2)) throw std::bad_alloc();
+    }
     liveBytes_ += s.size();
     return store_.Copy(s);
 }
 
 void TStrList::Insert(int index, const Bytes& s) {
     if (index < 0 || index > Count()) return;
-    lines_.insert(lines_.begin() + index, Store(UpToNul(s).view()));
+    const LineStore::Line line = Store(UpToNul(s.view()));  // may compact: lines_ is replaced
+    lines_.insert(lines_.begin() + index, line);
     LinesInserted(index, 1);
 }
 
@@ -68,7 +79,7 @@ Bytes TStrList::Get(int index) const {
 
 void TStrList::Put(int index, const Bytes& s) {
     if (index < 0 || index >= Count()) return;
-    const LineStore::Line line = Store(UpToNul(s).view());
+    const LineStore::Line line = Store(UpToNul(s.view()));
     // Store may have compacted the lines; the old line's length is still its own.
     liveBytes_ -= lines_[index].length;
     deadBytes_ += lines_[index].length + 2;

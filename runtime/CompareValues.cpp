@@ -33,7 +33,7 @@ bool CompareStrings(const Bytes& x, const Bytes& y, uint8_t kind) {
 
 }  // namespace
 
-bool CompareValues(const TData& a, const TData& b, uint8_t kind) {
+bool CompareOtherValues(const TData& a, const TData& b, uint8_t kind) {
     switch (a.Tag()) {
     // Operands of one kind, the usual case, are compared without a conversion call.
     case Tag::Integer: return Holds(a.IntValue, b.Tag() == Tag::Integer ? b.IntValue : ToInteger(b), kind);

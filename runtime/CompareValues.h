@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 
 #include "runtime/Data.h"
 
@@ -20,5 +21,19 @@ constexpr uint8_t NotEqual = 5;
 //   String:  Equal/NotEqual compare the bytes exactly, the four order kinds compare the
 //            LENGTHS of the two strings, not their text;
 //   any other tag of a (NULL included): false for every kind, NotEqual too.
-// A kind outside 0..5 is false.
-bool CompareValues(const TData& a, const TData& b, uint8_t kind);
+// A kind outside 0..5 is false. Inline for the most frequent question, whether two strings are
+// equal: a scheme choosing a line's kind asks it several times for every line.
+inline bool CompareValues(const TData& a, const TData& b, uint8_t kind);
+// Every case but two strings compared for equality, out of line.
+bool CompareOtherValues(const TData& a, const TData& b, uint8_t kind);
+
+inline bool CompareValues(const TData& a, const TData& b, uint8_t kind) {
+    if (kind != Compare::Equal || a.Tag() != Tag::String || b.Tag() != Tag::String) return CompareOtherValues(a, b, kind);
+    const size_t size = a.StrValue.size();
+    if (size != b.StrValue.size()) return false;
+    if (size == 0) return true;
+    // Most unequal strings of one length already differ in their first byte.
+    const char* x = a.StrValue.data();
+    const char* y = b.StrValue.data();
+    return x[0] == y[0] && std::memcmp(x, y, size) == 0;
+}

@@ -9,24 +9,42 @@ const TData* ReadConnected(const THI_Event& point, TData& spare) {
     return spare.Tag() != Tag::Break ? &spare : nullptr;
 }
 
-// The operand ReadDataRef would answer, looked at where it is held: the record goes on as it
-// arrived, so a value the read would take from the chain is not moved out of it; `rest` steps
-// past it instead, as the consuming read would. A NULL or a single value stays where it is,
-// answered again, as ReadDataRef leaves it. The answer may keep its Next, which CompareValues
-// never follows.
-inline const TData& PeekOperand(const TData*& rest, const THI_Event& point, const TData& def, TData& spare) {
-    if (point.Method) {
-        if (const TData* answer = ReadConnected(point, spare)) return *answer;
-    }
+// The operand ReadDataRef would answer for an unconnected point, looked at where it is held:
+// the record goes on as it arrived, so a value the read would take from the chain is not moved
+// out of it; `rest` steps past it instead, as the consuming read would. A NULL or a single
+// value stays where it is, answered again, as ReadDataRef leaves it. The answer may keep its
+// Next, which CompareValues never follows.
+inline const TData& PeekUnconnected(const TData*& rest, const TData& def) {
     if (def.Tag() != Tag::Null) return def;
     const TData& value = *rest;
     if (value.Tag() != Tag::Null && value.Next) rest = value.Next;
     return value;
 }
 
+// The same operand for any point: a connected point's answer wins unless it is Break.
+inline const TData& PeekOperand(const TData*& rest, const THI_Event& point, const TData& def, TData& spare) {
+    if (point.Method) {
+        if (const TData* answer = ReadConnected(point, spare)) return *answer;
+    }
+    return PeekUnconnected(rest, def);
+}
+
 }  // namespace
 
 void THIIf_else::doCompare(TData& d, uint16_t) {
+    const TData* rest = &d;
+    if (!Op1Point.Method && !Op2Point.Method) {
+        // Both operands are defaults or the arriving chain's values: no answer records are
+        // built and dropped, which is most of a comparison's cost.
+        const TData& first = PeekUnconnected(rest, Op1);
+        const TData& second = PeekUnconnected(rest, Op2);
+        ForwardData(d, CompareValues(first, second, Type) ? onTrue : onFalse);
+        return;
+    }
+    CompareRead(d);
+}
+
+void THIIf_else::CompareRead(TData& d) {
     TData spare1, spare2;
     const TData* rest = &d;
     const TData& first = PeekOperand(rest, Op1Point, Op1, spare1);

@@ -24,4 +24,8 @@ public:
     THI_Event Op2Point;             // data point: the second operand
     THI_Event onTrue;
     THI_Event onFalse;
+
+private:
+    // doCompare with a connected operand point.
+    void CompareRead(TData& d);
 };

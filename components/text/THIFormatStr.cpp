@@ -4,6 +4,9 @@
 
 namespace {
 
+// ReadString's empty default, built once rather than for every read.
+const Bytes kNoDefault;
+
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Reads the decimal digits of text from i on into a 16-bit number, leaving i behind them.
@@ -25,37 +28,51 @@ const THI_Event& THIFormatStr::Point(uint16_t n) const {
     return n <= Str.size() ? Str[n - 1] : unconnected;
 }
 
+namespace {
+
+// Only a % before the last byte is ever examined; without one the mask is the result.
+bool HasPlaceholderSign(std::string_view mask) {
+    return mask.size() > 1 && std::memchr(mask.data(), '%', mask.size() - 1) != nullptr;
+}
+
+}  // namespace
+
 void THIFormatStr::doString(TData& d, uint16_t) {
+    if (DataCount > 0 && SkipInserted && !filling_) {
+        // The outermost fill: the mask's pieces are kept, and it builds in the kept block. The
+        // kept entry holds the mask, so a doMask reached through a read changes nothing here.
+        const ParsedMask& parsed = Parsed(Mask);
+        const Bytes& mask = parsed.mask;
+        if (!parsed.fills) {
+            RaiseString(onFString, mask);
+            return;
+        }
+        // A fill reached again from inside a read builds in a block of its own (below), so the
+        // text half built here is never written over, and leaves the kept pieces alone.
+        Bytes result;
+        {
+            struct Filling {
+                bool& flag;
+                ~Filling() { flag = false; }  // a read that throws does not leave it set
+            } filling{filling_ = true};
+            FillOnce(mask, parsed.pieces, d, builder_);
+            result = builder_.Finish();
+        }
+        RaiseString(onFString, std::move(result));
+        return;
+    }
     Bytes mask = Mask;  // a doMask reached through a read must not change the text being filled
-    // Only a % before the last byte is ever examined; without one the mask is the result.
-    bool examined = mask.size() > 1 && std::memchr(mask.data(), '%', mask.size() - 1) != nullptr;
-    if (DataCount <= 0 || !examined) {
+    if (DataCount <= 0 || !HasPlaceholderSign(mask)) {
         RaiseString(onFString, mask);
         return;
     }
     Bytes result;
     if (SkipInserted) {
-        // A fill reached again from inside a read builds in a block of its own, so the text
-        // half built here is never written over.
+        std::vector<Piece> pieces;
+        ParseMask(mask, pieces);
         BytesBuilder own;
-        const bool outermost = !filling_;
-        BytesBuilder& builder = outermost ? builder_ : own;
-        filling_ = true;
-        if (outermost) {
-            if (parsed_.data() != mask.data() || parsed_.size() != mask.size() || parsedCount_ != DataCount) {
-                ParseMask(mask, pieces_);
-                parsed_ = mask;
-                parsedCount_ = DataCount;
-            }
-            FillOnce(mask, pieces_, d, builder);
-        } else {
-            // A nested fill may meet a doMask; it leaves the outer fill's pieces alone.
-            std::vector<Piece> pieces;
-            ParseMask(mask, pieces);
-            FillOnce(mask, pieces, d, builder);
-        }
-        filling_ = !outermost;
-        result = builder.Finish();
+        FillOnce(mask, pieces, d, own);
+        result = own.Finish();
     } else {
         std::string text = std::move(buffer_);
         text.assign(mask.view());
@@ -64,6 +81,37 @@ void THIFormatStr::doString(TData& d, uint16_t) {
         buffer_ = std::move(text);
     }
     RaiseString(onFString, std::move(result));
+}
+
+const THIFormatStr::ParsedMask& THIFormatStr::Parsed(const Bytes& mask) {
+    const char* data = mask.data();
+    const size_t size = mask.size();
+    auto same = [&](const ParsedMask& p) { return p.data == data && p.size == size && p.count == DataCount; };
+    if (lastParsed_ < parsed_.size() && same(parsed_[lastParsed_])) return parsed_[lastParsed_];
+    for (size_t i = 0; i < parsed_.size(); ++i) {
+        if (same(parsed_[i])) {
+            lastParsed_ = i;
+            return parsed_[i];
+        }
+    }
+    if (parsed_.size() < kParsedMasks) {
+        lastParsed_ = parsed_.size();
+        parsed_.emplace_back();
+    } else {
+        lastParsed_ = nextReplaced_;
+        nextReplaced_ = (nextReplaced_ + 1) % kParsedMasks;
+    }
+    ParsedMask& entry = parsed_[lastParsed_];
+    // Named only once its pieces are whole: a parse cut short by an exception matches no mask.
+    entry.data = nullptr;
+    entry.fills = HasPlaceholderSign(mask);
+    entry.pieces.clear();
+    if (entry.fills) ParseMask(mask, entry.pieces);
+    entry.mask = mask;
+    entry.data = data;
+    entry.size = size;
+    entry.count = DataCount;
+    return entry;
 }
 
 // Inserted text is never scanned, so the mask is read once into pieces and the result appended
@@ -100,13 +148,33 @@ void THIFormatStr::ParseMask(std::string_view mask, std::vector<Piece>& pieces) 
     text(i, mask.size());
 }
 
+// Appends what ReadString(d, point) answers. A connected point's string is appended from the
+// answer record itself, instead of being handed out of it and then dropped. In line in the
+// fill's loop, which calls it for every value of every line.
+[[gnu::always_inline]] inline void THIFormatStr::AppendValue(TData& d, const THI_Event& point, BytesBuilder& out) {
+    static const THI_Event unconnected;
+    if (point.Method) {
+        TData answer;
+        ReadHook(point, answer);
+        if (answer.Tag() == Tag::String) {
+            out.Append(answer.StrValue.view());
+            return;
+        }
+        if (answer.Tag() != Tag::Break) {
+            out.Append(ConvertedToString(answer).view());
+            return;
+        }
+    }
+    out.Append(ReadString(d, unconnected, kNoDefault));
+}
+
 void THIFormatStr::FillOnce(std::string_view mask, const std::vector<Piece>& pieces, TData& d, BytesBuilder& out) {
     out.Start();
     for (const Piece& piece : pieces) {
         if (piece.n == 0)
-            out.Append(mask.substr(piece.offset, piece.length));
+            out.Append({mask.data() + piece.offset, piece.length});  // a piece lies within its mask
         else
-            out.Append(ReadString(d, Point(piece.n)));
+            AppendValue(d, Point(piece.n), out);
     }
 }
 

@@ -47,15 +47,28 @@ private:
     void ParseMask(std::string_view mask, std::vector<Piece>& pieces) const;
     void FillOnce(std::string_view mask, const std::vector<Piece>& pieces, TData& d, BytesBuilder& out);
     void FillRescanning(std::string& text, TData& d);
+    static void AppendValue(TData& d, const THI_Event& point, BytesBuilder& out);
+
+    // A mask read once into pieces, with whether it has a placeholder to fill at all.
+    struct ParsedMask {
+        Bytes mask;  // keeps its block alive, so the same data pointer means the same bytes
+        const char* data = nullptr;  // mask.data(), looked up without a call
+        size_t size = 0;
+        int32_t count = 0;
+        bool fills = false;
+        std::vector<Piece> pieces;
+    };
+    // The outermost fill's mask read into pieces, found among the few masks read before: a
+    // scheme switches between a handful of masks (one per kind of line) from line to line.
+    const ParsedMask& Parsed(const Bytes& mask);
+    static constexpr size_t kParsedMasks = 8;
 
     // Kept between calls: a filled mask is a slice of the builder's block, allocating nothing
     // of its own; the rescanning fill edits the buffer in place.
     BytesBuilder builder_;
     bool filling_ = false;  // builder_ holds a text being built
     std::string buffer_;
-    // The outermost fill's mask read once into pieces: the same mask arrives for every line.
-    // parsed_ keeps its block alive, so the same data pointer means the same bytes.
-    Bytes parsed_;
-    int32_t parsedCount_ = 0;
-    std::vector<Piece> pieces_;
+    std::vector<ParsedMask> parsed_;
+    size_t lastParsed_ = 0;  // the mask found last, looked at first
+    size_t nextReplaced_ = 0;  // with every place taken, the one a new mask takes next
 };

@@ -1,21 +1,32 @@
 #include "components/text/THIStrPart.h"
 
+#include <cstring>
+
 #include "components/text/StrOps.h"
 
+namespace {
+
+// ReadString's empty default, built once rather than for every read.
+const Bytes kNoDefault;
+
+}  // namespace
+
 void THIStrPart::doSplit(TData& d, uint16_t) {
-    if (Char.empty()) return;
-    Bytes s = ReadString(d, Str);
+    const std::string_view separator = Char.view();
+    if (separator.empty()) return;
+    Bytes s = ReadString(d, Str, kNoDefault);
     // The search for the whole separator and the cut at its first character agree for the
     // one-character separators in use; a longer one splits at its first character all the same.
-    size_t cut = s.view().find(Char[0]);
-    if (cut == std::string_view::npos || (Char.size() > 1 && Pos(Char, s) == 0)) {
+    const char* text = s.data();
+    const void* found = s.empty() ? nullptr : std::memchr(text, separator[0], s.size());
+    if (!found || (separator.size() > 1 && Pos(separator, s) == 0)) {
         ForwardString(d, onNotFound, std::move(s));
         return;
     }
+    const size_t cut = static_cast<const char*>(found) - text;
     Left = s.substr(0, cut);
-    Bytes rest = s.substr(cut + 1);
     RaiseString(onSplit, Left);
-    ForwardString(d, onPart, std::move(rest));
+    ForwardString(d, onPart, s.substr(cut + 1));
 }
 
 void THIStrPart::LeftPoint(TData& d, uint16_t) { SetString(d, Left); }

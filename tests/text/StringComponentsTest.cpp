@@ -255,6 +255,38 @@ TEST_F(StringComponentsTest, FormatStrTakesItsMaskFromDoMask) {
     EXPECT_EQ(out.last.StrValue, "7");
 }
 
+TEST_F(StringComponentsTest, FormatStrSwitchingBetweenMoreMasksThanItKeepsFillsEachRight) {
+    // A writer switches masks from row to row; more masks than are kept parsed, in two rounds,
+    // and one mask object met again under another DataCount, must each fill as on its own.
+    RecordingProbe out = Probe("out");
+    ValueSource first{Str("A")}, second{Str("B")};
+    THIFormatStr format;
+    format.SkipInserted = 1;
+    format.onFString = To(out);
+    struct Case {
+        Bytes mask;
+        int32_t count;
+        const char* expected;
+    };
+    const Bytes shared = "%1+%2";
+    std::vector<Case> cases = {{"%1", 2, "A"},          {"<%1>", 2, "<A>"},      {"%%%1", 2, "%A"},
+                               {"%2%1", 2, "BA"},       {"x%1y", 2, "xAy"},      {"%3%1", 2, "%3A"},
+                               {"; %2", 2, "; B"},      {"\t%1 = %2", 2, "\tA = B"}, {"%1%", 2, "A%"},
+                               {"no sign", 2, "no sign"}, {shared, 1, "A+%2"},    {shared, 2, "A+B"}};
+    for (int round = 0; round < 2; ++round) {
+        for (const Case& c : cases) {
+            format.SetDataCount(c.count);
+            format.Str[0] = Point<&ValueSource::Value>(first);
+            if (c.count > 1) format.Str[1] = Point<&ValueSource::Value>(second);
+            TData mask;
+            SetString(mask, c.mask);  // the same bytes each round, as a scheme's constant is
+            Call<&THIFormatStr::doMask>(format, mask);
+            Call<&THIFormatStr::doString>(format, TData());
+            EXPECT_EQ(out.last.StrValue, c.expected) << c.mask.str() << " with " << c.count << ", round " << round;
+        }
+    }
+}
+
 TEST_F(StringComponentsTest, FormatStrFilledAgainFromInsideAReadKeepsBothTexts) {
     // The first read fills the same mask once more before it answers: the text half built
     // when the read began must come out whole, after the inner one.
