@@ -22,7 +22,8 @@ void TStringTableRows::Reshape() {
     if (rows_.empty()) return;
     PublishFirst();
     if (observer_) observer_->BeginReset();
-    for (Row& row : rows_) {
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        Row& row = rows_[i];
         const Bytes old = TextOf(row);  // keeps the cells' bytes while the store might move
         std::vector<std::string_view> cells = SplitCells(old);
         cells.resize(columns_.size());
@@ -155,7 +156,7 @@ int TStringTableRows::AddOrReplace(const Bytes& rowString, int index, bool repla
 void TStringTableRows::InsertRow(int index, Row row) {
     PublishFirst();
     if (observer_) observer_->BeginInsertRow(index);
-    rows_.insert(rows_.begin() + index, std::move(row));
+    rows_.insert(static_cast<size_t>(index), row);
     published_ = Count();
     if (observer_) observer_->EndInsertRow();
     if (shiftWatcher_.RowsMoved) shiftWatcher_.RowsMoved(shiftWatcher_.Target, index, 1);
@@ -167,7 +168,7 @@ void TStringTableRows::Delete(int index) {
     PublishFirst();
     if (observer_) observer_->BeginRemoveRow(index);
     DropText(rows_[index].text);
-    rows_.erase(rows_.begin() + index);
+    rows_.erase(static_cast<size_t>(index));
     CompactTextsIfWasteful();
     published_ = Count();
     ++revision_;
@@ -207,7 +208,6 @@ void TStringTableRows::Clear() {
     ++revision_;
     if (observer_) observer_->BeginReset();
     rows_.clear();
-    rows_.shrink_to_fit();
     texts_.Clear();
     liveTextBytes_ = deadTextBytes_ = 0;
     published_ = 0;
@@ -271,7 +271,8 @@ void TStringTableRows::CompactTexts() {
     LineStore texts;
     std::vector<LineStore::Line> moved;
     moved.reserve(rows_.size());
-    for (const Row& row : rows_) {
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        const Row& row = rows_[i];
         if (!texts.HasRoom(row.text.length)) throw std::bad_alloc();
         moved.push_back(texts.Append(texts_.View(row.text)));
     }
@@ -285,13 +286,11 @@ void TStringTableRows::CompactTextsIfWasteful() {
     if (deadTextBytes_ > (1u << 16) && deadTextBytes_ > liveTextBytes_) CompactTexts();
 }
 
-TArrayIntf* TStringTableRows::Array() { return array_.get(); }
-
 bool TStringTableRows::ArrayGetItem(void* self, TData& index, TData& item) {
     auto* rows = static_cast<TStringTableRows*>(self);
     const int i = index.Tag() == Tag::Integer ? index.IntValue : ToIndex(index);  // a walk's index, without a call
-    if (i < 0 || i >= rows->Count()) return false;
-    SetString(item, rows->TextOf(rows->rows_[i]));
+    if (static_cast<uint32_t>(i) >= rows->rows_.size()) return false;  // a negative index too
+    SetString(item, rows->TextOf(rows->rows_[static_cast<uint32_t>(i)]));
     return true;
 }
 

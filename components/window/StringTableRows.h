@@ -18,11 +18,11 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <string_view>
 #include <vector>
 
+#include "components/window/StringTableRowBlocks.h"
 #include "objlib/LineStore.h"
 #include "runtime/Data.h"
 
@@ -130,7 +130,8 @@ public:
     uint32_t ItemValue(int row) const { return rows_[row].item; }
 
     // The rows as an array interface (get/set/count/add); the same object on every request.
-    TArrayIntf* Array();
+    // Inline: a walk over the table asks for it once per row.
+    TArrayIntf* Array() { return array_.get(); }
 
 private:
     struct Row {
@@ -173,9 +174,7 @@ private:
     static void ArrayAddItem(void* self, TData& item);
 
     std::vector<Bytes> columns_;
-    // A deque grows block by block: a large table never needs one huge buffer, nor a second
-    // one while it grows.
-    std::deque<Row> rows_;
+    StringTableRowBlocks<Row> rows_;
     LineStore texts_;  // the rows' texts, back to back
     uint64_t liveTextBytes_ = 0;
     uint64_t deadTextBytes_ = 0;  // of rewritten and deleted rows, still in texts_

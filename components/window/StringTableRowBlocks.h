@@ -1,0 +1,82 @@
+// StringTableRowBlocks: the rows of a string table, in blocks of a fixed power-of-two size.
+//
+// A walk over the table asks for every row by its index, so finding row i is one add, one
+// shift and one mask, with the count kept as a plain number. As a deque does, the store grows
+// block by block (a large table never needs one huge buffer, nor a second one while it grows),
+// takes a row in or out at either end without moving the others, and for one in the middle
+// moves the rows on the shorter side.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+template <class Row>
+class StringTableRowBlocks {
+public:
+    size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+
+    Row& operator[](size_t i) { return At(head_ + i); }
+    const Row& operator[](size_t i) const { return At(head_ + i); }
+
+    void push_back(const Row& row) {
+        if (head_ + size_ == blocks_.size() * kBlockRows) blocks_.push_back(NewBlock());
+        ++size_;
+        (*this)[size_ - 1] = row;
+    }
+
+    // Inserts before the row at index (0..size()).
+    void insert(size_t index, const Row& row) {
+        if (index < size_ / 2) {
+            if (head_ == 0) {  // room for one more row in front
+                blocks_.insert(blocks_.begin(), NewBlock());
+                head_ = kBlockRows;
+            }
+            --head_;
+            ++size_;
+            for (size_t i = 0; i < index; ++i) (*this)[i] = (*this)[i + 1];
+        } else {
+            push_back(row);
+            for (size_t i = size_ - 1; i > index; --i) (*this)[i] = (*this)[i - 1];
+        }
+        (*this)[index] = row;
+    }
+
+    // Removes the row at index (0..size()-1).
+    void erase(size_t index) {
+        if (index < size_ / 2) {
+            for (size_t i = index; i > 0; --i) (*this)[i] = (*this)[i - 1];
+            ++head_;
+            --size_;
+            if (head_ == kBlockRows) {  // the first block holds no row any more
+                blocks_.erase(blocks_.begin());
+                head_ = 0;
+            }
+        } else {
+            for (size_t i = index; i + 1 < size_; ++i) (*this)[i] = (*this)[i + 1];
+            --size_;
+            if (head_ + size_ <= (blocks_.size() - 1) * kBlockRows) blocks_.pop_back();  // the last block is empty
+        }
+        if (size_ == 0) clear();
+    }
+
+    // Lets go of every block.
+    void clear() {
+        blocks_.clear();
+        blocks_.shrink_to_fit();
+        head_ = size_ = 0;
+    }
+
+private:
+    static constexpr unsigned kBlockBits = 10;  // 1024 rows a block
+    static constexpr size_t kBlockRows = size_t{1} << kBlockBits;
+    static constexpr size_t kRowMask = kBlockRows - 1;
+
+    static std::unique_ptr<Row[]> NewBlock() { return std::make_unique<Row[]>(kBlockRows); }
+    Row& At(size_t slot) const { return blocks_[slot >> kBlockBits][slot & kRowMask]; }
+
+    std::vector<std::unique_ptr<Row[]>> blocks_;
+    size_t head_ = 0;  // unused slots before the first row, in the first block
+    size_t size_ = 0;
+};

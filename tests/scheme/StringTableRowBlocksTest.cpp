@@ -1,0 +1,81 @@
+// The block store behind a string table's rows: every way of putting rows in and taking them
+// out leaves the same rows in the same order as a plain deque would, across block edges.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <deque>
+#include <random>
+
+#include "components/window/StringTableRowBlocks.h"
+
+namespace {
+
+void ExpectSame(const StringTableRowBlocks<uint32_t>& rows, const std::deque<uint32_t>& expected) {
+    ASSERT_EQ(rows.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) ASSERT_EQ(rows[i], expected[i]) << "row " << i;
+}
+
+TEST(StringTableRowBlocksTest, InsertsAndErasesAnywhereAsADequeDoes) {
+    enum class Where { Front, Back, Middle, Random };
+    struct Case {
+        const char* name;
+        Where insertAt;
+        Where eraseAt;
+        int eraseEvery;  // one erase after so many inserts; 0: inserts only
+    } cases[] = {
+        {"appends only", Where::Back, Where::Back, 0},
+        {"inserts in front only", Where::Front, Where::Front, 0},
+        {"in front, erased behind", Where::Front, Where::Back, 3},
+        {"behind, erased in front", Where::Back, Where::Front, 3},
+        {"in the middle, erased in the middle", Where::Middle, Where::Middle, 4},
+        {"anywhere, erased anywhere", Where::Random, Where::Random, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::mt19937 random(7);
+        StringTableRowBlocks<uint32_t> rows;
+        std::deque<uint32_t> expected;
+        auto place = [&](Where where, size_t count) -> size_t {
+            switch (where) {
+                case Where::Front: return 0;
+                case Where::Back: return count;
+                case Where::Middle: return count / 2;
+                case Where::Random: return count ? random() % (count + 1) : 0;
+            }
+            return 0;
+        };
+        for (uint32_t n = 1; n <= 5000; ++n) {
+            const size_t at = place(c.insertAt, expected.size());
+            rows.insert(at, n);
+            expected.insert(expected.begin() + static_cast<long>(at), n);
+            if (c.eraseEvery && n % c.eraseEvery == 0) {
+                const size_t gone = std::min(place(c.eraseAt, expected.size()), expected.size() - 1);
+                rows.erase(gone);
+                expected.erase(expected.begin() + static_cast<long>(gone));
+            }
+        }
+        ExpectSame(rows, expected);
+        // Emptied row by row from alternate ends, the store stays whole down to no rows.
+        for (size_t left = expected.size(); left > 0; --left) {
+            const size_t gone = left % 2 ? 0 : left - 1;
+            rows.erase(gone);
+            expected.erase(expected.begin() + static_cast<long>(gone));
+            if (left % 997 == 0) ExpectSame(rows, expected);
+        }
+        EXPECT_TRUE(rows.empty());
+        rows.push_back(42);  // an emptied store takes rows again
+        ExpectSame(rows, {42});
+    }
+}
+
+TEST(StringTableRowBlocksTest, ClearLetsGoOfEveryRow) {
+    StringTableRowBlocks<uint32_t> rows;
+    for (uint32_t n = 0; n < 3000; ++n) rows.push_back(n);
+    rows.clear();
+    EXPECT_EQ(rows.size(), 0u);
+    rows.insert(0, 5);
+    rows.insert(0, 4);
+    ExpectSame(rows, {4, 5});
+}
+
+}  // namespace
