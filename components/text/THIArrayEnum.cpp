@@ -1,20 +1,19 @@
 #include "components/text/THIArrayEnum.h"
 
-#include <utility>
-
 void THIArrayEnum::doEnum(TData& d, uint16_t) {
     stopped_ = false;
     TArrayIntf* array = ReadArray(Array);
     if (!array) return;
 
-    const bool backward = Backward == 1;
-    int32_t i = backward ? ArrayCount(*array) - 1 : 0;
-    for (;;) {
+    // Each element is fetched straight into the record onItem is raised with: Get builds it
+    // anew every time, so no copy of it is made per element.
+    TData item;
+    const int32_t step = Backward == 1 ? -1 : 1;
+    for (int32_t i = Backward == 1 ? ArrayCount(*array) - 1 : 0;; i += step) {
         SetInteger(index_, i);
-        if (!ArrayGet(*array, index_, item_)) break;
-        RaiseEvent(onItem, std::move(item_));  // the next element is fetched into it anew
+        if (!ArrayGet(*array, index_, item)) break;
+        CallEvent(onItem, item);
         if (stopped_) break;
-        i += backward ? -1 : 1;
     }
     ForwardData(d, stopped_ && UseBreak == 1 ? onBreak : onEndEnum);
 }

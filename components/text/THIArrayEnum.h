@@ -27,6 +27,5 @@ public:
 
 private:
     bool stopped_ = false;
-    TData item_;
     TData index_;
 };
