@@ -290,6 +290,9 @@ bool TStringTableRows::ArrayGetItem(void* self, TData& index, TData& item) {
     auto* rows = static_cast<TStringTableRows*>(self);
     const int i = index.Tag() == Tag::Integer ? index.IntValue : ToIndex(index);  // a walk's index, without a call
     if (static_cast<uint32_t>(i) >= rows->rows_.size()) return false;  // a negative index too
+    // The string the record held is let go last, when nothing is left to keep across the
+    // release: a walk asks for every row.
+    const Bytes previous = std::move(item.StrValue);
     SetString(item, rows->TextOf(rows->rows_[static_cast<uint32_t>(i)]));
     return true;
 }
