@@ -219,6 +219,25 @@ TEST_F(ArrayEnumTest, ReachesElementsAddedDuringTheWalk) {
     EXPECT_EQ(journal, (Journal{Item("a"), Item("b"), Item("c"), Item("new"), Item("new"), endSeen}));
 }
 
+// The walk hands each element over in a record of its own making: what a receiver does to that
+// record, or a second walk started from inside the first, never changes the elements that follow.
+TEST_F(ArrayEnumTest, ReceiversChangingTheRecordOrWalkingAgainLeaveTheWalkAsItWas) {
+    RewritingProbe rewriter{&journal, "rewriter", Point<&RecordingProbe::doEvent>(item)};
+    walker.onItem = Point<&RewritingProbe::doEvent>(rewriter);
+    Walk();
+    const std::string rewritten = Item("rewritten");
+    EXPECT_EQ(journal, (Journal{"rewriter:'a'", rewritten, "rewriter:'b'", rewritten, "rewriter:'c'", rewritten, endSeen}));
+
+    journal.clear();
+    walker.onItem = Point<&RecordingProbe::doEvent>(item);
+    item.then = [this] {
+        item.then = nullptr;  // one walk inside the first element only
+        Walk();
+    };
+    Walk();
+    EXPECT_EQ(journal, (Journal{Item("a"), Item("a"), Item("b"), Item("c"), endSeen, Item("b"), Item("c"), endSeen}));
+}
+
 TEST_F(ArrayEnumTest, EmptyArrayOnlyEndsAndNoArrayRaisesNothing) {
     list.Strings = "";
     Walk();
