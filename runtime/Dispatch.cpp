@@ -1,6 +1,5 @@
 #include "runtime/Dispatch.h"
 
-#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -77,42 +76,11 @@ inline T TakeFromRecord(TData& d) {
     return result;
 }
 
-// TakeFromRecord out of line, for the string's rarer cases (a chain, a conversion): ReadString's
-// common paths (its point, its default, a single String) then keep a frame of one register.
-template <auto Take, class T>
-[[gnu::noinline]] T TakeFromRecordOutOfLine(TData& d) {
-    return TakeFromRecord<Take, T>(d);
-}
-
 // The rule's last two steps, all that an unconnected point goes through.
 template <auto Take, class T>
 inline T ReadUnconnected(TData& d, const T& def) {
     if (!IsEmpty(def) || d.Tag() == Tag::Null) return def;
-    if constexpr (std::is_same_v<T, Bytes>) {
-        if (d.DataType == Tag::String && !d.Next) {
-            Bytes result = std::move(d.StrValue);
-            d.DataType = Tag::Null;
-            return result;
-        }
-        return TakeFromRecordOutOfLine<Take, T>(d);
-    } else {
-        return TakeFromRecord<Take, T>(d);
-    }
-}
-
-// The whole rule for a connected point. Out of line: only this path builds an answer record,
-// whose set-up and tear-down would otherwise weigh on every read that takes the record.
-template <auto Take, class T>
-[[gnu::noinline]] T ReadConnectedWithDefault(TData& d, const THI_Event& point, const T& def) {
-    TData answer;
-    if (ReadConnected(point, answer)) return Take(answer);
-    return ReadUnconnected<Take>(d, def);
-}
-
-template <auto Take, class T>
-inline T ReadWithDefault(TData& d, const THI_Event& point, const T& def) {
-    if (point.Method) return ReadConnectedWithDefault<Take>(d, point, def);
-    return ReadUnconnected<Take>(d, def);
+    return TakeFromRecord<Take, T>(d);
 }
 
 struct InitCall {
@@ -153,17 +121,15 @@ void ReadRaw(TData& d, const THI_Event& point) {
         d.DataType = Tag::Break;
 }
 
-Bytes ReadString(TData& d, const THI_Event& point, const Bytes& def) {
-    return ReadWithDefault<&TakeString>(d, point, def);
+Bytes ReadStringConnected(TData& d, const THI_Event& point, const Bytes& def) {
+    TData answer;
+    if (ReadConnected(point, answer)) return TakeString(answer);
+    return ReadStringUnconnected(d, def);  // a Break is read past, as if unconnected
 }
 
-int32_t ReadInteger(TData& d, const THI_Event& point, int32_t def) {
-    return ReadWithDefault<&TakeInteger>(d, point, def);
-}
-
-double ReadReal(TData& d, const THI_Event& point, double def) {
-    return ReadWithDefault<&TakeReal>(d, point, def);
-}
+Bytes ReadStringUnconnected(TData& d, const Bytes& def) { return ReadUnconnected<&TakeString>(d, def); }
+int32_t ReadIntegerUnconnected(TData& d, int32_t def) { return ReadUnconnected<&TakeInteger>(d, def); }
+double ReadRealUnconnected(TData& d, double def) { return ReadUnconnected<&TakeReal>(d, def); }
 
 void* ReadStream(TData& d, const THI_Event& point, void* def) {
     if (point.Method) {

@@ -78,9 +78,78 @@ inline void RaiseReal(const THI_Event& point, double r) {
 // wins; else the first value of the current record d is taken and consumed; else the default.
 
 void ReadRaw(TData& d, const THI_Event& point);
-Bytes ReadString(TData& d, const THI_Event& point, const Bytes& def = Bytes());
-int32_t ReadInteger(TData& d, const THI_Event& point, int32_t def = 0);
-double ReadReal(TData& d, const THI_Event& point, double def = 0.0);
+
+// ReadString, ReadInteger and ReadReal are inline for their common cases: an unconnected point
+// that answers its default or takes a single value of the wanted kind, and a number read from
+// a connected point. The rest of the rule is out of line: the string read of a connected
+// point, whose answer record would weigh on every caller's frame, and the conversions and
+// chains of the last two steps.
+Bytes ReadStringConnected(TData& d, const THI_Event& point, const Bytes& def);
+Bytes ReadStringUnconnected(TData& d, const Bytes& def);
+int32_t ReadIntegerUnconnected(TData& d, int32_t def);
+double ReadRealUnconnected(TData& d, double def);
+
+// The rule's last two steps, for an unconnected point or one that answered Break: a non-empty
+// default, else the first value of d, taken and consumed, else the empty default.
+inline Bytes ReadStringFromRecord(TData& d, const Bytes& def) {
+    if (def.empty() && d.DataType == Tag::String && !d.Next) {
+        Bytes result = std::move(d.StrValue);  // consumed: the bytes change owner
+        d.DataType = Tag::Null;
+        return result;
+    }
+    return ReadStringUnconnected(d, def);
+}
+
+inline int32_t ReadIntegerFromRecord(TData& d, int32_t def) {
+    if (def != 0) return def;
+    if (d.DataType == Tag::Integer && !d.Next) {
+        d.DataType = Tag::Null;
+        return d.IntValue;
+    }
+    return ReadIntegerUnconnected(d, def);
+}
+
+inline double ReadRealFromRecord(TData& d, double def) {
+    if (def != 0.0) return def;
+    if (!d.Next) {
+        if (d.DataType == Tag::Integer) {
+            d.DataType = Tag::Null;
+            return d.IntValue;
+        }
+        if (d.DataType == Tag::Real) {
+            d.DataType = Tag::Null;
+            return d.RealValue;
+        }
+    }
+    return ReadRealUnconnected(d, def);
+}
+
+inline Bytes ReadString(TData& d, const THI_Event& point, const Bytes& def = Bytes()) {
+    if (point.Method) return ReadStringConnected(d, point, def);
+    return ReadStringFromRecord(d, def);
+}
+
+inline int32_t ReadInteger(TData& d, const THI_Event& point, int32_t def = 0) {
+    if (point.Method) {
+        TData answer;
+        ReadHook(point, answer);
+        if (answer.Tag() == Tag::Integer) return answer.IntValue;
+        if (answer.Tag() != Tag::Break) return ToInteger(answer);
+    }
+    return ReadIntegerFromRecord(d, def);
+}
+
+inline double ReadReal(TData& d, const THI_Event& point, double def = 0.0) {
+    if (point.Method) {
+        TData answer;
+        ReadHook(point, answer);
+        if (answer.Tag() == Tag::Real) return answer.RealValue;
+        if (answer.Tag() == Tag::Integer) return answer.IntValue;
+        if (answer.Tag() != Tag::Break) return ToReal(answer);
+    }
+    return ReadRealFromRecord(d, def);
+}
+
 void* ReadStream(TData& d, const THI_Event& point, void* def = nullptr);
 // Like the others, but a single unchained non-NULL d is left as it was (read twice, same value).
 TData ReadData(TData& d, const THI_Event& point, const TData* def = nullptr);
