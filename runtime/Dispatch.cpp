@@ -5,22 +5,6 @@
 
 namespace {
 
-void Nothing(const THI_Event&, TData&) {}
-
-void Dispatch(const THI_Event& first, TData& d) {
-    const THI_Event* e = &first;
-    while (e && e->Method) {
-        e->Method(e->Target, d, e->Index);
-        if (!(d.DataType & ForwardFlag)) return;
-        d.DataType &= ~ForwardFlag;
-        e = d.ForwardEvent;
-    }
-}
-
-void Read(const THI_Event& point, TData& d) {
-    if (point.Method) point.Method(point.Target, d, point.Index);
-}
-
 // The next value of d's chain takes d's place. It is assigned straight in: it is another
 // record, never d itself. Kept out of line so that Consume's common case stays small.
 [[gnu::noinline]] void TakeNextInto(TData& d) { d = *d.Next; }
@@ -92,27 +76,21 @@ std::vector<InitCall>& InitQueue() {
     return queue;
 }
 
-bool hooksActive = false;
-
 }  // namespace
 
-HookFn EventHook = &Nothing;
-HookFn ReadHook = &Nothing;
 bool InitDone = false;
 
-void ActivateHooks() {
-    EventHook = &Dispatch;
-    ReadHook = &Read;
-    hooksActive = true;
-}
+void ActivateHooks() { HooksOn = true; }
+void DeactivateHooks() { HooksOn = false; }
 
-void DeactivateHooks() {
-    EventHook = &Nothing;
-    ReadHook = &Nothing;
-    hooksActive = false;
+void FollowForward(TData& d) {
+    do {
+        d.DataType &= ~ForwardFlag;
+        const THI_Event* e = d.ForwardEvent;
+        if (!e || !e->Method) return;
+        e->Method(e->Target, d, e->Index);
+    } while (d.DataType & ForwardFlag);
 }
-
-bool HooksActive() { return hooksActive; }
 
 void ReadRaw(TData& d, const THI_Event& point) {
     if (point.Method)

@@ -10,14 +10,28 @@
 
 #include "runtime/Data.h"
 
-using HookFn = void (*)(const THI_Event& point, TData& data);
-
-extern HookFn EventHook;
-extern HookFn ReadHook;
+// Whether the hooks are active: set by ActivateHooks, cleared by DeactivateHooks.
+inline bool HooksOn = false;
 
 void ActivateHooks();
 void DeactivateHooks();
-bool HooksActive();
+inline bool HooksActive() { return HooksOn; }
+
+// The rest of a dispatch whose called method set ForwardFlag on d: the loop over ForwardEvent.
+void FollowForward(TData& d);
+
+// The hooks are inline, and so is the first call of a dispatch: every event and every read of
+// a connected point goes through them, and most dispatches end with that call.
+inline void EventHook(const THI_Event& point, TData& d) {
+    if (!HooksOn || !point.Method) return;
+    point.Method(point.Target, d, point.Index);
+    if (d.DataType & ForwardFlag) FollowForward(d);
+}
+
+// The forward bit is not looked at.
+inline void ReadHook(const THI_Event& point, TData& d) {
+    if (HooksOn && point.Method) point.Method(point.Target, d, point.Index);
+}
 
 // ---- Raising events ------------------------------------------------------------------------
 

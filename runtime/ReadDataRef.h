@@ -10,7 +10,8 @@
 // or d itself when d is a single value or NULL (ReadData leaves such a d as it was, less a
 // NULL's chain). A chained d has its first value taken and consumed into `spare`, as ReadData
 // does. The answer has no Next. It lives while d, *def and spare do and none of them changes.
-inline const TData& ReadDataRef(TData& d, const THI_Event& point, const TData* def, TData& spare) {
+[[gnu::always_inline]] inline const TData& ReadDataRef(TData& d, const THI_Event& point, const TData* def,
+                                                         TData& spare) {
     if (point.Method) {
         ReadHook(point, spare);
         spare.Next = nullptr;
