@@ -22,10 +22,18 @@ void FollowForward(TData& d);
 
 // The hooks are inline, and so is the first call of a dispatch: every event and every read of
 // a connected point goes through them, and most dispatches end with that call.
-inline void EventHook(const THI_Event& point, TData& d) {
-    if (!HooksOn || !point.Method) return;
+
+// Whether EventHook would call anything for the point.
+inline bool WillDispatch(const THI_Event& point) { return HooksOn && point.Method; }
+
+// EventHook once WillDispatch has said yes.
+inline void DispatchTo(const THI_Event& point, TData& d) {
     point.Method(point.Target, d, point.Index);
     if (d.DataType & ForwardFlag) FollowForward(d);
+}
+
+inline void EventHook(const THI_Event& point, TData& d) {
+    if (WillDispatch(point)) DispatchTo(point, d);
 }
 
 // The forward bit is not looked at.
@@ -38,53 +46,54 @@ inline void ReadHook(const THI_Event& point, TData& d) {
 // The receiver gets the caller's own record: changes made downstream are seen by the caller.
 inline void CallEvent(const THI_Event& point, TData& d) { EventHook(point, d); }
 // The raising operations are inline: every hub output and most components raise through them.
+// They build no record for an event that would not travel.
 // The receiver gets a fresh copy of d (a chain stays attached through Next).
 inline void RaiseEvent(const THI_Event& point, const TData& d) {
-    if (!point.Method) return;
+    if (!WillDispatch(point)) return;
     TData copy = d;
-    EventHook(point, copy);
+    DispatchTo(point, copy);
 }
 
 // A record the caller no longer needs moves in instead of being copied.
 inline void RaiseEvent(const THI_Event& point, TData&& d) {
-    if (!point.Method) return;
+    if (!WillDispatch(point)) return;
     TData fresh = std::move(d);
-    EventHook(point, fresh);
+    DispatchTo(point, fresh);
 }
 
 inline void RaiseNull(const THI_Event& point) {
-    if (!point.Method) return;
+    if (!WillDispatch(point)) return;
     TData d;
-    EventHook(point, d);
+    DispatchTo(point, d);
 }
 
 inline void RaiseInteger(const THI_Event& point, int32_t i) {
-    if (!point.Method) return;
+    if (!WillDispatch(point)) return;
     TData d;
     SetInteger(d, i);
-    EventHook(point, d);
+    DispatchTo(point, d);
 }
 
 inline void RaiseString(const THI_Event& point, const Bytes& s) {
-    if (!point.Method) return;
+    if (!WillDispatch(point)) return;
     TData d;
     SetString(d, s);
-    EventHook(point, d);
+    DispatchTo(point, d);
 }
 
 // A string the caller no longer needs moves in instead of being shared.
 inline void RaiseString(const THI_Event& point, Bytes&& s) {
-    if (!point.Method) return;
+    if (!WillDispatch(point)) return;
     TData d;
     SetString(d, std::move(s));
-    EventHook(point, d);
+    DispatchTo(point, d);
 }
 
 inline void RaiseReal(const THI_Event& point, double r) {
-    if (!point.Method) return;
+    if (!WillDispatch(point)) return;
     TData d;
     SetReal(d, r);
-    EventHook(point, d);
+    DispatchTo(point, d);
 }
 
 // ---- Reading data points -------------------------------------------------------------------
