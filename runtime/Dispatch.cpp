@@ -1,26 +1,9 @@
 #include "runtime/Dispatch.h"
 
-#include <type_traits>
 #include <utility>
 #include <vector>
 
 namespace {
-
-void Nothing(const THI_Event&, TData&) {}
-
-void Dispatch(const THI_Event& first, TData& d) {
-    const THI_Event* e = &first;
-    while (e && e->Method) {
-        e->Method(e->Target, d, e->Index);
-        if (!(d.DataType & ForwardFlag)) return;
-        d.DataType &= ~ForwardFlag;
-        e = d.ForwardEvent;
-    }
-}
-
-void Read(const THI_Event& point, TData& d) {
-    if (point.Method) point.Method(point.Target, d, point.Index);
-}
 
 // The next value of d's chain takes d's place. It is assigned straight in: it is another
 // record, never d itself. Kept out of line so that Consume's common case stays small.
@@ -77,42 +60,11 @@ inline T TakeFromRecord(TData& d) {
     return result;
 }
 
-// TakeFromRecord out of line, for the string's rarer cases (a chain, a conversion): ReadString's
-// common paths (its point, its default, a single String) then keep a frame of one register.
-template <auto Take, class T>
-[[gnu::noinline]] T TakeFromRecordOutOfLine(TData& d) {
-    return TakeFromRecord<Take, T>(d);
-}
-
 // The rule's last two steps, all that an unconnected point goes through.
 template <auto Take, class T>
 inline T ReadUnconnected(TData& d, const T& def) {
     if (!IsEmpty(def) || d.Tag() == Tag::Null) return def;
-    if constexpr (std::is_same_v<T, Bytes>) {
-        if (d.DataType == Tag::String && !d.Next) {
-            Bytes result = std::move(d.StrValue);
-            d.DataType = Tag::Null;
-            return result;
-        }
-        return TakeFromRecordOutOfLine<Take, T>(d);
-    } else {
-        return TakeFromRecord<Take, T>(d);
-    }
-}
-
-// The whole rule for a connected point. Out of line: only this path builds an answer record,
-// whose set-up and tear-down would otherwise weigh on every read that takes the record.
-template <auto Take, class T>
-[[gnu::noinline]] T ReadConnectedWithDefault(TData& d, const THI_Event& point, const T& def) {
-    TData answer;
-    if (ReadConnected(point, answer)) return Take(answer);
-    return ReadUnconnected<Take>(d, def);
-}
-
-template <auto Take, class T>
-inline T ReadWithDefault(TData& d, const THI_Event& point, const T& def) {
-    if (point.Method) return ReadConnectedWithDefault<Take>(d, point, def);
-    return ReadUnconnected<Take>(d, def);
+    return TakeFromRecord<Take, T>(d);
 }
 
 struct InitCall {
@@ -124,27 +76,21 @@ std::vector<InitCall>& InitQueue() {
     return queue;
 }
 
-bool hooksActive = false;
-
 }  // namespace
 
-HookFn EventHook = &Nothing;
-HookFn ReadHook = &Nothing;
 bool InitDone = false;
 
-void ActivateHooks() {
-    EventHook = &Dispatch;
-    ReadHook = &Read;
-    hooksActive = true;
-}
+void ActivateHooks() { HooksOn = true; }
+void DeactivateHooks() { HooksOn = false; }
 
-void DeactivateHooks() {
-    EventHook = &Nothing;
-    ReadHook = &Nothing;
-    hooksActive = false;
+void FollowForward(TData& d) {
+    do {
+        d.DataType &= ~ForwardFlag;
+        const THI_Event* e = d.ForwardEvent;
+        if (!e || !e->Method) return;
+        e->Method(e->Target, d, e->Index);
+    } while (d.DataType & ForwardFlag);
 }
-
-bool HooksActive() { return hooksActive; }
 
 void ReadRaw(TData& d, const THI_Event& point) {
     if (point.Method)
@@ -153,17 +99,15 @@ void ReadRaw(TData& d, const THI_Event& point) {
         d.DataType = Tag::Break;
 }
 
-Bytes ReadString(TData& d, const THI_Event& point, const Bytes& def) {
-    return ReadWithDefault<&TakeString>(d, point, def);
+Bytes ReadStringConnected(TData& d, const THI_Event& point, const Bytes& def) {
+    TData answer;
+    if (ReadConnected(point, answer)) return TakeString(answer);
+    return ReadStringUnconnected(d, def);  // a Break is read past, as if unconnected
 }
 
-int32_t ReadInteger(TData& d, const THI_Event& point, int32_t def) {
-    return ReadWithDefault<&TakeInteger>(d, point, def);
-}
-
-double ReadReal(TData& d, const THI_Event& point, double def) {
-    return ReadWithDefault<&TakeReal>(d, point, def);
-}
+Bytes ReadStringUnconnected(TData& d, const Bytes& def) { return ReadUnconnected<&TakeString>(d, def); }
+int32_t ReadIntegerUnconnected(TData& d, int32_t def) { return ReadUnconnected<&TakeInteger>(d, def); }
+double ReadRealUnconnected(TData& d, double def) { return ReadUnconnected<&TakeReal>(d, def); }
 
 void* ReadStream(TData& d, const THI_Event& point, void* def) {
     if (point.Method) {

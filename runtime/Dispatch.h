@@ -10,67 +10,90 @@
 
 #include "runtime/Data.h"
 
-using HookFn = void (*)(const THI_Event& point, TData& data);
-
-extern HookFn EventHook;
-extern HookFn ReadHook;
+// Whether the hooks are active: set by ActivateHooks, cleared by DeactivateHooks.
+inline bool HooksOn = false;
 
 void ActivateHooks();
 void DeactivateHooks();
-bool HooksActive();
+inline bool HooksActive() { return HooksOn; }
+
+// The rest of a dispatch whose called method set ForwardFlag on d: the loop over ForwardEvent.
+void FollowForward(TData& d);
+
+// The hooks are inline, and so is the first call of a dispatch: every event and every read of
+// a connected point goes through them, and most dispatches end with that call.
+
+// Whether EventHook would call anything for the point.
+inline bool WillDispatch(const THI_Event& point) { return HooksOn && point.Method; }
+
+// EventHook once WillDispatch has said yes.
+inline void DispatchTo(const THI_Event& point, TData& d) {
+    point.Method(point.Target, d, point.Index);
+    if (d.DataType & ForwardFlag) FollowForward(d);
+}
+
+inline void EventHook(const THI_Event& point, TData& d) {
+    if (WillDispatch(point)) DispatchTo(point, d);
+}
+
+// The forward bit is not looked at.
+inline void ReadHook(const THI_Event& point, TData& d) {
+    if (HooksOn && point.Method) point.Method(point.Target, d, point.Index);
+}
 
 // ---- Raising events ------------------------------------------------------------------------
 
 // The receiver gets the caller's own record: changes made downstream are seen by the caller.
 inline void CallEvent(const THI_Event& point, TData& d) { EventHook(point, d); }
 // The raising operations are inline: every hub output and most components raise through them.
+// They build no record for an event that would not travel.
 // The receiver gets a fresh copy of d (a chain stays attached through Next).
 inline void RaiseEvent(const THI_Event& point, const TData& d) {
-    if (!point.Method) return;
+    if (!WillDispatch(point)) return;
     TData copy = d;
-    EventHook(point, copy);
+    DispatchTo(point, copy);
 }
 
 // A record the caller no longer needs moves in instead of being copied.
 inline void RaiseEvent(const THI_Event& point, TData&& d) {
-    if (!point.Method) return;
+    if (!WillDispatch(point)) return;
     TData fresh = std::move(d);
-    EventHook(point, fresh);
+    DispatchTo(point, fresh);
 }
 
 inline void RaiseNull(const THI_Event& point) {
-    if (!point.Method) return;
+    if (!WillDispatch(point)) return;
     TData d;
-    EventHook(point, d);
+    DispatchTo(point, d);
 }
 
 inline void RaiseInteger(const THI_Event& point, int32_t i) {
-    if (!point.Method) return;
+    if (!WillDispatch(point)) return;
     TData d;
     SetInteger(d, i);
-    EventHook(point, d);
+    DispatchTo(point, d);
 }
 
 inline void RaiseString(const THI_Event& point, const Bytes& s) {
-    if (!point.Method) return;
+    if (!WillDispatch(point)) return;
     TData d;
     SetString(d, s);
-    EventHook(point, d);
+    DispatchTo(point, d);
 }
 
 // A string the caller no longer needs moves in instead of being shared.
 inline void RaiseString(const THI_Event& point, Bytes&& s) {
-    if (!point.Method) return;
+    if (!WillDispatch(point)) return;
     TData d;
     SetString(d, std::move(s));
-    EventHook(point, d);
+    DispatchTo(point, d);
 }
 
 inline void RaiseReal(const THI_Event& point, double r) {
-    if (!point.Method) return;
+    if (!WillDispatch(point)) return;
     TData d;
     SetReal(d, r);
-    EventHook(point, d);
+    DispatchTo(point, d);
 }
 
 // ---- Reading data points -------------------------------------------------------------------
@@ -78,9 +101,78 @@ inline void RaiseReal(const THI_Event& point, double r) {
 // wins; else the first value of the current record d is taken and consumed; else the default.
 
 void ReadRaw(TData& d, const THI_Event& point);
-Bytes ReadString(TData& d, const THI_Event& point, const Bytes& def = Bytes());
-int32_t ReadInteger(TData& d, const THI_Event& point, int32_t def = 0);
-double ReadReal(TData& d, const THI_Event& point, double def = 0.0);
+
+// ReadString, ReadInteger and ReadReal are inline for their common cases: an unconnected point
+// that answers its default or takes a single value of the wanted kind, and a number read from
+// a connected point. The rest of the rule is out of line: the string read of a connected
+// point, whose answer record would weigh on every caller's frame, and the conversions and
+// chains of the last two steps.
+Bytes ReadStringConnected(TData& d, const THI_Event& point, const Bytes& def);
+Bytes ReadStringUnconnected(TData& d, const Bytes& def);
+int32_t ReadIntegerUnconnected(TData& d, int32_t def);
+double ReadRealUnconnected(TData& d, double def);
+
+// The rule's last two steps, for an unconnected point or one that answered Break: a non-empty
+// default, else the first value of d, taken and consumed, else the empty default.
+inline Bytes ReadStringFromRecord(TData& d, const Bytes& def) {
+    if (def.empty() && d.DataType == Tag::String && !d.Next) {
+        Bytes result = std::move(d.StrValue);  // consumed: the bytes change owner
+        d.DataType = Tag::Null;
+        return result;
+    }
+    return ReadStringUnconnected(d, def);
+}
+
+inline int32_t ReadIntegerFromRecord(TData& d, int32_t def) {
+    if (def != 0) return def;
+    if (d.DataType == Tag::Integer && !d.Next) {
+        d.DataType = Tag::Null;
+        return d.IntValue;
+    }
+    return ReadIntegerUnconnected(d, def);
+}
+
+inline double ReadRealFromRecord(TData& d, double def) {
+    if (def != 0.0) return def;
+    if (!d.Next) {
+        if (d.DataType == Tag::Integer) {
+            d.DataType = Tag::Null;
+            return d.IntValue;
+        }
+        if (d.DataType == Tag::Real) {
+            d.DataType = Tag::Null;
+            return d.RealValue;
+        }
+    }
+    return ReadRealUnconnected(d, def);
+}
+
+inline Bytes ReadString(TData& d, const THI_Event& point, const Bytes& def = Bytes()) {
+    if (point.Method) return ReadStringConnected(d, point, def);
+    return ReadStringFromRecord(d, def);
+}
+
+inline int32_t ReadInteger(TData& d, const THI_Event& point, int32_t def = 0) {
+    if (point.Method) {
+        TData answer;
+        ReadHook(point, answer);
+        if (answer.Tag() == Tag::Integer) return answer.IntValue;
+        if (answer.Tag() != Tag::Break) return ToInteger(answer);
+    }
+    return ReadIntegerFromRecord(d, def);
+}
+
+inline double ReadReal(TData& d, const THI_Event& point, double def = 0.0) {
+    if (point.Method) {
+        TData answer;
+        ReadHook(point, answer);
+        if (answer.Tag() == Tag::Real) return answer.RealValue;
+        if (answer.Tag() == Tag::Integer) return answer.IntValue;
+        if (answer.Tag() != Tag::Break) return ToReal(answer);
+    }
+    return ReadRealFromRecord(d, def);
+}
+
 void* ReadStream(TData& d, const THI_Event& point, void* def = nullptr);
 // Like the others, but a single unchained non-NULL d is left as it was (read twice, same value).
 TData ReadData(TData& d, const THI_Event& point, const TData* def = nullptr);

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "runtime/ReadInPlace.h"
+#include "runtime/Dispatch.h"
 
 namespace {
 
@@ -30,15 +30,15 @@ inline void THIMath::SendResult() {
 void THIMath::SetDefault(double r) { Result = r; }
 
 void THIMath::doAdd(TData& d, uint16_t) {
-    double a = ReadRealInPlace(d, Op1Point, Op1);
-    double b = ReadRealInPlace(d, Op2Point, Op2);
+    double a = ReadReal(d, Op1Point, Op1);
+    double b = ReadReal(d, Op2Point, Op2);
     Result = a + b;
     SendResult();
 }
 
 void THIMath::doSubtract(TData& d, uint16_t) {
-    double a = ReadRealInPlace(d, Op1Point, Op1);
-    double b = ReadRealInPlace(d, Op2Point, Op2);
+    double a = ReadReal(d, Op1Point, Op1);
+    double b = ReadReal(d, Op2Point, Op2);
     Result = a - b;
     SendResult();
 }

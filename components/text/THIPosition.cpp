@@ -1,14 +1,14 @@
 #include "components/text/THIPosition.h"
 
 #include "components/text/StrOps.h"
-#include "runtime/ReadInPlace.h"
+#include "runtime/ReadDataRef.h"
 
 void THIPosition::doSearch(TData& d, uint16_t) {
     // Both texts are looked at where they are held: a table walk searches every row.
     Bytes heldStr, heldSub;
-    const Bytes& s = ReadStringInPlace(d, Str, kNoString, heldStr);
-    const Bytes& sub = ReadStringInPlace(d, SubStrPoint, SubStr, heldSub);
-    if (ResetPos || Position == 0) Position = ReadIntegerInPlace(d, StartPosPoint, StartPos);
+    const Bytes& s = ReadStringRef(d, Str, kNoString, heldStr);
+    const Bytes& sub = ReadStringRef(d, SubStrPoint, SubStr, heldSub);
+    if (ResetPos || Position == 0) Position = ReadInteger(d, StartPosPoint, StartPos);
     if (Position < 1) Position = 1;
     int32_t found = !s.empty() && !sub.empty() ? PosFrom(sub, s, Position) : 0;
     // The continuation is stored before raising, so a search started from behind onSearch

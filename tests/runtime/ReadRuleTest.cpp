@@ -1,13 +1,35 @@
-// The reads in place answer what ReadString, ReadInteger and ReadReal answer and leave the
-// record as they leave it, for every kind of point, default and record.
+// ReadString, ReadInteger, ReadReal and ReadStringRef, whose common cases are taken in line,
+// answer what the read rule answers and leave the record as the rule leaves it, for every
+// kind of point, default and record.
 #include <gtest/gtest.h>
 
-#include "runtime/ReadInPlace.h"
+#include "runtime/ReadDataRef.h"
 #include "tests/runtime/ProbeComponents.h"
 
 namespace {
 
-using ReadInPlaceTest = HooksActiveTest;
+using ReadRuleTest = HooksActiveTest;
+
+// The read rule step by step, with `convert` the conversion to the wanted kind: a connected
+// point's answer unless it is Break; else a non-empty default; else the record's first value,
+// consumed; else the empty default.
+template <class T, class Convert>
+T ByTheRule(TData& d, const THI_Event& point, const T& def, Convert convert) {
+    if (point.Method) {
+        TData answer;
+        point.Method(point.Target, answer, point.Index);
+        if (answer.Tag() != Tag::Break) return convert(answer);
+    }
+    if (def != T() || d.Tag() == Tag::Null) return def;
+    const T result = convert(d);
+    if (d.Next) {
+        const TData next = *d.Next;
+        d = next;
+    } else {
+        d.DataType = Tag::Null;
+    }
+    return result;
+}
 
 struct PointCase {
     const char* name;
@@ -46,26 +68,34 @@ void ForEveryCase(Check check) {
             }
 }
 
-TEST_F(ReadInPlaceTest, StringAnswersAndConsumesAsReadString) {
+TEST_F(ReadRuleTest, StringAnswersAndConsumesByTheRule) {
     ForEveryCase([](const THI_Event& point, bool withDefault, TData& expectedRecord, TData& actualRecord) {
         const Bytes def = withDefault ? Bytes("default") : Bytes();
-        const Bytes expected = ReadString(expectedRecord, point, def);
-        Bytes spare;
-        EXPECT_EQ(ReadStringInPlace(actualRecord, point, def, spare), expected);
+        const Bytes expected = ByTheRule(expectedRecord, point, def, ToString);
+        EXPECT_EQ(ReadString(actualRecord, point, def), expected);
     });
 }
 
-TEST_F(ReadInPlaceTest, IntegerAnswersAndConsumesAsReadInteger) {
+TEST_F(ReadRuleTest, StringByReferenceAnswersAndConsumesByTheRule) {
+    ForEveryCase([](const THI_Event& point, bool withDefault, TData& expectedRecord, TData& actualRecord) {
+        const Bytes def = withDefault ? Bytes("default") : Bytes();
+        const Bytes expected = ByTheRule(expectedRecord, point, def, ToString);
+        Bytes spare;
+        EXPECT_EQ(ReadStringRef(actualRecord, point, def, spare), expected);
+    });
+}
+
+TEST_F(ReadRuleTest, IntegerAnswersAndConsumesByTheRule) {
     ForEveryCase([](const THI_Event& point, bool withDefault, TData& expectedRecord, TData& actualRecord) {
         const int32_t def = withDefault ? 9 : 0;
-        EXPECT_EQ(ReadIntegerInPlace(actualRecord, point, def), ReadInteger(expectedRecord, point, def));
+        EXPECT_EQ(ReadInteger(actualRecord, point, def), ByTheRule(expectedRecord, point, def, ToInteger));
     });
 }
 
-TEST_F(ReadInPlaceTest, RealAnswersAndConsumesAsReadReal) {
+TEST_F(ReadRuleTest, RealAnswersAndConsumesByTheRule) {
     ForEveryCase([](const THI_Event& point, bool withDefault, TData& expectedRecord, TData& actualRecord) {
         const double def = withDefault ? 0.25 : 0.0;
-        EXPECT_EQ(ReadRealInPlace(actualRecord, point, def), ReadReal(expectedRecord, point, def));
+        EXPECT_EQ(ReadReal(actualRecord, point, def), ByTheRule(expectedRecord, point, def, ToReal));
     });
 }
 
