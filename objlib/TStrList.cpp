@@ -51,7 +51,14 @@ void ForEachLine(std::string_view text, Visit visit) {
 int TStrList::Add(const Bytes& s) {
     // Appended at the back, the cheapest place for a deque; the writers add every line so.
     const int index = Count();
-    lines_.push_back(Store(UpToNul(s.view())));
+    const std::string_view text = UpToNul(s.view());
+    // Most lines fit the fill block: they are copied here, without Store's call.
+    if (store_.FitsFill(text.size() + 2)) {
+        liveBytes_ += text.size();
+        lines_.push_back(store_.Copy(text));
+    } else {
+        lines_.push_back(Store(text));
+    }
     LinesInserted(index, 1);
     return index;
 }
@@ -74,7 +81,7 @@ void TStrList::Insert(int index, const Bytes& s) {
 
 Bytes TStrList::Get(int index) const {
     if (index < 0 || index >= Count()) return Bytes();
-    return store_.Slice(lines_[index]);
+    return GetInRange(index);
 }
 
 void TStrList::Put(int index, const Bytes& s) {

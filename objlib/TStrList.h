@@ -31,6 +31,8 @@ public:
     void Insert(int index, const Bytes& s);
     // The line, or the empty string when the index is out of range.
     Bytes Get(int index) const;
+    // The line at an index the caller has found in range: Get without checking it again.
+    Bytes GetInRange(int index) const { return store_.Slice(lines_[index]); }
     // Replaces the line at an index in range.
     void Put(int index, const Bytes& s);
     void Delete(int index);

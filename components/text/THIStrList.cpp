@@ -48,7 +48,7 @@ bool THIStrList::ArrayGetLine(void* self, TData& index, TData& item) {
     const TStrList& lines = static_cast<THIStrList*>(self)->lines_;
     int32_t i = ToIndex(index);
     if (i < 0 || i >= lines.Count()) return false;
-    SetString(item, lines.Get(i));
+    SetString(item, lines.GetInRange(i));
     return true;
 }
 
