@@ -1,7 +1,14 @@
 #include "components/text/THITrim.h"
 
+namespace {
+
+// ReadString's empty default, built once rather than for every trim.
+const Bytes kNoDefault;
+
+}  // namespace
+
 void THITrim::doTrim(TData& d, uint16_t) {
-    Result = ReadString(d, Text);
+    Result = ReadString(d, Text, kNoDefault);
     const char ch = Char.empty() ? ' ' : Char[0];
     const std::string_view text = Result.view();  // the bytes found once, not at every step
     size_t first = 0, end = text.size();
