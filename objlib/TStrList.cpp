@@ -180,7 +180,8 @@ void TStrList::SetText(const Bytes& s, bool append) {
     // Lines are counted from their block's start until the block is stored.
     auto storeBlock = [&](size_t end) {
         const uint32_t base = store_.Take(whole ? text : Bytes(text.view().substr(blockStart, end - blockStart)));
-        for (size_t i = blockFirstLine; i < lines_.size(); ++i) lines_[i].start += base;
+        // Walked with an iterator: indexing a deque works out the block of every line anew.
+        for (auto line = lines_.begin() + blockFirstLine; line != lines_.end(); ++line) line->start += base;
         blockStart = end;
         blockFirstLine = lines_.size();
     };
