@@ -52,8 +52,7 @@ LineStore::Line LineStore::CopyToNewBlock(std::string_view text) {
     return Line{start, static_cast<uint32_t>(text.size())};
 }
 
-LineStore::Line LineStore::Append(std::string_view text) {
-    if (text.empty()) return Line{};
+LineStore::Line LineStore::AppendToNewBlock(std::string_view text) {
     uint32_t start = 0;
     std::memcpy(Reserve(text.size(), start), text.data(), text.size());
     return Line{start, static_cast<uint32_t>(text.size())};

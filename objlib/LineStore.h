@@ -55,8 +55,16 @@ public:
     // take no slot of their own.
     bool FitsFill(uint64_t size) const { return size <= fillCapacity_ - fillUsed_; }
     // Copies the text alone, right after what was copied before; the store must have room for
-    // text.size() bytes. For texts that are never written out as lines.
-    Line Append(std::string_view text);
+    // text.size() bytes. For texts that are never written out as lines. Inline when the fill
+    // block has room: a row store appends every row's text this way.
+    Line Append(std::string_view text) {
+        if (text.empty()) return Line{};
+        if (!FitsFill(text.size())) return AppendToNewBlock(text);
+        const Line line{static_cast<uint32_t>((fillSlot_ << kSlotBits) + fillUsed_), static_cast<uint32_t>(text.size())};
+        std::memcpy(fill_ + fillUsed_, text.data(), text.size());
+        fillUsed_ += static_cast<uint32_t>(text.size());
+        return line;
+    }
     // Takes the text's block in as it is, without copying: the byte at offset k of the text
     // lies at position base + k, where base is the answer. The store must have room for it.
     uint32_t Take(const Bytes& text);
@@ -91,6 +99,8 @@ private:
     static size_t SlotsFor(uint64_t size) { return size == 0 ? 1 : static_cast<size_t>((size + kSlotMask) >> kSlotBits); }
     // Adds the block at the end of the slots; answers its first slot.
     size_t AddBlock(const Bytes& block, size_t slots);
+    // Append of a non-empty text when the fill block has no room left for it.
+    Line AppendToNewBlock(std::string_view text);
     // Copy when the fill block has no room left for the text.
     Line CopyToNewBlock(std::string_view text);
     // Room for `size` bytes in the fill block, or in a block of their own; answers where.
