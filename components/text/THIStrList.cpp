@@ -46,7 +46,8 @@ void THIStrList::ArraySetLine(void* self, TData& index, TData& item) {
 
 bool THIStrList::ArrayGetLine(void* self, TData& index, TData& item) {
     const TStrList& lines = static_cast<THIStrList*>(self)->lines_;
-    int32_t i = ToIndex(index);
+    // An enumerator asks with an Integer for every line: taken without ToIndex's call.
+    const int32_t i = index.Tag() == Tag::Integer ? index.IntValue : ToIndex(index);
     if (i < 0 || i >= lines.Count()) return false;
     SetString(item, lines.GetInRange(i));
     return true;
