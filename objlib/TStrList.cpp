@@ -186,7 +186,8 @@ void TStrList::SetText(const Bytes& s, bool append) {
         blockFirstLine = lines_.size();
     };
     ForEachLine(text.view(), [&](size_t start, size_t length) {
-        if (!whole && lines_.size() > blockFirstLine && start + length + 2 - blockStart > LineStore::kBlockSize)
+        // The list's size, worked out from a deque's blocks, is asked only when the block is full.
+        if (!whole && start + length + 2 - blockStart > LineStore::kBlockSize && lines_.size() > blockFirstLine)
             storeBlock(start);
         lines_.push_back(LineStore::Line{static_cast<uint32_t>(start - blockStart), static_cast<uint32_t>(length)});
         liveBytes_ += length;
