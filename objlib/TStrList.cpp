@@ -59,6 +59,7 @@ int TStrList::Add(const Bytes& s) {
     } else {
         lines_.push_back(Store(text));
     }
+    ++count_;
     LinesInserted(index, 1);
     return index;
 }
@@ -76,6 +77,7 @@ void TStrList::Insert(int index, const Bytes& s) {
     if (index < 0 || index > Count()) return;
     const LineStore::Line line = Store(UpToNul(s.view()));  // may compact: lines_ is replaced
     lines_.insert(lines_.begin() + index, line);
+    ++count_;
     LinesInserted(index, 1);
 }
 
@@ -99,12 +101,14 @@ void TStrList::Delete(int index) {
     liveBytes_ -= lines_[index].length;
     deadBytes_ += lines_[index].length + 2;
     lines_.erase(lines_.begin() + index);
+    --count_;
     CompactIfWasteful();
     LineDeleted(index);
 }
 
 void TStrList::Clear() {
     std::deque<LineStore::Line>().swap(lines_);
+    count_ = 0;
     store_.Clear();
     liveBytes_ = deadBytes_ = 0;
     LinesCleared();
@@ -193,6 +197,7 @@ void TStrList::SetText(const Bytes& s, bool append) {
         liveBytes_ += length;
     });
     storeBlock(text.size());
+    count_ = static_cast<int>(lines_.size());
     // The line ends between the lines are no line's bytes.
     deadBytes_ += text.size() - (liveBytes_ - liveBytesBefore);
     LinesInserted(first, static_cast<int>(lines_.size() - first));

@@ -24,7 +24,7 @@
 // last one too, so Text() then SetText() restores the lines (as long as none holds CR or LF).
 class TStrList : public TObj {
 public:
-    int Count() const { return static_cast<int>(lines_.size()); }
+    int Count() const { return count_; }
     // Appends; returns the new line's index.
     int Add(const Bytes& s);
     // Inserts at index 0..Count.
@@ -77,6 +77,9 @@ private:
 
     // A deque grows block by block: no second array while a long list grows.
     std::deque<LineStore::Line> lines_;
+    // lines_.size(), kept: a deque works its size out from its blocks, and every line added or
+    // read asks it.
+    int count_ = 0;
     LineStore store_;
     uint64_t liveBytes_ = 0;  // the lines' bytes
     uint64_t deadBytes_ = 0;  // bytes of replaced and deleted lines still in the store
