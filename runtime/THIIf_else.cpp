@@ -45,8 +45,23 @@ void THIIf_else::doCompare(TData& d, uint16_t) {
 }
 
 void THIIf_else::CompareRead(TData& d) {
-    TData spare1, spare2;
     const TData* rest = &d;
+    // A single connected point, the usual case, builds a single answer record.
+    if (!Op2Point.Method) {
+        TData spare;
+        const TData& first = PeekOperand(rest, Op1Point, Op1, spare);
+        const TData& second = PeekUnconnected(rest, Op2);
+        ForwardData(d, CompareValues(first, second, Type) ? onTrue : onFalse);
+        return;
+    }
+    if (!Op1Point.Method) {
+        TData spare;
+        const TData& first = PeekUnconnected(rest, Op1);
+        const TData& second = PeekOperand(rest, Op2Point, Op2, spare);
+        ForwardData(d, CompareValues(first, second, Type) ? onTrue : onFalse);
+        return;
+    }
+    TData spare1, spare2;
     const TData& first = PeekOperand(rest, Op1Point, Op1, spare1);
     const TData& second = PeekOperand(rest, Op2Point, Op2, spare2);
     ForwardData(d, CompareValues(first, second, Type) ? onTrue : onFalse);
