@@ -32,16 +32,20 @@ inline const TData& PeekOperand(const TData*& rest, const THI_Event& point, cons
 }  // namespace
 
 void THIIf_else::doCompare(TData& d, uint16_t) {
+    // Both ways are calls of their own, so the choice between them builds no frame.
+    if (Op1Point.Method || Op2Point.Method)
+        CompareRead(d);
+    else
+        CompareDefaults(d);
+}
+
+void THIIf_else::CompareDefaults(TData& d) {
+    // Both operands are defaults or the arriving chain's values: no answer records are built
+    // and dropped, which is most of a comparison's cost.
     const TData* rest = &d;
-    if (!Op1Point.Method && !Op2Point.Method) {
-        // Both operands are defaults or the arriving chain's values: no answer records are
-        // built and dropped, which is most of a comparison's cost.
-        const TData& first = PeekUnconnected(rest, Op1);
-        const TData& second = PeekUnconnected(rest, Op2);
-        ForwardData(d, CompareValues(first, second, Type) ? onTrue : onFalse);
-        return;
-    }
-    CompareRead(d);
+    const TData& first = PeekUnconnected(rest, Op1);
+    const TData& second = PeekUnconnected(rest, Op2);
+    ForwardData(d, CompareValues(first, second, Type) ? onTrue : onFalse);
 }
 
 void THIIf_else::CompareRead(TData& d) {

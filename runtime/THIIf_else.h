@@ -28,4 +28,6 @@ public:
 private:
     // doCompare with a connected operand point.
     void CompareRead(TData& d);
+    // doCompare with no connected operand point.
+    void CompareDefaults(TData& d);
 };
