@@ -21,14 +21,18 @@ constexpr uint8_t NotEqual = 5;
 //   String:  Equal/NotEqual compare the bytes exactly, the four order kinds compare the
 //            LENGTHS of the two strings, not their text;
 //   any other tag of a (NULL included): false for every kind, NotEqual too.
-// A kind outside 0..5 is false. Inline for the most frequent question, whether two strings are
-// equal: a scheme choosing a line's kind asks it several times for every line.
+// A kind outside 0..5 is false. Inline for the two most frequent questions, whether two strings
+// are equal (a scheme choosing a line's kind asks it several times for every line) and whether
+// two integers are (a search asks a check box's state for every row it walks).
 inline bool CompareValues(const TData& a, const TData& b, uint8_t kind);
 // Every case but two strings compared for equality, out of line.
 bool CompareOtherValues(const TData& a, const TData& b, uint8_t kind);
 
 inline bool CompareValues(const TData& a, const TData& b, uint8_t kind) {
-    if (kind != Compare::Equal || a.Tag() != Tag::String || b.Tag() != Tag::String) return CompareOtherValues(a, b, kind);
+    const uint8_t tag = a.Tag();
+    if (kind != Compare::Equal || tag != b.Tag()) return CompareOtherValues(a, b, kind);
+    if (tag == Tag::Integer) return a.IntValue == b.IntValue;
+    if (tag != Tag::String) return CompareOtherValues(a, b, kind);
     const size_t size = a.StrValue.size();
     if (size != b.StrValue.size()) return false;
     if (size == 0) return true;

@@ -1,5 +1,7 @@
 #include "runtime/THIIf_else.h"
 
+#include <type_traits>
+
 namespace {
 
 // The answer of a connected point, read into `spare`, or nullptr when it answers Break.
@@ -29,25 +31,46 @@ inline const TData& PeekOperand(const TData*& rest, const THI_Event& point, cons
     return PeekUnconnected(rest, def);
 }
 
+// The spare answer record of a connected point; an unconnected one gets a byte never used.
+template <bool Connected>
+using Spare = std::conditional_t<Connected, TData, char>;
+
+// One operand: a connected point is read into `spare`, else the default or the chain answers.
+// An unconnected point's spare is no record at all (see Spare).
+template <bool Connected, class S>
+inline const TData& Operand(const TData*& rest, const THI_Event& point, const TData& def, S& spare) {
+    if constexpr (Connected)
+        return PeekOperand(rest, point, def, spare);
+    else
+        return PeekUnconnected(rest, def);
+}
+
 }  // namespace
 
 void THIIf_else::doCompare(TData& d, uint16_t) {
-    const TData* rest = &d;
-    if (!Op1Point.Method && !Op2Point.Method) {
-        // Both operands are defaults or the arriving chain's values: no answer records are
-        // built and dropped, which is most of a comparison's cost.
-        const TData& first = PeekUnconnected(rest, Op1);
-        const TData& second = PeekUnconnected(rest, Op2);
-        ForwardData(d, CompareValues(first, second, Type) ? onTrue : onFalse);
-        return;
+    // Each pair of connected points has a function of its own, reached by a jump, so the choice
+    // builds no frame and each builds only the answer records it reads into.
+    if (!Op2Point.Method) {
+        if (!Op1Point.Method)
+            CompareWith<false, false>(d);
+        else
+            CompareWith<true, false>(d);
+    } else if (!Op1Point.Method) {
+        CompareWith<false, true>(d);
+    } else {
+        CompareWith<true, true>(d);
     }
-    CompareRead(d);
 }
 
-void THIIf_else::CompareRead(TData& d) {
-    TData spare1, spare2;
+template <bool ReadFirst, bool ReadSecond>
+void THIIf_else::CompareWith(TData& d) {
+    // Answer records only for connected points: with none, as when every operand is a default
+    // or a value of the arriving chain, no records are built and dropped, which is most of a
+    // comparison's cost.
+    [[maybe_unused]] Spare<ReadFirst> spare1;
+    [[maybe_unused]] Spare<ReadSecond> spare2;
     const TData* rest = &d;
-    const TData& first = PeekOperand(rest, Op1Point, Op1, spare1);
-    const TData& second = PeekOperand(rest, Op2Point, Op2, spare2);
+    const TData& first = Operand<ReadFirst>(rest, Op1Point, Op1, spare1);
+    const TData& second = Operand<ReadSecond>(rest, Op2Point, Op2, spare2);
     ForwardData(d, CompareValues(first, second, Type) ? onTrue : onFalse);
 }

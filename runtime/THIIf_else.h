@@ -26,6 +26,8 @@ public:
     THI_Event onFalse;
 
 private:
-    // doCompare with a connected operand point.
-    void CompareRead(TData& d);
+    // doCompare for one pair of connected (true) and unconnected operand points. Never inlined
+    // into doCompare, which would then build the frame of them all.
+    template <bool ReadFirst, bool ReadSecond>
+    [[gnu::noinline]] void CompareWith(TData& d);
 };
