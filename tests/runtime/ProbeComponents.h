@@ -117,6 +117,19 @@ struct ValueSource {
     void Value(TData& d, uint16_t) { d = value; }
 };
 
+// Cases for the read tests: a kind of point a read may meet (unconnected, or a ValueSource
+// answering `answer`) and a record it may read from (its values are linked with Chain).
+struct PointCase {
+    const char* name;
+    bool connected;
+    TData answer;  // what a connected point answers
+};
+
+struct RecordCase {
+    const char* name;
+    std::vector<TData> values;  // empty: a NULL record
+};
+
 // A value point that answers the given records one after the other, and counts the reads.
 struct SequenceSource {
     std::vector<TData> values;

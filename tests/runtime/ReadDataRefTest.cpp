@@ -9,17 +9,6 @@ namespace {
 
 using ReadDataRefTest = HooksActiveTest;
 
-struct PointCase {
-    const char* name;
-    bool connected;
-    TData answer;  // what a connected point answers
-};
-
-struct RecordCase {
-    const char* name;
-    std::vector<TData> values;  // empty: a NULL record
-};
-
 const PointCase kPoints[] = {{"unconnected", false, {}}, {"answering", true, Int(7)}, {"answering Break", true, BreakValue()}};
 const RecordCase kRecords[] = {{"NULL", {}}, {"single", {Int(3)}}, {"chained", {Int(3), Str("four")}},
                                {"NULL chained", {TData(), Int(4)}}};

@@ -31,17 +31,6 @@ T ByTheRule(TData& d, const THI_Event& point, const T& def, Convert convert) {
     return result;
 }
 
-struct PointCase {
-    const char* name;
-    bool connected;
-    TData answer;  // what a connected point answers
-};
-
-struct RecordCase {
-    const char* name;
-    std::vector<TData> values;  // empty: a NULL record
-};
-
 const PointCase kPoints[] = {{"unconnected", false, {}},         {"answering Integer", true, Int(7)},
                              {"answering String", true, Str("12")}, {"answering Real", true, Real(2.5)},
                              {"answering NULL", true, Null()},      {"answering Break", true, BreakValue()}};
