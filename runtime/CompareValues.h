@@ -25,7 +25,7 @@ constexpr uint8_t NotEqual = 5;
 // are equal (a scheme choosing a line's kind asks it several times for every line) and whether
 // two integers are (a search asks a check box's state for every row it walks).
 inline bool CompareValues(const TData& a, const TData& b, uint8_t kind);
-// Every case but two strings compared for equality, out of line.
+// Every other case, out of line.
 bool CompareOtherValues(const TData& a, const TData& b, uint8_t kind);
 
 inline bool CompareValues(const TData& a, const TData& b, uint8_t kind) {
