@@ -102,6 +102,10 @@ inline void RaiseReal(const THI_Event& point, double r) {
 
 void ReadRaw(TData& d, const THI_Event& point);
 
+// The empty default of a string read that has none, built once: a read takes its default by
+// reference, and a reference to this one stays valid.
+inline const Bytes kNoString;
+
 // ReadString, ReadInteger and ReadReal are inline for their common cases: an unconnected point
 // that answers its default or takes a single value of the wanted kind, and a number read from
 // a connected point. The rest of the rule is out of line: the string read of a connected
@@ -147,7 +151,7 @@ inline double ReadRealFromRecord(TData& d, double def) {
     return ReadRealUnconnected(d, def);
 }
 
-inline Bytes ReadString(TData& d, const THI_Event& point, const Bytes& def = Bytes()) {
+inline Bytes ReadString(TData& d, const THI_Event& point, const Bytes& def = kNoString) {
     if (point.Method) return ReadStringConnected(d, point, def);
     return ReadStringFromRecord(d, def);
 }

@@ -31,9 +31,6 @@
     return d;
 }
 
-// The empty default of a string read that has none; a reference to it stays valid.
-inline const Bytes kNoString;
-
 // The string ReadString(d, point, def) would answer, by the same rule: a non-empty default
 // that wins is answered itself; every other answer is read into `spare`. A connected point is
 // read here in line, unlike ReadString: the walks that use this read one on every row.

@@ -4,9 +4,6 @@
 
 namespace {
 
-// ReadString's empty default, built once rather than for every read.
-const Bytes kNoDefault;
-
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Reads the decimal digits of text from i on into a 16-bit number, leaving i behind them.
@@ -165,7 +162,7 @@ void THIFormatStr::ParseMask(std::string_view mask, std::vector<Piece>& pieces) 
             return;
         }
     }
-    out.Append(ReadString(d, unconnected, kNoDefault));
+    out.Append(ReadString(d, unconnected));
 }
 
 void THIFormatStr::FillOnce(std::string_view mask, const std::vector<Piece>& pieces, TData& d, BytesBuilder& out) {

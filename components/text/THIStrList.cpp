@@ -2,15 +2,8 @@
 
 #include "objlib/FileSystem.h"
 
-namespace {
-
-// ReadString's empty default, built once rather than for every line added.
-const Bytes kNoDefault;
-
-}  // namespace
-
 void THIStrList::doAdd(TData& d, uint16_t) {
-    lines_.Add(ReadString(d, Str, kNoDefault));
+    lines_.Add(ReadString(d, Str));
     RaiseNull(onChange);
 }
 

@@ -4,17 +4,10 @@
 
 #include "components/text/StrOps.h"
 
-namespace {
-
-// ReadString's empty default, built once rather than for every read.
-const Bytes kNoDefault;
-
-}  // namespace
-
 void THIStrPart::doSplit(TData& d, uint16_t) {
     const std::string_view separator = Char.view();
     if (separator.empty()) return;
-    Bytes s = ReadString(d, Str, kNoDefault);
+    Bytes s = ReadString(d, Str);
     // The search for the whole separator and the cut at its first character agree for the
     // one-character separators in use; a longer one splits at its first character all the same.
     const char* text = s.data();

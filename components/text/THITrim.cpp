@@ -1,14 +1,7 @@
 #include "components/text/THITrim.h"
 
-namespace {
-
-// ReadString's empty default, built once rather than for every trim.
-const Bytes kNoDefault;
-
-}  // namespace
-
 void THITrim::doTrim(TData& d, uint16_t) {
-    Result = ReadString(d, Text, kNoDefault);
+    Result = ReadString(d, Text);
     const char ch = Char.empty() ? ' ' : Char[0];
     const std::string_view text = Result.view();  // the bytes found once, not at every step
     size_t first = 0, end = text.size();
