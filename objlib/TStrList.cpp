@@ -19,8 +19,8 @@ inline std::string_view UpToNul(std::string_view s) {
 
 // The same, sharing the block.
 Bytes UpToNul(const Bytes& s) {
-    const void* nul = std::memchr(s.data(), '\0', s.size());
-    return nul ? s.substr(0, static_cast<const char*>(nul) - s.data()) : s;
+    const size_t size = UpToNul(s.view()).size();
+    return size == s.size() ? s : s.substr(0, size);
 }
 
 // Calls visit(start, length) for every line of a NUL-free text. A line ends at CR, LF or
