@@ -2,6 +2,8 @@
 
 #include <type_traits>
 
+#include "runtime/ForwardOrEnd.h"
+
 namespace {
 
 // The answer of a connected point, read into `spare`, or nullptr when it answers Break.
@@ -72,5 +74,5 @@ void THIIf_else::CompareWith(TData& d) {
     const TData* rest = &d;
     const TData& first = Operand<ReadFirst>(rest, Op1Point, Op1, spare1);
     const TData& second = Operand<ReadSecond>(rest, Op2Point, Op2, spare2);
-    ForwardData(d, CompareValues(first, second, Type) ? onTrue : onFalse);
+    ForwardDataOrEnd(d, CompareValues(first, second, Type) ? onTrue : onFalse);
 }

@@ -1,5 +1,7 @@
 #include "runtime/THIMemory.h"
 
+#include "runtime/ForwardOrEnd.h"
+
 namespace {
 
 // Every field of TData but its string; the size check fails when a field is added.
@@ -26,7 +28,7 @@ void THIMemory::doValue(TData& d, uint16_t) {
     d.Next = nullptr;
     // Stored before d is marked to go on, the string last, as in Value.
     CopyAllButString(StoredValue, d);
-    ForwardData(d, onData);
+    ForwardDataOrEnd(d, onData);
     StoredValue.StrValue = d.StrValue;
 }
 

@@ -21,5 +21,10 @@ public:
     THI_Event onRead;
 
 private:
+    // The element at index becomes Item and goes on to onRead with d.
+    void ReadAt(TArrayIntf& array, TData& index, TData& d);
+    // ReadAt with the index read by the whole rule (a connected point, a default, a chain).
+    [[gnu::noinline]] void ReadAtReadIndex(TArrayIntf& array, TData& d);
+
     TData item_;
 };

@@ -1,6 +1,9 @@
-// THICheckBox: a check box that toggles itself on a click. Its state lives in the control
-// only. The value point is CheckedValue (the property is Checked).
+// THICheckBox: a check box that toggles itself on a click. Its state lives in the control;
+// the component mirrors it for the value point, which a search reads for every row it walks.
+// The value point is CheckedValue (the property is Checked).
 #pragma once
+
+#include <QMetaObject>
 
 #include "components/window/THIWin.h"
 
@@ -10,6 +13,7 @@ class THICheckBox : public THIWin {
 public:
     // Creates the check box.
     explicit THICheckBox(TControl* parent);
+    ~THICheckBox() override;
 
     // The base's Init, then Caption and Checked.
     void Init() override;
@@ -25,4 +29,7 @@ public:
 
 private:
     QCheckBox* Box() const;
+
+    bool checked_ = false;  // the control's state; false once the control is gone
+    QMetaObject::Connection goneConnection_;
 };

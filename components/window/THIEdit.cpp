@@ -11,14 +11,20 @@
 #include "objlib/qt/Translation.h"
 #include "objlib/qt/VirtualKey.h"
 
-bool THIEdit::StringReader(THIEdit& edit, TData& value) {
-    if (!edit.Control) return false;
+// Inline into TextValue: a search reads the box's text for every row it walks.
+inline bool THIEdit::ReadHeldText(TData& value) {
+    if (!Control) return false;
     // The open file's encoding changes without a change of the text being reported.
-    if (edit.FileText && edit.heldEncoding_ != FileTextEncoding()) edit.HoldText(edit.Edit()->text());
-    if (!edit.heldStored_) return false;
-    SetString(value, edit.heldText_);
+    if (FileText && heldEncoding_ != FileTextEncoding()) HoldBoxText();
+    if (!heldStored_) return false;
+    SetString(value, heldText_);
     return true;
 }
+
+bool THIEdit::StringReader(THIEdit& edit, TData& value) { return edit.ReadHeldText(value); }
+
+// Out of line: the conversion is rare and would give every read its frame.
+void THIEdit::HoldBoxText() { HoldText(Edit()->text()); }
 
 void THIEdit::HoldText(const QString& text) {
     std::string bytes;
@@ -82,7 +88,9 @@ QString THIEdit::Shown(const Bytes& text) const {
 }
 
 void THIEdit::TextValue(TData& d, uint16_t) {
-    if (!ValueReader(*this, d)) SetNull(d);
+    // The usual reader is called in line rather than through its pointer.
+    const bool read = ValueReader == &StringReader ? ReadHeldText(d) : ValueReader(*this, d);
+    if (!read) SetNull(d);
 }
 
 void THIEdit::doFocus(TData&, uint16_t) {

@@ -60,6 +60,10 @@ private:
     QString Shown(const Bytes& text) const;
     // Converts the box's text once per change, so a read hands back the bytes already held.
     void HoldText(const QString& text);
+    // HoldText of the box's current text.
+    [[gnu::noinline]] void HoldBoxText();
+    // StringReader's work: the held text, held again first when the file's encoding changed.
+    bool ReadHeldText(TData& value);
 
     QString reportedText_;  // the text of the last change seen
     Bytes heldText_;        // the box's text as bytes; meaningful while heldStored_

@@ -307,4 +307,10 @@ TEST_F(ArrayRWTest, IndexPointWinsOverPropertyWinsOverIncoming) {
     EXPECT_EQ(journal, (Journal{"onRead:'c'", "onRead:'b'"}));
 }
 
+TEST_F(ArrayRWTest, AChainedIncomingIndexGivesItsFirstValue) {
+    Chain chain{Int(2), Int(0)};
+    ReadAt(chain.Head());
+    EXPECT_EQ(journal, (Journal{"onRead:'c'"}));
+}
+
 }  // namespace

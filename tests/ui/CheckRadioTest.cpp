@@ -74,6 +74,28 @@ TEST_F(CheckRadioTest, ClickTogglesThenRaisesCheckAndClickWithTheNewState) {
     EXPECT_EQ(log.Trace(), (std::vector<std::string>{"0:0", "1:0", "0:1", "1:1"}));
 }
 
+TEST_F(CheckRadioTest, ValueFollowsTheControlWhateverChangesItAndEndsWithIt) {
+    THIPanel inner(panel.Control.get());
+    inner.Width = 650;
+    inner.Height = 40;
+    inner.Init();
+    THICheckBox box(inner.Control.get());
+    Place(box, 0, 0);
+    box.Checked = 1;
+    box.Init();
+    ASSERT_TRUE(form.Start());
+    auto* widget = box.Control->As<QCheckBox>();
+    widget->setChecked(true);
+    EXPECT_EQ(CheckedOf(box), 1);
+    widget->setChecked(false);
+    EXPECT_EQ(CheckedOf(box), 0);
+    Click(widget);
+    EXPECT_EQ(CheckedOf(box), 1);
+    inner.Control.reset();  // the box goes with its parent's widget
+    EXPECT_FALSE(box.Control->Exists());
+    EXPECT_EQ(CheckedOf(box), 0);
+}
+
 TEST_F(CheckRadioTest, RadioButtonsOfOneParentFormOneGroup) {
     THIRadioButton up(panel.Control.get()), down(panel.Control.get());
     THIRadioButton elsewhere(form.Parent());  // first of its own parent: starts checked
