@@ -78,22 +78,21 @@ uint32_t ReadInteger(const char* p, const char* end) {
     return negative ? 0u - value : value;
 }
 
-}  // namespace
-
-// The prefix runs up to the first Delimiter (or the end); its first ColorDelimiter splits t
+// The colour prefix at the start of [text, end) read into `item`; answers where it ends. The
+// prefix runs up to the first `delimiter` (or the end); its first `colorDelimiter` splits t
 // from b, each read as StrToInteger reads it, and b is 0 without one.
-const char* TStringTableRows::ReadPrefix(const char* text, const char* end, uint32_t& item) const {
-    // The usual prefix, digits ColorDelimiter digits, in one pass. Digits stop at neither
-    // delimiter only when no delimiter is a digit, and a ColorDelimiter splits only when it
-    // is not the Delimiter too.
-    if (!IsDigit(Delimiter) && !IsDigit(ColorDelimiter) && Delimiter != ColorDelimiter) {
+const char* ReadPrefix(const char* text, const char* end, char delimiter, char colorDelimiter, uint32_t& item) {
+    // The usual prefix, digits colorDelimiter digits, in one pass. Digits stop at neither
+    // delimiter only when no delimiter is a digit, and a colorDelimiter splits only when it is
+    // not the delimiter too.
+    if (!IsDigit(delimiter) && !IsDigit(colorDelimiter) && delimiter != colorDelimiter) {
         uint32_t t = 0;
         uint32_t b = 0;
         const char* p = text;
         for (; p < end && IsDigit(*p); ++p) t = t * 10u + static_cast<uint32_t>(*p - '0');
-        if (p < end && *p == ColorDelimiter) {
+        if (p < end && *p == colorDelimiter) {
             for (++p; p < end && IsDigit(*p); ++p) b = b * 10u + static_cast<uint32_t>(*p - '0');
-            if (p == end || *p == Delimiter) {
+            if (p == end || *p == delimiter) {
                 item = (t << 24) + b;
                 return p;
             }
@@ -101,13 +100,15 @@ const char* TStringTableRows::ReadPrefix(const char* text, const char* end, uint
     }
     const char* split = nullptr;
     const char* prefixEnd = text;
-    for (; prefixEnd < end && *prefixEnd != Delimiter; ++prefixEnd)
-        if (!split && *prefixEnd == ColorDelimiter) split = prefixEnd;
+    for (; prefixEnd < end && *prefixEnd != delimiter; ++prefixEnd)
+        if (!split && *prefixEnd == colorDelimiter) split = prefixEnd;
     const uint32_t t = ReadInteger(text, split ? split : prefixEnd);
     const uint32_t b = split ? ReadInteger(split + 1, prefixEnd) : 0;
     item = (t << 24) + b;
     return prefixEnd;
 }
+
+}  // namespace
 
 // The row string is read as if one Delimiter were appended, so the last cell is terminated:
 // "a" holds one cell, "a\t" two, and with a colour prefix "0#0" holds none.
@@ -116,7 +117,7 @@ TStringTableRows::ReadRow TStringTableRows::Read(std::string_view rowString) con
     const char* cells = rowString.data();
     const char* const end = cells + rowString.size();
     if (ColorPrefix) {
-        const char* prefixEnd = ReadPrefix(cells, end, read.item);
+        const char* prefixEnd = ReadPrefix(cells, end, Delimiter, ColorDelimiter, read.item);
         if (prefixEnd == end) {
             read.hasCells = false;
             return read;  // no cells at all: every cell empty, or none given for a rewrite
@@ -145,8 +146,7 @@ TStringTableRows::ReadRow TStringTableRows::Read(std::string_view rowString) con
     }
 }
 
-std::string_view TStringTableRows::Normalize(const ReadRow& read, const Bytes* previous, Bytes& spare) const {
-    if (read.whole != std::string_view::npos) return read.cells.substr(0, read.whole);
+std::string_view TStringTableRows::JoinMissing(const ReadRow& read, const Bytes* previous, Bytes& spare) const {
     std::vector<std::string_view> cells = SplitCells(read.cells);
     if (previous) {
         std::vector<std::string_view> old = SplitCells(*previous);

@@ -171,15 +171,17 @@ private:
         bool hasCells = true;  // false for a prefix without cells
     };
     ReadRow Read(std::string_view rowString) const;
-    // Reads the colour prefix at the start of [text, end) into `item`; answers where it ends.
-    const char* ReadPrefix(const char* text, const char* end, uint32_t& item) const;
     // Splits text at Delimiter into at most ColumnCount() cells, after dropping extra ones.
     std::vector<std::string_view> SplitCells(std::string_view text) const;
     Bytes JoinCells(const std::vector<std::string_view>& cells) const;
     // The row text with exactly one cell per column: the cells given, a slice of them when
     // there are enough, else joined again into `spare` with the missing ones taken from
     // `previous` (when a row is rewritten) or empty.
-    std::string_view Normalize(const ReadRow& read, const Bytes* previous, Bytes& spare) const;
+    // Inline when there are enough cells: every row read in passes here.
+    std::string_view Normalize(const ReadRow& read, const Bytes* previous, Bytes& spare) const {
+        return read.whole != std::string_view::npos ? read.cells.substr(0, read.whole) : JoinMissing(read, previous, spare);
+    }
+    std::string_view JoinMissing(const ReadRow& read, const Bytes* previous, Bytes& spare) const;
     void Reshape();
     void PublishFirst();
     void InsertRow(int index, Row row);
