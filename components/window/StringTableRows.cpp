@@ -111,8 +111,9 @@ const char* ReadPrefix(const char* text, const char* end, char delimiter, char c
 }  // namespace
 
 // The row string is read as if one Delimiter were appended, so the last cell is terminated:
-// "a" holds one cell, "a\t" two, and with a colour prefix "0#0" holds none.
-TStringTableRows::ReadRow TStringTableRows::Read(std::string_view rowString) const {
+// "a" holds one cell, "a\t" two, and with a colour prefix "0#0" holds none. In line: only
+// AddOrReplace reads rows, once a row.
+inline TStringTableRows::ReadRow TStringTableRows::Read(std::string_view rowString) const {
     ReadRow read;
     const char* cells = rowString.data();
     const char* const end = cells + rowString.size();
