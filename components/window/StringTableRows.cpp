@@ -158,6 +158,11 @@ std::string_view TStringTableRows::JoinMissing(const ReadRow& read, const Bytes*
     return spare.view();
 }
 
+LineStore::Line TStringTableRows::StoreJoined(const ReadRow& read) {
+    Bytes joined;
+    return StoreText(JoinMissing(read, nullptr, joined));
+}
+
 int TStringTableRows::AddOrReplace(const Bytes& rowString, int index, bool replace) {
     if (replace && (index < 0 || index >= Count())) return -1;
     const ReadRow read = Read(rowString);  // rowString keeps its bytes while the row is made
@@ -191,8 +196,8 @@ int TStringTableRows::AddOrReplace(const Bytes& rowString, int index, bool repla
         Tell(Edit::Rewritten, index, before);
         return index;
     }
-    Bytes joined;
-    row.text = StoreText(Normalize(read, nullptr, joined));
+    // Only a row short of cells is joined again: every row read in has them all.
+    row.text = read.whole != std::string_view::npos ? StoreText(read.cells.substr(0, read.whole)) : StoreJoined(read);
     ++revision_;
 
     if (index < 0 || index >= Count()) {

@@ -182,6 +182,8 @@ private:
         return read.whole != std::string_view::npos ? read.cells.substr(0, read.whole) : JoinMissing(read, previous, spare);
     }
     std::string_view JoinMissing(const ReadRow& read, const Bytes* previous, Bytes& spare) const;
+    // Stores a new row's text with its missing cells empty.
+    LineStore::Line StoreJoined(const ReadRow& read);
     void Reshape();
     void PublishFirst();
     void InsertRow(int index, Row row);
