@@ -147,7 +147,8 @@ inline TStringTableRows::ReadRow TStringTableRows::Read(std::string_view rowStri
     }
 }
 
-std::string_view TStringTableRows::JoinMissing(const ReadRow& read, const Bytes* previous, Bytes& spare) const {
+std::string_view TStringTableRows::Normalize(const ReadRow& read, const Bytes* previous, Bytes& spare) const {
+    if (read.whole != std::string_view::npos) return read.cells.substr(0, read.whole);
     std::vector<std::string_view> cells = SplitCells(read.cells);
     if (previous) {
         std::vector<std::string_view> old = SplitCells(*previous);
@@ -160,7 +161,7 @@ std::string_view TStringTableRows::JoinMissing(const ReadRow& read, const Bytes*
 
 LineStore::Line TStringTableRows::StoreJoined(const ReadRow& read) {
     Bytes joined;
-    return StoreText(JoinMissing(read, nullptr, joined));
+    return StoreText(Normalize(read, nullptr, joined));
 }
 
 int TStringTableRows::AddOrReplace(const Bytes& rowString, int index, bool replace) {

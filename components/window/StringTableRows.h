@@ -177,12 +177,8 @@ private:
     // The row text with exactly one cell per column: the cells given, a slice of them when
     // there are enough, else joined again into `spare` with the missing ones taken from
     // `previous` (when a row is rewritten) or empty.
-    // Inline when there are enough cells: every row read in passes here.
-    std::string_view Normalize(const ReadRow& read, const Bytes* previous, Bytes& spare) const {
-        return read.whole != std::string_view::npos ? read.cells.substr(0, read.whole) : JoinMissing(read, previous, spare);
-    }
-    std::string_view JoinMissing(const ReadRow& read, const Bytes* previous, Bytes& spare) const;
-    // Stores a new row's text with its missing cells empty.
+    std::string_view Normalize(const ReadRow& read, const Bytes* previous, Bytes& spare) const;
+    // Stores a new row's text that is short of cells, the missing ones empty.
     LineStore::Line StoreJoined(const ReadRow& read);
     void Reshape();
     void PublishFirst();
