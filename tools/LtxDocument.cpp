@@ -117,7 +117,8 @@ bool LtxDocument::KeepsLines() const {
 }
 
 void LtxDocument::doAddRow(TData& d, uint16_t) {
-    Bytes row = ToString(d);
+    Bytes spare;
+    const Bytes& row = StringRef(d, spare);  // the record's own string: no handle per row
     if (listener_) listener_->Row(row);
     MainRows.AddOrReplace(row, -1, false);
 }

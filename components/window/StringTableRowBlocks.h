@@ -14,16 +14,22 @@
 template <class Row>
 class StringTableRowBlocks {
 public:
+    StringTableRowBlocks() = default;
+    // The tail is a pointer into the blocks: a store is neither copied nor moved.
+    StringTableRowBlocks(const StringTableRowBlocks&) = delete;
+    StringTableRowBlocks& operator=(const StringTableRowBlocks&) = delete;
+
     size_t size() const { return size_; }
     bool empty() const { return size_ == 0; }
 
     Row& operator[](size_t i) { return At(head_ + i); }
     const Row& operator[](size_t i) const { return At(head_ + i); }
 
+    // Appending is one store at a slot kept at hand: a table read in appends every row.
     void push_back(const Row& row) {
-        if (head_ + size_ == blocks_.size() * kBlockRows) blocks_.push_back(NewBlock());
+        if (tail_ == tailBlockEnd_) GrowTail();
+        *tail_++ = row;
         ++size_;
-        (*this)[size_ - 1] = row;
     }
 
     // Inserts before the row at index (0..size()).
@@ -41,6 +47,7 @@ public:
             for (size_t i = size_ - 1; i > index; --i) (*this)[i] = (*this)[i - 1];
         }
         (*this)[index] = row;
+        FindTail();
     }
 
     // Removes the row at index (0..size()-1).
@@ -59,6 +66,7 @@ public:
             if (head_ + size_ <= (blocks_.size() - 1) * kBlockRows) blocks_.pop_back();  // the last block is empty
         }
         if (size_ == 0) clear();
+        FindTail();
     }
 
     // Lets go of every block.
@@ -66,6 +74,7 @@ public:
         blocks_.clear();
         blocks_.shrink_to_fit();
         head_ = size_ = 0;
+        tail_ = tailBlockEnd_ = nullptr;
     }
 
 private:
@@ -75,8 +84,27 @@ private:
 
     static std::unique_ptr<Row[]> NewBlock() { return std::make_unique<Row[]>(kBlockRows); }
     Row& At(size_t slot) const { return blocks_[slot >> kBlockBits][slot & kRowMask]; }
+    // Points tail_ at the slot after the last row, within its block, or at nothing when every
+    // block is full.
+    void FindTail() {
+        const size_t slot = head_ + size_;
+        if (slot == blocks_.size() * kBlockRows) {
+            tail_ = tailBlockEnd_ = nullptr;
+            return;
+        }
+        Row* const block = blocks_[slot >> kBlockBits].get();
+        tail_ = block + (slot & kRowMask);
+        tailBlockEnd_ = block + kBlockRows;
+    }
+    // The tail reached the end of its block: the next block, new if there is none.
+    void GrowTail() {
+        if (head_ + size_ == blocks_.size() * kBlockRows) blocks_.push_back(NewBlock());
+        FindTail();
+    }
 
     std::vector<std::unique_ptr<Row[]>> blocks_;
     size_t head_ = 0;  // unused slots before the first row, in the first block
     size_t size_ = 0;
+    Row* tail_ = nullptr;  // the slot after the last row
+    Row* tailBlockEnd_ = nullptr;  // the end of tail_'s block
 };

@@ -61,60 +61,121 @@ Bytes TStringTableRows::JoinCells(const std::vector<std::string_view>& cells) co
     return Bytes(joined);
 }
 
-// Makes the row text hold exactly one cell per column. `cellsText` holds the given cells;
-// missing cells come from `previous` when a row is rewritten, or are empty.
-std::string_view TStringTableRows::Normalize(std::string_view cellsText, const Bytes* previous, Bytes& spare) const {
+namespace {
+
+bool IsDigit(char c) { return static_cast<unsigned char>(c - '0') < 10; }
+
+// The integer at the start of [p, end) read as StrToInteger reads a string: an optional sign,
+// then decimal digits up to the first non-digit; no digits give 0; wraps at 32 bits.
+uint32_t ReadInteger(const char* p, const char* end) {
+    bool negative = false;
+    if (p < end && (*p == '-' || *p == '+')) {
+        negative = *p == '-';
+        ++p;
+    }
+    uint32_t value = 0;
+    for (; p < end && IsDigit(*p); ++p) value = value * 10u + static_cast<uint32_t>(*p - '0');
+    return negative ? 0u - value : value;
+}
+
+// The colour prefix at the start of [text, end) read into `item`; answers where it ends. The
+// prefix runs up to the first `delimiter` (or the end); its first `colorDelimiter` splits t
+// from b, each read as StrToInteger reads it, and b is 0 without one.
+const char* ReadPrefix(const char* text, const char* end, char delimiter, char colorDelimiter, uint32_t& item) {
+    // The usual prefix, digits colorDelimiter digits, in one pass. Digits stop at neither
+    // delimiter only when no delimiter is a digit, and a colorDelimiter splits only when it is
+    // not the delimiter too.
+    if (!IsDigit(delimiter) && !IsDigit(colorDelimiter) && delimiter != colorDelimiter) {
+        uint32_t t = 0;
+        uint32_t b = 0;
+        const char* p = text;
+        for (; p < end && IsDigit(*p); ++p) t = t * 10u + static_cast<uint32_t>(*p - '0');
+        if (p < end && *p == colorDelimiter) {
+            for (++p; p < end && IsDigit(*p); ++p) b = b * 10u + static_cast<uint32_t>(*p - '0');
+            if (p == end || *p == delimiter) {
+                item = (t << 24) + b;
+                return p;
+            }
+        }
+    }
+    const char* split = nullptr;
+    const char* prefixEnd = text;
+    for (; prefixEnd < end && *prefixEnd != delimiter; ++prefixEnd)
+        if (!split && *prefixEnd == colorDelimiter) split = prefixEnd;
+    const uint32_t t = ReadInteger(text, split ? split : prefixEnd);
+    const uint32_t b = split ? ReadInteger(split + 1, prefixEnd) : 0;
+    item = (t << 24) + b;
+    return prefixEnd;
+}
+
+}  // namespace
+
+// The row string is read as if one Delimiter were appended, so the last cell is terminated:
+// "a" holds one cell, "a\t" two, and with a colour prefix "0#0" holds none. In line: only
+// AddOrReplace reads rows, once a row.
+inline TStringTableRows::ReadRow TStringTableRows::Read(std::string_view rowString) const {
+    ReadRow read;
+    const char* cells = rowString.data();
+    const char* const end = cells + rowString.size();
+    if (ColorPrefix) {
+        const char* prefixEnd = ReadPrefix(cells, end, Delimiter, ColorDelimiter, read.item);
+        if (prefixEnd == end) {
+            read.hasCells = false;
+            return read;  // no cells at all: every cell empty, or none given for a rewrite
+        }
+        cells = prefixEnd + 1;
+    }
+    read.cells = std::string_view(cells, static_cast<size_t>(end - cells));
     const size_t columns = columns_.size();
-    if (columns == 0) return {};
-    // Fast path: enough cells given; keep the text up to the end of the last column's cell.
+    if (columns == 0) {
+        read.whole = 0;
+        return read;
+    }
     // One look for each delimiter, straight at the bytes: every row read in passes here.
-    const char* cell = cellsText.data();
-    const char* const end = cell + cellsText.size();
+    const char* cell = cells;
     for (size_t found = 1;; ++found) {
         const void* delimiter = cell < end ? std::memchr(cell, Delimiter, static_cast<size_t>(end - cell)) : nullptr;
         if (!delimiter) {
-            if (found == columns) return cellsText;
-            break;
+            if (found == columns) read.whole = read.cells.size();
+            return read;
         }
-        if (found == columns) return cellsText.substr(0, static_cast<const char*>(delimiter) - cellsText.data());
+        if (found == columns) {
+            read.whole = static_cast<size_t>(static_cast<const char*>(delimiter) - cells);
+            return read;
+        }
         cell = static_cast<const char*>(delimiter) + 1;
     }
+}
 
-    std::vector<std::string_view> cells = SplitCells(cellsText);
+std::string_view TStringTableRows::Normalize(const ReadRow& read, const Bytes* previous, Bytes& spare) const {
+    if (read.whole != std::string_view::npos) return read.cells.substr(0, read.whole);
+    std::vector<std::string_view> cells = SplitCells(read.cells);
     if (previous) {
         std::vector<std::string_view> old = SplitCells(*previous);
         for (size_t i = cells.size(); i < old.size(); ++i) cells.push_back(old[i]);
     }
-    cells.resize(columns);
+    cells.resize(columns_.size());
     spare = JoinCells(cells);
     return spare.view();
 }
 
+LineStore::Line TStringTableRows::StoreJoined(const ReadRow& read) {
+    Bytes joined;
+    return StoreText(Normalize(read, nullptr, joined));
+}
+
 int TStringTableRows::AddOrReplace(const Bytes& rowString, int index, bool replace) {
     if (replace && (index < 0 || index >= Count())) return -1;
-    // The row string is read as if one Delimiter were appended, so the last cell is
-    // terminated: "a" holds one cell, "a\t" two, and with a colour prefix "0#0" holds none.
+    const ReadRow read = Read(rowString);  // rowString keeps its bytes while the row is made
     Row row;
-    std::string_view cellsText = rowString;  // rowString keeps its bytes while the row is made
-    bool hasCells = true;
-    if (ColorPrefix) {
-        std::string_view text = rowString;
-        size_t prefixEnd = text.find(Delimiter);
-        std::string_view prefix = text.substr(0, prefixEnd);
-        size_t split = prefix.find(ColorDelimiter);
-        int32_t t = StrToInteger(prefix.substr(0, split));
-        int32_t b = split == std::string_view::npos ? 0 : StrToInteger(prefix.substr(split + 1));
-        row.item = (static_cast<uint32_t>(t) << 24) + static_cast<uint32_t>(b);
-        hasCells = prefixEnd != std::string_view::npos;
-        cellsText = hasCells ? text.substr(prefixEnd + 1) : std::string_view();
-    }
+    row.item = read.item;
     if (replace) {
         const Bytes existingText = TextOf(rows_[index]);
         const uint32_t existingItem = rows_[index].item;
         Bytes joined;
         std::string_view text = existingText;
-        if (hasCells) {
-            text = Normalize(cellsText, &existingText, joined);
+        if (read.hasCells) {
+            text = Normalize(read, &existingText, joined);
             if (text == existingText.view() && row.item == existingItem) return index;
         } else if (row.item == existingItem) {
             return index;
@@ -136,8 +197,8 @@ int TStringTableRows::AddOrReplace(const Bytes& rowString, int index, bool repla
         Tell(Edit::Rewritten, index, before);
         return index;
     }
-    Bytes joined;
-    row.text = StoreText(Normalize(cellsText, nullptr, joined));  // no cells at all: every cell empty
+    // Only a row short of cells is joined again: every row read in has them all.
+    row.text = read.whole != std::string_view::npos ? StoreText(read.cells.substr(0, read.whole)) : StoreJoined(read);
     ++revision_;
 
     if (index < 0 || index >= Count()) {
@@ -257,11 +318,9 @@ void TStringTableRows::SetCell(int row, int column, std::string_view text) {
     Tell(Edit::Rewritten, row, before);
 }
 
-LineStore::Line TStringTableRows::StoreText(std::string_view text) {
-    if (!texts_.HasRoom(text.size())) {
-        CompactTexts();
-        if (!texts_.HasRoom(text.size())) throw std::bad_alloc();
-    }
+LineStore::Line TStringTableRows::StoreTextAfterCompacting(std::string_view text) {
+    CompactTexts();
+    if (!texts_.HasRoom(text.size())) throw std::bad_alloc();
     liveTextBytes_ += text.size();
     return texts_.Append(text);
 }

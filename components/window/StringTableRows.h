@@ -145,7 +145,13 @@ private:
     Bytes TextOf(const Row& row) const { return texts_.Slice(row.text); }
     std::string_view ViewOf(const Row& row) const { return texts_.View(row.text); }
     // Copies a row's text into the store (compacted first should it have no room left).
-    LineStore::Line StoreText(std::string_view text);
+    // Inline when it fits the fill block: every row read in is stored this way.
+    LineStore::Line StoreText(std::string_view text) {
+        if (!texts_.FitsFill(text.size()) && !texts_.HasRoom(text.size())) return StoreTextAfterCompacting(text);
+        liveTextBytes_ += text.size();
+        return texts_.Append(text);
+    }
+    LineStore::Line StoreTextAfterCompacting(std::string_view text);
     // A row's text is no longer any row's.
     void DropText(LineStore::Line text) {
         liveTextBytes_ -= text.length;
@@ -155,12 +161,25 @@ private:
     void CompactTexts();
     void CompactTextsIfWasteful();
 
+    // A row string read in one pass: its colour prefix's item value and the cells given.
+    struct ReadRow {
+        std::string_view cells;
+        // With at least one cell per column, the length of `cells` that holds exactly one
+        // each; else npos.
+        size_t whole = std::string_view::npos;
+        uint32_t item = 0;
+        bool hasCells = true;  // false for a prefix without cells
+    };
+    ReadRow Read(std::string_view rowString) const;
     // Splits text at Delimiter into at most ColumnCount() cells, after dropping extra ones.
     std::vector<std::string_view> SplitCells(std::string_view text) const;
     Bytes JoinCells(const std::vector<std::string_view>& cells) const;
-    // The row text with exactly one cell per column: cellsText itself or a slice of it when it
-    // holds enough cells, else the cells joined again into `spare`.
-    std::string_view Normalize(std::string_view cellsText, const Bytes* previous, Bytes& spare) const;
+    // The row text with exactly one cell per column: the cells given, a slice of them when
+    // there are enough, else joined again into `spare` with the missing ones taken from
+    // `previous` (when a row is rewritten) or empty.
+    std::string_view Normalize(const ReadRow& read, const Bytes* previous, Bytes& spare) const;
+    // Stores a new row's text that is short of cells, the missing ones empty.
+    LineStore::Line StoreJoined(const ReadRow& read);
     void Reshape();
     void PublishFirst();
     void InsertRow(int index, Row row);

@@ -40,6 +40,50 @@ TEST(StringTableRowsTest, RowStringsBecomeCellsAndItemValues) {
     }
 }
 
+TEST(StringTableRowsTest, OddColourPrefixesReadAsIntegersDo) {
+    // Each half is read as StrToInteger reads a string: optional sign, digits up to the first
+    // non-digit, wrapping at 32 bits. The prefix ends at the first Delimiter and splits at its
+    // first ColorDelimiter, whatever bytes the two are.
+    struct Case {
+        char delimiter;
+        char colorDelimiter;
+        const char* input;
+        uint32_t item;
+        const char* row;
+    } cases[] = {
+        {'\t', '#', "-1#0\ta", 0xFF000000u, "a\t"},
+        {'\t', '#', "+3#-2\ta", 0x02FFFFFEu, "a\t"},
+        {'\t', '#', "4294967297#5\ta", 0x01000005u, "a\t"},
+        {'\t', '#', "1#99999999999\ta", 0x4976E7FFu, "a\t"},
+        {'\t', '#', "12x#7y\ta", 0x0C000007u, "a\t"},
+        {'\t', '#', "5#6#7\ta", 0x05000006u, "a\t"},
+        {'\t', '#', "--5#1\ta", 1u, "a\t"},
+        {'\t', '#', "#9\ta", 9u, "a\t"},
+        {'\t', '#', "5\t#6\ta", 0x05000000u, "#6\ta"},
+        {'\t', '#', "7#8", 0x07000008u, "\t"},
+        {'\t', '-', "-5-3\ta", 5u, "a\t"},
+        {'\t', '7', "17#3\ta", 0x01000000u, "a\t"},
+        {'#', '#', "3#4#x", 0x03000000u, "4#x"},
+        {'1', '#', "21#3\ta", 0x02000000u, "#3\ta1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.input);
+        TStringTableRows rows;
+        rows.Delimiter = c.delimiter;
+        rows.ColorDelimiter = c.colorDelimiter;
+        rows.ColorPrefix = true;
+        rows.AddColumn("a");
+        rows.AddColumn("b");
+        ASSERT_EQ(rows.AddOrReplace(c.input, -1, false), 0);
+        EXPECT_EQ(rows.ItemValue(0), c.item);
+        EXPECT_EQ(rows.RowString(0), c.row);
+        // A rewrite reads the prefix the same way.
+        rows.AddOrReplace("0#0", 0, true);
+        ASSERT_EQ(rows.AddOrReplace(c.input, 0, true), 0);
+        EXPECT_EQ(rows.ItemValue(0), c.item);
+    }
+}
+
 TEST(StringTableRowsTest, RowTextsAreKeptBackToBack) {
     TStringTableRows rows;
     ConfigureMain(rows);
