@@ -65,19 +65,6 @@ namespace {
 
 bool IsDigit(char c) { return static_cast<unsigned char>(c - '0') < 10; }
 
-// The integer at the start of [p, end) read as StrToInteger reads a string: an optional sign,
-// then decimal digits up to the first non-digit; no digits give 0; wraps at 32 bits.
-uint32_t ReadInteger(const char* p, const char* end) {
-    bool negative = false;
-    if (p < end && (*p == '-' || *p == '+')) {
-        negative = *p == '-';
-        ++p;
-    }
-    uint32_t value = 0;
-    for (; p < end && IsDigit(*p); ++p) value = value * 10u + static_cast<uint32_t>(*p - '0');
-    return negative ? 0u - value : value;
-}
-
 // The colour prefix at the start of [text, end) read into `item`; answers where it ends. The
 // prefix runs up to the first `delimiter` (or the end); its first `colorDelimiter` splits t
 // from b, each read as StrToInteger reads it, and b is 0 without one.
@@ -102,8 +89,9 @@ const char* ReadPrefix(const char* text, const char* end, char delimiter, char c
     const char* prefixEnd = text;
     for (; prefixEnd < end && *prefixEnd != delimiter; ++prefixEnd)
         if (!split && *prefixEnd == colorDelimiter) split = prefixEnd;
-    const uint32_t t = ReadInteger(text, split ? split : prefixEnd);
-    const uint32_t b = split ? ReadInteger(split + 1, prefixEnd) : 0;
+    const char* const tEnd = split ? split : prefixEnd;
+    const auto t = static_cast<uint32_t>(StrToInteger(std::string_view(text, static_cast<size_t>(tEnd - text))));
+    const auto b = split ? static_cast<uint32_t>(StrToInteger(std::string_view(split + 1, static_cast<size_t>(prefixEnd - split - 1)))) : 0u;
     item = (t << 24) + b;
     return prefixEnd;
 }
