@@ -24,8 +24,8 @@ TEST(ByteScanTest, FindsTheFirstOfOneOrTwoBytes) {
         {"empty span", "", '=', ';', 0, 0},
         {"byte at the start", "=abc", '=', ';', 0, 0},
         {"byte at the end of a short span", "abc=", '=', ';', 3, 3},
-        {"byte at the end of a word", "abcdefg=", '=', ';', 7, 7},
-        {"byte at the end after a word", "abcdefghijk=", '=', ';', 11, 11},
+        {"byte at the end of 8 bytes", "abcdefg=", '=', ';', 7, 7},
+        {"byte at the end of 12 bytes", "abcdefghijk=", '=', ';', 11, 11},
         {"absent", "key value ; comment", '=', '#', 19, 19},
         {"the other byte first", "a;b=c", '=', ';', 3, 1},
         {"only the other byte", "abcdefghij;", '=', ';', 11, 10},
@@ -34,11 +34,14 @@ TEST(ByteScanTest, FindsTheFirstOfOneOrTwoBytes) {
         {"a byte below 0x80 among high ones", "\xff\xff\xff\xff\xff\xff\xff\xff\x7f", '\x7f', '\x7e', 8, 8},
         {"NUL", std::string("abcdefgh\0ij", 11), '\0', '\n', 8, 8},
         {"NUL before the byte", std::string("ab\0cdefghij=", 12), '=', '\r', 11, 11},
+        {"NUL absent from 5 bytes", "abcde", '\0', '\0', 5, 5},
+        {"NUL absent from 10 bytes", "abcdefghij", '\0', '\0', 10, 10},
+        {"NUL last of 6 bytes", std::string("abcde\0", 6), '\0', '\0', 5, 5},
         {"line end", "key = value\r\n", '\r', '\n', 11, 11},
         {"LF alone", "key = value\n", '\r', '\n', 12, 11},
-        {"beyond the words read in line", longLine, '"', '<', 200, 200},
-        {"only the second beyond them", longLine, '<', '@', 201, 201},
-        {"second byte first beyond them", longLine, '"', '<', 200, 200},
+        {"beyond the bytes read in line", longLine, '"', '<', 200, 200},
+        {"only the second byte beyond them", longLine, '<', '@', 201, 201},
+        {"second byte first beyond them", longLine, '<', '"', 201, 200},
         {"absent from a long span", std::string(1000, 'z'), '"', '<', 1000, 1000},
     };
     for (const Case& c : cases) {
@@ -61,6 +64,8 @@ TEST(ByteScanTest, AgreesWithAPlainSearchAtEveryOffset) {
         const char* end = begin + length;
         ASSERT_EQ(FindByte(begin, end, '#'), end) << length;
         ASSERT_EQ(FindEitherByte(begin, end, '#', '\r'), end) << length;
+        ASSERT_EQ(FindEitherByte(begin, end, '\0', '\0'), end) << length;
+        ASSERT_EQ(FindByte(begin, end, '\0'), end) << length;
         for (size_t at = 0; at < length; ++at) {
             buffer[1 + at] = '\r';
             if (at + 3 < length) buffer[1 + at + 3] = '\n';
