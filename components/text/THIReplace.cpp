@@ -3,19 +3,19 @@
 #include <cstddef>
 #include <cstring>
 
-#include "runtime/ByteScan.h"
 #include "runtime/ReadDataRef.h"
 
 namespace {
 
 // The first occurrence of sub in the input at or after `from`, or npos. A single byte, as a
-// TAB removed from every line, is looked for straight in the line's few bytes. In line: it runs
-// once or twice a line.
+// TAB removed from every line, is looked for straight with memchr: the TAB is mostly absent,
+// and over a whole line memchr costs less than the short-span finder. In line: it runs once or
+// twice a line.
 [[gnu::always_inline]] inline size_t FindFrom(std::string_view input, std::string_view sub, size_t from) {
     if (from >= input.size()) return std::string_view::npos;
     if (sub.size() != 1) return input.find(sub, from);
-    const size_t found = FindByte(input, sub[0], from);
-    return found < input.size() ? found : std::string_view::npos;
+    const void* found = std::memchr(input.data() + from, sub[0], input.size() - from);
+    return found ? static_cast<size_t>(static_cast<const char*>(found) - input.data()) : std::string_view::npos;
 }
 
 // The input with dst in place of the subSize bytes at each offset: `size` bytes in one block.

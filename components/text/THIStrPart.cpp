@@ -1,7 +1,8 @@
 #include "components/text/THIStrPart.h"
 
+#include <cstring>
+
 #include "components/text/StrOps.h"
-#include "runtime/ByteScan.h"
 
 void THIStrPart::doSplit(TData& d, uint16_t) {
     const std::string_view separator = Char.view();
@@ -10,12 +11,12 @@ void THIStrPart::doSplit(TData& d, uint16_t) {
     // The search for the whole separator and the cut at its first character agree for the
     // one-character separators in use; a longer one splits at its first character all the same.
     const char* text = s.data();
-    const char* found = FindByte(text, text + s.size(), separator[0]);
-    if (found == text + s.size() || (separator.size() > 1 && Pos(separator, s) == 0)) {
+    const void* found = s.empty() ? nullptr : std::memchr(text, separator[0], s.size());
+    if (!found || (separator.size() > 1 && Pos(separator, s) == 0)) {
         ForwardString(d, onNotFound, std::move(s));
         return;
     }
-    const size_t cut = static_cast<size_t>(found - text);
+    const size_t cut = static_cast<const char*>(found) - text;
     Left = s.substr(0, cut);
     RaiseString(onSplit, Left);
     ForwardString(d, onPart, s.substr(cut + 1));
