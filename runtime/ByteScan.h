@@ -1,11 +1,13 @@
 // ByteScan: the first of one or two given bytes in a span that is usually short, as a line or a
 // piece of one.
 //
-// The components look for a separator, a quote or a line end some ten times in every line, each
-// time over a few dozen bytes. A library memchr pays its entry and vector set-up on each of those
-// calls, which costs more than the search itself; these finders read the first kShortSpan bytes
-// of a span in line, sixteen (or, in a shorter span, eight or four) at a time and never past
-// the span, and hand only the rest of a long span to memchr.
+// The components look for a separator, a quote or a line end several times in every line, each
+// time over a few dozen bytes, where a library memchr pays its call and set-up for little work.
+// These finders read the first kShortSpan bytes of a span in line, sixteen (or, in a shorter
+// span, eight or four) at a time and never past the span, and hand only the rest of a long span
+// to memchr. They pay most where two bytes are looked for at once (a line end, either quote)
+// and where the byte is found a few bytes on; a lone byte that is mostly absent, searched to the
+// end of a line, costs less with memchr's wider reads, as measured on the parser's lines.
 #pragma once
 
 #include <bit>
@@ -26,6 +28,7 @@ inline constexpr size_t kShortSpan = 128;
 // The width of one read; a shorter span is read in narrower pieces.
 inline constexpr size_t kChunk = 16;
 
+// The first a (or b, when kEither) in [at, end) read byte by byte, or nullptr.
 template <bool kEither>
 inline const char* ScanBytes(const char* at, const char* end, char a, char b) {
     for (; at < end; ++at)
