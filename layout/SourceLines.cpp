@@ -1,9 +1,9 @@
 #include "layout/SourceLines.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "objlib/TextEncoding.h"
+#include "runtime/ByteScan.h"
 
 namespace {
 
@@ -12,36 +12,31 @@ std::string_view UpToNul(std::string_view text) {
     return nul ? text.substr(0, static_cast<const char*>(nul) - text.data()) : text;
 }
 
-bool IsBlank(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
+bool IsBlank(std::string_view line) {
+    for (char c : line)
+        if (c != ' ' && c != '\t') return false;
+    return true;
+}
 
 }  // namespace
 
 SourceLineReader::SourceLineReader(std::string_view text)
-    : text_(UpToNul(text)), mark_(ByteOrderMarkOf(text_)), position_(mark_.size()), lf_(Find('\n', position_)) {}
-
-size_t SourceLineReader::Find(char c, size_t from) const { return Find(c, from, text_.size()); }
-
-size_t SourceLineReader::Find(char c, size_t from, size_t to) const {
-    if (from >= to) return to;
-    const void* found = std::memchr(text_.data() + from, c, to - from);
-    return found ? static_cast<const char*>(found) - text_.data() : to;
-}
+    : text_(UpToNul(text)), mark_(ByteOrderMarkOf(text_)), position_(mark_.size()) {}
 
 bool SourceLineReader::Next(SourceLine& line) {
     const size_t size = text_.size();
     const size_t blanksStart = position_;
     while (position_ < size) {
         const size_t start = position_;
-        // The line ends at the first CR or LF. The next LF is kept from line to line, so a
-        // text whose lines end in CR alone is not searched for one again and again.
-        if (lf_ < start) lf_ = Find('\n', start);
-        const size_t end = Find('\r', start, lf_);
+        // The line ends at the first CR or LF, both looked for in one pass over its bytes.
+        const char* data = text_.data();
+        const size_t end = static_cast<size_t>(FindEitherByte(data + start, data + size, '\r', '\n') - data);
         size_t next = end;
         if (next < size) next += (text_[next] == '\r' && next + 1 < size && text_[next + 1] == '\n') ? 2 : 1;
         position_ = next;
         const std::string_view own = text_.substr(start, end - start);
         // The value detector sees the line without its TABs, copied only when it looks at it.
-        const bool valueLine = values_.Matters(own) && values_.Take(Find('\t', start, end) < end ? WithoutTabs(own) : own);
+        const bool valueLine = values_.Matters(own) && values_.Take(FindByte(own, '\t') < own.size() ? WithoutTabs(own) : own);
         if (!valueLine && IsBlank(own)) continue;
         line.blanks = text_.substr(blanksStart, start - blanksStart);
         line.text = own;
@@ -55,7 +50,7 @@ bool SourceLineReader::Next(SourceLine& line) {
 std::string_view SourceLineReader::WithoutTabs(std::string_view line) {
     withoutTabs_.clear();
     for (size_t from = 0; from < line.size();) {
-        const size_t tab = std::min(line.find('\t', from), line.size());
+        const size_t tab = FindByte(line, '\t', from);
         withoutTabs_.append(line.substr(from, tab - from));
         from = tab + 1;
     }

@@ -36,16 +36,12 @@ public:
     std::string_view Mark() const { return mark_; }
 
 private:
-    // The first c at or after `from` (before `to`), or `to` (the text's size) when there is none.
-    size_t Find(char c, size_t from) const;
-    size_t Find(char c, size_t from, size_t to) const;
     // The line as the value detector sees it, in a buffer of the reader's own.
     std::string_view WithoutTabs(std::string_view line);
 
     std::string_view text_;
     std::string_view mark_;
     size_t position_ = 0;
-    size_t lf_ = 0;  // the first LF at or after the start of the line being read, or the size
     std::string_view tail_;
     ValueLines values_;
     std::string withoutTabs_;  // spares an allocation per line that holds a TAB

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/ByteScan.h"
+
 class ValueLines {
 public:
     // Whether the line (without its TABs, as the parser sees it) belongs to a value of several
@@ -19,8 +21,8 @@ public:
     // line does, outside one only a line holding '<' or '"' can open one. Take of any other
     // line answers false and changes nothing, so a caller may leave it out.
     bool Matters(std::string_view line) const {
-        return state_ != State::Outside || line.find('"') != std::string_view::npos ||
-               line.find('<') != std::string_view::npos;
+        const char* end = line.data() + line.size();
+        return state_ != State::Outside || FindEitherByte(line.data(), end, '"', '<') != end;
     }
     // Forgets a value left open: the next line starts a new file.
     void Reset() { state_ = State::Outside; }

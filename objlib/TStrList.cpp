@@ -1,6 +1,5 @@
 #include "objlib/TStrList.h"
 
-#include <algorithm>
 #include <cstring>
 #include <istream>
 #include <iterator>
@@ -8,6 +7,7 @@
 #include <string>
 
 #include "objlib/FileSystem.h"
+#include "runtime/ByteScan.h"
 
 namespace {
 
@@ -27,22 +27,14 @@ Bytes UpToNul(const Bytes& s) {
 // CR LF; the end of the text ends the last line without adding an empty one.
 template <class Visit>
 void ForEachLine(std::string_view text, Visit visit) {
-    const size_t size = text.size();
-    auto find = [&](char c, size_t from) {
-        const void* found = std::memchr(text.data() + from, c, size - from);
-        return found ? static_cast<size_t>(static_cast<const char*>(found) - text.data()) : size;
-    };
-    // The next CR and the next LF are each searched for once and kept until the lines pass
-    // them, so a text without one of them is not searched again for every line.
-    size_t nextCr = find('\r', 0);
-    size_t nextLf = find('\n', 0);
-    size_t start = 0;
-    while (start < size) {
-        if (nextCr < start) nextCr = find('\r', start);
-        if (nextLf < start) nextLf = find('\n', start);
-        const size_t end = std::min(nextCr, nextLf);
-        visit(start, end - start);
-        start = end + (end + 1 < size && text[end] == '\r' && text[end + 1] == '\n' ? 2 : 1);
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    // One search of the line's own bytes for either end: lines are short, and a text without
+    // CR or without LF is still read only once.
+    for (const char* start = begin; start < end;) {
+        const char* lineEnd = FindEitherByte(start, end, '\r', '\n');
+        visit(static_cast<size_t>(start - begin), static_cast<size_t>(lineEnd - start));
+        start = lineEnd + (lineEnd + 1 < end && lineEnd[0] == '\r' && lineEnd[1] == '\n' ? 2 : 1);
     }
 }
 

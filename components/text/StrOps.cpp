@@ -1,12 +1,28 @@
 #include "components/text/StrOps.h"
 
 #include <algorithm>
+#include <cstring>
+
+#include "runtime/ByteScan.h"
 
 int32_t Pos(std::string_view sub, std::string_view s) { return PosFrom(sub, s, 1); }
 
 int32_t PosFromScan(std::string_view sub, std::string_view s, size_t start) {
-    size_t found = s.find(sub, start);
-    return found == std::string_view::npos ? 0 : static_cast<int32_t>(found + 1);
+    if (s.size() - start < sub.size()) return 0;
+    if (sub.size() == 1) {
+        // A single byte, as the first key typed into a search, is mostly absent from a row:
+        // over the whole row memchr costs less than the short-span finder.
+        const void* found = std::memchr(s.data() + start, sub[0], s.size() - start);
+        return found ? static_cast<int32_t>(static_cast<const char*>(found) - s.data() + 1) : 0;
+    }
+    // The first byte of a longer sub is looked for in line: it is often found a few bytes on,
+    // where a call would cost more than the search.
+    const char* const lastStart = s.data() + (s.size() - sub.size());
+    for (const char* at = s.data() + start;; ++at) {
+        at = FindByte(at, lastStart + 1, sub[0]);
+        if (at > lastStart) return 0;
+        if (StartsWith(at + 1, sub.substr(1))) return static_cast<int32_t>(at - s.data() + 1);
+    }
 }
 
 Bytes DeleteStr(const Bytes& s, int32_t index, int32_t count) {

@@ -33,6 +33,8 @@ TEST(StrOpsTest, PosFromFindsTheFirstOccurrenceAtOrAfterFrom) {
         {"key\tna", "key\tnb key\tna", 1, 8},  // the start differs only past its first four bytes
         {"key\t", "kex\tkey\t", 1, 5},        // the start differs inside its first four bytes
         {"abcdefghi", "xabcdefghi", 2, 2},     // two steps of four bytes and one more
+        {"ab", "aaaab", 1, 4},                 // the first byte found again and again, then at the last start
+        {"ba", "aaab", 1, 0},                  // the first byte only where sub no longer fits
     };
     for (const PosCase& c : cases) {
         SCOPED_TRACE(::testing::Message() << "sub '" << c.sub << "' in '" << c.s << "' from " << c.from);
