@@ -22,7 +22,9 @@ void THIFormatStr::SetDataCount(int32_t n) {
 
 const THI_Event& THIFormatStr::Point(uint16_t n) const {
     static const THI_Event unconnected;
-    return n <= Str.size() ? Str[n - 1] : unconnected;
+    // n >= 1; compared as addresses, so the list's size is not divided out of its byte length.
+    const THI_Event* point = Str.data() + (n - 1);
+    return point < Str.data() + Str.size() ? *point : unconnected;
 }
 
 namespace {
@@ -34,11 +36,18 @@ bool HasPlaceholderSign(std::string_view mask) {
 
 }  // namespace
 
+inline const THIFormatStr::ParsedMask* THIFormatStr::LastParsed() const {
+    const ParsedMask* last = lastParsed_;
+    if (last && last->data == Mask.data() && last->size == Mask.size() && last->count == DataCount) return last;
+    return nullptr;
+}
+
 void THIFormatStr::doString(TData& d, uint16_t) {
     if (DataCount > 0 && SkipInserted && !filling_) {
         // The outermost fill: the mask's pieces are kept, and it builds in the kept block. The
         // kept entry holds the mask, so a doMask reached through a read changes nothing here.
-        const ParsedMask& parsed = Parsed(Mask);
+        const ParsedMask* last = LastParsed();
+        const ParsedMask& parsed = last ? *last : Parsed(Mask);
         const Bytes& mask = parsed.mask;
         if (!parsed.fills) {
             RaiseString(onFString, mask);
@@ -84,21 +93,22 @@ const THIFormatStr::ParsedMask& THIFormatStr::Parsed(const Bytes& mask) {
     const char* data = mask.data();
     const size_t size = mask.size();
     auto same = [&](const ParsedMask& p) { return p.data == data && p.size == size && p.count == DataCount; };
-    if (lastParsed_ < parsed_.size() && same(parsed_[lastParsed_])) return parsed_[lastParsed_];
-    for (size_t i = 0; i < parsed_.size(); ++i) {
-        if (same(parsed_[i])) {
-            lastParsed_ = i;
-            return parsed_[i];
+    for (ParsedMask& p : parsed_) {
+        if (same(p)) {
+            lastParsed_ = &p;
+            return p;
         }
     }
+    ParsedMask* place;
     if (parsed_.size() < kParsedMasks) {
-        lastParsed_ = parsed_.size();
-        parsed_.emplace_back();
+        parsed_.reserve(kParsedMasks);
+        place = &parsed_.emplace_back();
     } else {
-        lastParsed_ = nextReplaced_;
+        place = &parsed_[nextReplaced_];
         nextReplaced_ = (nextReplaced_ + 1) % kParsedMasks;
     }
-    ParsedMask& entry = parsed_[lastParsed_];
+    lastParsed_ = place;
+    ParsedMask& entry = *place;
     // Named only once its pieces are whole: a parse cut short by an exception matches no mask.
     entry.data = nullptr;
     entry.fills = HasPlaceholderSign(mask);

@@ -61,6 +61,8 @@ private:
     // The outermost fill's mask read into pieces, found among the few masks read before: a
     // scheme switches between a handful of masks (one per kind of line) from line to line.
     const ParsedMask& Parsed(const Bytes& mask);
+    // The mask found last when it is still Mask: looked at in line before the search above.
+    const ParsedMask* LastParsed() const;
     static constexpr size_t kParsedMasks = 8;
 
     // Kept between calls: a filled mask is a slice of the builder's block, allocating nothing
@@ -68,7 +70,7 @@ private:
     BytesBuilder builder_;
     bool filling_ = false;  // builder_ holds a text being built
     std::string buffer_;
-    std::vector<ParsedMask> parsed_;
-    size_t lastParsed_ = 0;  // the mask found last, looked at first
+    std::vector<ParsedMask> parsed_;  // room for kParsedMasks kept, so lastParsed_ stays valid
+    const ParsedMask* lastParsed_ = nullptr;  // the mask found last, looked at first
     size_t nextReplaced_ = 0;  // with every place taken, the one a new mask takes next
 };
