@@ -175,7 +175,8 @@ void THIFormatStr::ParseMask(std::string_view mask, std::vector<Piece>& pieces) 
     out.Append(ReadString(d, unconnected));
 }
 
-void THIFormatStr::FillOnce(std::string_view mask, const std::vector<Piece>& pieces, TData& d, BytesBuilder& out) {
+// In line in doString: it runs once for every formatted line.
+[[gnu::always_inline]] inline void THIFormatStr::FillOnce(std::string_view mask, const std::vector<Piece>& pieces, TData& d, BytesBuilder& out) {
     out.Start();
     for (const Piece& piece : pieces) {
         if (piece.n == 0)
