@@ -7,6 +7,8 @@
 #pragma once
 
 #include <algorithm>
+#include <charconv>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 #include <utility>
@@ -44,6 +46,14 @@ public:
             to[size / 2] = from[size / 2];
             to[size - 1] = from[size - 1];
         }
+    }
+    // Appends the decimal digits of i, with a '-' before a negative number, as ToString
+    // writes an integer: straight into the block, without a string of their own.
+    void AppendDecimal(int32_t i) {
+        constexpr size_t kMost = 11;  // "-2147483648"
+        if (kMost > capacity_ - used_) Grow(kMost);
+        char* to = base_ + used_;
+        used_ += static_cast<size_t>(std::to_chars(to, to + kMost, i).ptr - to);
     }
     // The text appended since Start.
     Bytes Finish() {

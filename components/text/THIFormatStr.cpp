@@ -167,6 +167,10 @@ void THIFormatStr::ParseMask(std::string_view mask, std::vector<Piece>& pieces) 
             out.Append(answer.StrValue.view());
             return;
         }
+        if (answer.Tag() == Tag::Integer) {
+            out.AppendDecimal(answer.IntValue);  // no string of its own, unlike ConvertedToString
+            return;
+        }
         if (answer.Tag() != Tag::Break) {
             out.Append(ConvertedToString(answer).view());
             return;
