@@ -36,9 +36,17 @@ bool HasPlaceholderSign(std::string_view mask) {
 
 }  // namespace
 
-inline const THIFormatStr::ParsedMask* THIFormatStr::LastParsed() const {
-    const ParsedMask* last = lastParsed_;
-    if (last && last->data == Mask.data() && last->size == Mask.size() && last->count == DataCount) return last;
+inline const THIFormatStr::ParsedMask* THIFormatStr::FindParsed() {
+    const char* data = Mask.data();
+    const size_t size = Mask.size();
+    auto same = [&](const ParsedMask& p) { return p.data == data && p.size == size && p.count == DataCount; };
+    if (lastParsed_ && same(*lastParsed_)) return lastParsed_;
+    for (ParsedMask& p : parsed_) {
+        if (same(p)) {
+            lastParsed_ = &p;
+            return &p;
+        }
+    }
     return nullptr;
 }
 
@@ -46,8 +54,8 @@ void THIFormatStr::doString(TData& d, uint16_t) {
     if (DataCount > 0 && SkipInserted && !filling_) {
         // The outermost fill: the mask's pieces are kept, and it builds in the kept block. The
         // kept entry holds the mask, so a doMask reached through a read changes nothing here.
-        const ParsedMask* last = LastParsed();
-        const ParsedMask& parsed = last ? *last : Parsed(Mask);
+        const ParsedMask* found = FindParsed();
+        const ParsedMask& parsed = found ? *found : AddParsed(Mask);
         const Bytes& mask = parsed.mask;
         if (!parsed.fills) {
             RaiseString(onFString, mask);
@@ -89,16 +97,9 @@ void THIFormatStr::doString(TData& d, uint16_t) {
     RaiseString(onFString, std::move(result));
 }
 
-const THIFormatStr::ParsedMask& THIFormatStr::Parsed(const Bytes& mask) {
+const THIFormatStr::ParsedMask& THIFormatStr::AddParsed(const Bytes& mask) {
     const char* data = mask.data();
     const size_t size = mask.size();
-    auto same = [&](const ParsedMask& p) { return p.data == data && p.size == size && p.count == DataCount; };
-    for (ParsedMask& p : parsed_) {
-        if (same(p)) {
-            lastParsed_ = &p;
-            return p;
-        }
-    }
     ParsedMask* place;
     if (parsed_.size() < kParsedMasks) {
         parsed_.reserve(kParsedMasks);
@@ -226,7 +227,13 @@ void THIFormatStr::FillRescanning(std::string& text, TData& d) {
     }
 }
 
-void THIFormatStr::doMask(TData& d, uint16_t) { Mask = ToString(d); }
+void THIFormatStr::doMask(TData& d, uint16_t) {
+    // ToString's rule, with a string shared straight into Mask rather than through a copy.
+    if (d.Tag() == Tag::String)
+        Mask = d.StrValue;
+    else
+        Mask = ConvertedToString(d);
+}
 
 void THIFormatStr::doMethod(TData& d, uint16_t index) {
     if (index == 0)

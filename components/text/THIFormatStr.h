@@ -58,11 +58,12 @@ private:
         bool fills = false;
         std::vector<Piece> pieces;
     };
-    // The outermost fill's mask read into pieces, found among the few masks read before: a
-    // scheme switches between a handful of masks (one per kind of line) from line to line.
-    const ParsedMask& Parsed(const Bytes& mask);
-    // The mask found last when it is still Mask: looked at in line before the search above.
-    const ParsedMask* LastParsed() const;
+    // The outermost fill's Mask among the few masks read into pieces before, the one found
+    // last looked at first, or null: a scheme switches between a handful of masks (one per
+    // kind of line) from line to line. In line: it runs for every formatted line.
+    const ParsedMask* FindParsed();
+    // Reads a mask FindParsed did not find into pieces, in a place of its own or the oldest.
+    const ParsedMask& AddParsed(const Bytes& mask);
     static constexpr size_t kParsedMasks = 8;
 
     // Kept between calls: a filled mask is a slice of the builder's block, allocating nothing
