@@ -35,16 +35,19 @@ public:
         const char* from = piece.data();
         // Pieces of up to 16 bytes (most values and the text a mask puts between them) are
         // copied without a call, as two overlapping words from each end.
-        if (size > 16) {
-            std::memcpy(to, from, size);
-        } else if (size >= 8) {
-            CopyEnds<8>(to, from, size);
-        } else if (size >= 4) {
+        // The text between values is mostly a byte or three, so the shortest come first.
+        if (size <= 3) {
+            if (size > 0) {
+                to[0] = from[0];
+                to[size / 2] = from[size / 2];
+                to[size - 1] = from[size - 1];
+            }
+        } else if (size < 8) {
             CopyEnds<4>(to, from, size);
-        } else if (size > 0) {
-            to[0] = from[0];
-            to[size / 2] = from[size / 2];
-            to[size - 1] = from[size - 1];
+        } else if (size <= 16) {
+            CopyEnds<8>(to, from, size);
+        } else {
+            std::memcpy(to, from, size);
         }
     }
     // Appends the decimal digits of i, with a '-' before a negative number, as ToString
