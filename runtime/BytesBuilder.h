@@ -7,6 +7,8 @@
 #pragma once
 
 #include <algorithm>
+#include <charconv>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 #include <utility>
@@ -30,15 +32,31 @@ public:
         if (size > capacity_ - used_) Grow(size);
         char* to = base_ + used_;
         used_ += size;
-        if (size > 3) {
-            std::memcpy(to, piece.data(), size);
-        } else if (size > 0) {
-            // The few bytes a mask puts between its values are copied without a call.
-            const char* from = piece.data();
-            to[0] = from[0];
-            to[size / 2] = from[size / 2];
-            to[size - 1] = from[size - 1];
+        const char* from = piece.data();
+        // Pieces of up to 16 bytes (most values and the text a mask puts between them) are
+        // copied without a call, as two overlapping words from each end.
+        // The text between values is mostly a byte or three, so the shortest come first.
+        if (size <= 3) {
+            if (size > 0) {
+                to[0] = from[0];
+                to[size / 2] = from[size / 2];
+                to[size - 1] = from[size - 1];
+            }
+        } else if (size < 8) {
+            CopyEnds<4>(to, from, size);
+        } else if (size <= 16) {
+            CopyEnds<8>(to, from, size);
+        } else {
+            std::memcpy(to, from, size);
         }
+    }
+    // Appends the decimal digits of i, with a '-' before a negative number, as ToString
+    // writes an integer: straight into the block, without a string of their own.
+    void AppendDecimal(int32_t i) {
+        constexpr size_t kMost = 11;  // "-2147483648"
+        if (kMost > capacity_ - used_) Grow(kMost);
+        char* to = base_ + used_;
+        used_ += static_cast<size_t>(std::to_chars(to, to + kMost, i).ptr - to);
     }
     // The text appended since Start.
     Bytes Finish() {
@@ -48,6 +66,16 @@ public:
     }
 
 private:
+    // Copies size bytes, W <= size <= 2 * W, as the first and the last W of them.
+    template <size_t W>
+    [[gnu::always_inline]] static void CopyEnds(char* to, const char* from, size_t size) {
+        char head[W];
+        char tail[W];
+        std::memcpy(head, from, W);
+        std::memcpy(tail, from + size - W, W);
+        std::memcpy(to, head, W);
+        std::memcpy(to + size - W, tail, W);
+    }
     // Moves the text being built to a new block with room for `more` bytes behind it.
     void Grow(size_t more) {
         const size_t length = used_ - start_;

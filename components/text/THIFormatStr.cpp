@@ -22,7 +22,9 @@ void THIFormatStr::SetDataCount(int32_t n) {
 
 const THI_Event& THIFormatStr::Point(uint16_t n) const {
     static const THI_Event unconnected;
-    return n <= Str.size() ? Str[n - 1] : unconnected;
+    // n >= 1; compared as addresses, so the list's size is not divided out of its byte length.
+    const THI_Event* point = Str.data() + (n - 1);
+    return point < Str.data() + Str.size() ? *point : unconnected;
 }
 
 namespace {
@@ -34,11 +36,26 @@ bool HasPlaceholderSign(std::string_view mask) {
 
 }  // namespace
 
+inline const THIFormatStr::ParsedMask* THIFormatStr::FindParsed() {
+    const char* data = Mask.data();
+    const size_t size = Mask.size();
+    auto same = [&](const ParsedMask& p) { return p.data == data && p.size == size && p.count == DataCount; };
+    if (lastParsed_ && same(*lastParsed_)) return lastParsed_;
+    for (ParsedMask& p : parsed_) {
+        if (same(p)) {
+            lastParsed_ = &p;
+            return &p;
+        }
+    }
+    return nullptr;
+}
+
 void THIFormatStr::doString(TData& d, uint16_t) {
     if (DataCount > 0 && SkipInserted && !filling_) {
         // The outermost fill: the mask's pieces are kept, and it builds in the kept block. The
         // kept entry holds the mask, so a doMask reached through a read changes nothing here.
-        const ParsedMask& parsed = Parsed(Mask);
+        const ParsedMask* found = FindParsed();
+        const ParsedMask& parsed = found ? *found : AddParsed(Mask);
         const Bytes& mask = parsed.mask;
         if (!parsed.fills) {
             RaiseString(onFString, mask);
@@ -80,25 +97,19 @@ void THIFormatStr::doString(TData& d, uint16_t) {
     RaiseString(onFString, std::move(result));
 }
 
-const THIFormatStr::ParsedMask& THIFormatStr::Parsed(const Bytes& mask) {
+const THIFormatStr::ParsedMask& THIFormatStr::AddParsed(const Bytes& mask) {
     const char* data = mask.data();
     const size_t size = mask.size();
-    auto same = [&](const ParsedMask& p) { return p.data == data && p.size == size && p.count == DataCount; };
-    if (lastParsed_ < parsed_.size() && same(parsed_[lastParsed_])) return parsed_[lastParsed_];
-    for (size_t i = 0; i < parsed_.size(); ++i) {
-        if (same(parsed_[i])) {
-            lastParsed_ = i;
-            return parsed_[i];
-        }
-    }
+    ParsedMask* place;
     if (parsed_.size() < kParsedMasks) {
-        lastParsed_ = parsed_.size();
-        parsed_.emplace_back();
+        parsed_.reserve(kParsedMasks);
+        place = &parsed_.emplace_back();
     } else {
-        lastParsed_ = nextReplaced_;
+        place = &parsed_[nextReplaced_];
         nextReplaced_ = (nextReplaced_ + 1) % kParsedMasks;
     }
-    ParsedMask& entry = parsed_[lastParsed_];
+    lastParsed_ = place;
+    ParsedMask& entry = *place;
     // Named only once its pieces are whole: a parse cut short by an exception matches no mask.
     entry.data = nullptr;
     entry.fills = HasPlaceholderSign(mask);
@@ -157,6 +168,10 @@ void THIFormatStr::ParseMask(std::string_view mask, std::vector<Piece>& pieces) 
             out.Append(answer.StrValue.view());
             return;
         }
+        if (answer.Tag() == Tag::Integer) {
+            out.AppendDecimal(answer.IntValue);  // no string of its own, unlike ConvertedToString
+            return;
+        }
         if (answer.Tag() != Tag::Break) {
             out.Append(ConvertedToString(answer).view());
             return;
@@ -165,7 +180,8 @@ void THIFormatStr::ParseMask(std::string_view mask, std::vector<Piece>& pieces) 
     out.Append(ReadString(d, unconnected));
 }
 
-void THIFormatStr::FillOnce(std::string_view mask, const std::vector<Piece>& pieces, TData& d, BytesBuilder& out) {
+// In line in doString: it runs once for every formatted line.
+[[gnu::always_inline]] inline void THIFormatStr::FillOnce(std::string_view mask, const std::vector<Piece>& pieces, TData& d, BytesBuilder& out) {
     out.Start();
     for (const Piece& piece : pieces) {
         if (piece.n == 0)
@@ -211,7 +227,13 @@ void THIFormatStr::FillRescanning(std::string& text, TData& d) {
     }
 }
 
-void THIFormatStr::doMask(TData& d, uint16_t) { Mask = ToString(d); }
+void THIFormatStr::doMask(TData& d, uint16_t) {
+    // ToString's rule, with a string shared straight into Mask rather than through a copy.
+    if (d.Tag() == Tag::String)
+        Mask = d.StrValue;
+    else
+        Mask = ConvertedToString(d);
+}
 
 void THIFormatStr::doMethod(TData& d, uint16_t index) {
     if (index == 0)

@@ -58,9 +58,12 @@ private:
         bool fills = false;
         std::vector<Piece> pieces;
     };
-    // The outermost fill's mask read into pieces, found among the few masks read before: a
-    // scheme switches between a handful of masks (one per kind of line) from line to line.
-    const ParsedMask& Parsed(const Bytes& mask);
+    // The outermost fill's Mask among the few masks read into pieces before, the one found
+    // last looked at first, or null: a scheme switches between a handful of masks (one per
+    // kind of line) from line to line. In line: it runs for every formatted line.
+    const ParsedMask* FindParsed();
+    // Reads a mask FindParsed did not find into pieces, in a place of its own or the oldest.
+    const ParsedMask& AddParsed(const Bytes& mask);
     static constexpr size_t kParsedMasks = 8;
 
     // Kept between calls: a filled mask is a slice of the builder's block, allocating nothing
@@ -68,7 +71,7 @@ private:
     BytesBuilder builder_;
     bool filling_ = false;  // builder_ holds a text being built
     std::string buffer_;
-    std::vector<ParsedMask> parsed_;
-    size_t lastParsed_ = 0;  // the mask found last, looked at first
+    std::vector<ParsedMask> parsed_;  // room for kParsedMasks kept, so lastParsed_ stays valid
+    const ParsedMask* lastParsed_ = nullptr;  // the mask found last, looked at first
     size_t nextReplaced_ = 0;  // with every place taken, the one a new mask takes next
 };

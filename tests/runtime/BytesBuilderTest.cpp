@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,32 @@ TEST(BytesBuilderTest, StartDropsAnUnfinishedText) {
     builder.Start();
     builder.Append("kept");
     EXPECT_EQ(builder.Finish(), "kept");
+}
+
+TEST(BytesBuilderTest, PiecesOfEveryShortLengthKeepEachByte) {
+    // Short pieces are copied by their ends: every length up to past the word-wide copies,
+    // each behind a piece that leaves the tail at an odd place.
+    BytesBuilder builder;
+    for (size_t length = 0; length <= 40; ++length) {
+        std::string piece;
+        for (size_t i = 0; i < length; ++i) piece += static_cast<char>('a' + i % 26);
+        builder.Start();
+        builder.Append("<");
+        builder.Append(piece);
+        builder.Append(">");
+        EXPECT_EQ(builder.Finish(), "<" + piece + ">") << length;
+    }
+}
+
+TEST(BytesBuilderTest, AppendDecimalWritesAnIntegerAsItsText) {
+    const int32_t cases[] = {0, 7, -7, 10, 1234567, INT32_MIN, INT32_MAX};
+    BytesBuilder builder;
+    for (int32_t i : cases) {
+        builder.Start();
+        builder.Append("#");
+        builder.AppendDecimal(i);
+        EXPECT_EQ(builder.Finish(), "#" + std::to_string(i));
+    }
 }
 
 }  // namespace

@@ -69,6 +69,28 @@ TEST_F(DoDataTest, SendsThePulledValueOrItsPropertyWhateverArrived) {
     }
 }
 
+TEST_F(DoDataTest, ItsPointReadsAFreshRecordAndOnlyTheAnswersFirstValueGoesOn) {
+    // The point sees none of what arrived; a chained answer is cut to its first value.
+    struct ChainAnswer {
+        std::string seen;
+        TData second = Str("tail");
+        void Value(TData& d, uint16_t) {
+            seen = Describe(d) + (d.Next ? "+chain" : "");
+            d = Str("head");
+            d.Next = &second;
+        }
+    } source;
+    RecordingProbe out = Probe("out");
+    THIDoData doData;
+    doData.DataPoint = Point<&ChainAnswer::Value>(source);
+    doData.onEventData = Point<&RecordingProbe::doEvent>(out);
+
+    Chain arriving{Str("arrived"), Int(6)};
+    RaiseEvent(Point<&THIDoData::doData>(doData), arriving.Head());
+    EXPECT_EQ(source.seen, "NULL");
+    EXPECT_EQ(journal, Journal{"out:'head'"});
+}
+
 using IndexToChanelTest = HooksActiveTest;
 
 TEST_F(IndexToChanelTest, RoutesToTheNumberedOutputOrNowhere) {

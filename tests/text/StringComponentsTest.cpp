@@ -162,6 +162,24 @@ TEST_F(StringComponentsTest, FormatStrFillsPlaceholdersAndLeavesTheRest) {
     }
 }
 
+TEST_F(StringComponentsTest, FormatStrFillsAPointsAnswerOfAnyKindAsItsText) {
+    const TData answers[] = {Int(0), Int(-7), Int(1234567), Int(INT32_MIN), Int(INT32_MAX),
+                             Real(2.5), Str(""), Str("a value longer than sixteen bytes")};
+    for (const TData& answer : answers) {
+        SCOPED_TRACE(::testing::Message() << "answer " << ToString(answer));
+        ValueSource source{answer};
+        RecordingProbe out = Probe("out");
+        THIFormatStr format;
+        format.Mask = "[%1]";
+        format.SetDataCount(1);
+        format.SkipInserted = 1;
+        format.Str[0] = Point<&ValueSource::Value>(source);
+        format.onFString = To(out);
+        Call<&THIFormatStr::doString>(format, TData());
+        EXPECT_EQ(out.last.StrValue, "[" + ToString(answer).str() + "]");
+    }
+}
+
 TEST_F(StringComponentsTest, FormatStrScansInsertedTextOnlyWhenAskedTo) {
     struct Case {
         const char* mask;
