@@ -13,6 +13,7 @@
 #include <random>
 
 #include "objlib/Cp1251.h"
+#include "objlib/FileHandover.h"
 
 namespace {
 
@@ -418,6 +419,7 @@ bool StampOfFile(std::string_view path, FileStamp& stamp) {
 
 bool ReadWholeFile(std::string_view path, Bytes& content, FileStamp* stamp) {
     if (path.empty()) return Fail(FileError::NoPath);
+    if (TakeHandedOverFile(path, content, stamp)) return Succeed();  // read a moment ago by an open
     // Non-blocking, so that opening a FIFO cannot hang; it is refused below as not regular.
     FileDescriptor file(::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (file.get() < 0) return FailWith(errno);

@@ -2,6 +2,7 @@
 
 #include "layout/KeepLinesWriter.h"
 #include "layout/SourceLines.h"
+#include "objlib/FileHandover.h"
 #include "objlib/TextEncoding.h"
 #include "scheme/TClassMultiElementEx_12D3344.h"
 #include "scheme/TClassMultiElementEx_1B35490.h"
@@ -51,7 +52,7 @@ LtxDocument::LtxDocument() : parser_(nullptr), writer_(nullptr) {
 
 bool LtxDocument::Open(const Bytes& path) {
     CheckFile(path);
-    if (!OpenChecked(path)) return false;
+    if (!OpenChecked(path, check_.content)) return false;
     // The load ends here; whether its rows match the lines one for one is counted only when
     // asked, as most callers never save keeping lines.
     MainRows.SealOrigins();
@@ -61,8 +62,9 @@ bool LtxDocument::Open(const Bytes& path) {
 
 bool LtxDocument::OpenForWholeSave(const Bytes& path) {
     CheckFile(path);
-    if (check_.Whole()) check_.content = Bytes();  // nothing will be written over its lines
-    if (!OpenChecked(path)) return false;
+    // Nothing will be written over its lines: the parser alone takes the checked bytes.
+    Bytes content = check_.Whole() ? std::move(check_.content) : Bytes();
+    if (!OpenChecked(path, std::move(content))) return false;
     MainRows.SealOrigins();  // the load is over, as after Open
     return true;
 }
@@ -72,7 +74,7 @@ void LtxDocument::CheckFile(const Bytes& path) {
     mark_ = Bytes(ByteOrderMarkOf(check_.content.view()));
 }
 
-bool LtxDocument::OpenChecked(const Bytes& path) {
+bool LtxDocument::OpenChecked(const Bytes& path, Bytes content) {
     TData d;
     path_ = Bytes();
     loadedRows_ = -1;
@@ -83,6 +85,7 @@ bool LtxDocument::OpenChecked(const Bytes& path) {
         return false;
     }
     SetString(d, path);
+    const FileHandover checked(path, std::move(content), check_.stamp);  // parsed as checked, read once
     parser_.doWork(d, 0);
     path_ = path;
     return true;

@@ -71,8 +71,9 @@ private:
     THIFormatStr contentsEntry_;  // "%1+%2": the main table's row count, "+", the name
     // Reads the file's check and its byte-order mark.
     void CheckFile(const Bytes& path);
-    // Parses the checked file into the stores; false, with empty stores, when it is not whole.
-    bool OpenChecked(const Bytes& path);
+    // Parses the checked file into the stores from `content`, its checked bytes; false, with
+    // empty stores, when it is not whole.
+    bool OpenChecked(const Bytes& path, Bytes content);
 
     TextFileCheck check_;  // holds the file's bytes as read
     Bytes mark_;           // the open file's byte-order mark, a copy of its own

@@ -9,6 +9,7 @@
 #include "components/window/ThiStringTable.h"
 #include "layout/KeepLinesWriter.h"
 #include "layout/SourceLines.h"
+#include "objlib/FileHandover.h"
 #include "objlib/qt/Cp1251Input.h"
 #include "objlib/qt/FileText.h"
 #include "objlib/qt/QtText.h"
@@ -101,6 +102,7 @@ void FileKeeper::doOpen(TData& d, uint16_t) {
         SetFileTextEncoding(encoding_);  // the rows are shown in it from the first one on
         RecheckFileTextBoxes();
         try {
+            const FileHandover checked(path, check.content, check.stamp);  // parsed as checked, read once
             RaiseString(onOpen, path);
         } catch (const std::bad_alloc&) {
             error = FileError::OutOfMemory;

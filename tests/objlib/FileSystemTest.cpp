@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "objlib/FileHandover.h"
 #include "objlib/FileSystem.h"
 #include "objlib/TStrList.h"
 #include "tests/objlib/ScratchDir.h"
@@ -209,6 +210,46 @@ TEST_F(FileSystemTest, SaveBeyondTheSizeLimitLeavesTheOldFile) {
     EXPECT_EQ(ExitCodeOfSaveUnderSizeLimit(1 << 20, [&] { return WriteWholeFile(path, big); }), 1);
     EXPECT_EQ(ScratchDir::ReadFile(path), big);
     EXPECT_EQ(dir.Entries(), std::vector<std::string>{"list.ini"});
+}
+
+// An open checks a file and then its parser loads it: the load takes the checked bytes, once,
+// even when the file changed in between, and every other read reads the disk.
+TEST_F(FileSystemTest, AHandedOverFileIsTakenByItsNextReadOnly) {
+    const std::string path = dir / "open.ltx";
+    const std::string other = dir / "other.ltx";
+    ScratchDir::WriteFile(path, "checked\r\n");
+    ScratchDir::WriteFile(other, "other");
+    Bytes checked;
+    FileStamp stamp;
+    ASSERT_TRUE(ReadWholeFile(path, checked, &stamp));
+    {
+        const FileHandover handover(path, checked, stamp);
+        ScratchDir::WriteFile(path, "written since\r\n");
+        Bytes content;
+        ASSERT_TRUE(ReadWholeFile(other, content));
+        EXPECT_EQ(content.str(), "other");
+        TStrList list;
+        list.LoadFromFile(Bytes(path));
+        EXPECT_EQ(Lines(list), std::vector<std::string>{"checked"});
+        FileStamp taken;
+        ASSERT_TRUE(ReadWholeFile(path, content, &taken));
+        EXPECT_EQ(content.str(), "written since\r\n");
+        EXPECT_NE(taken, stamp);
+    }
+    {
+        const FileHandover untaken(path, checked, stamp);
+    }
+    Bytes content;
+    FileStamp now;
+    ASSERT_TRUE(ReadWholeFile(path, content, &now));
+    EXPECT_EQ(content.str(), "written since\r\n");
+    {
+        const FileHandover handover(path, checked, stamp);
+        FileStamp taken;
+        ASSERT_TRUE(ReadWholeFile(path, content, &taken));
+        EXPECT_EQ(content.str(), "checked\r\n");
+        EXPECT_EQ(taken, stamp);
+    }
 }
 
 }  // namespace
