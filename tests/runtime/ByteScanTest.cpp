@@ -80,6 +80,31 @@ TEST(ByteScanTest, AgreesWithAPlainSearchAtEveryOffset) {
     }
 }
 
+// Past the bytes read in line, either byte is looked for a window at a time: the first of the
+// two is found wherever it lies, also when the other comes sooner or later in another window,
+// or never (a text whose lines end in LF alone holds no CR).
+TEST(ByteScanTest, FindsTheFirstOfTwoBytesAcrossWindows) {
+    const size_t length = 3 * byte_scan::kWindow + 100;
+    const size_t places[] = {byte_scan::kShortSpan + 1, byte_scan::kWindow - 1, byte_scan::kWindow,
+                             byte_scan::kWindow + byte_scan::kShortSpan, 2 * byte_scan::kWindow + 7, length - 1};
+    const size_t none = length;
+    for (size_t lf : places) {
+        for (size_t cr : {none, lf / 2, lf + 1, lf + byte_scan::kWindow}) {
+            std::string text(length, 'x');
+            text[lf] = '\n';
+            if (cr < length) text[cr] = '\r';
+            const char* begin = text.data();
+            const size_t first = std::min(lf, cr);
+            EXPECT_EQ(FindEitherByte(begin, begin + length, '\r', '\n') - begin, static_cast<ptrdiff_t>(first))
+                << lf << " " << cr;
+            EXPECT_EQ(FindEitherByte(begin, begin + length, '\n', '\r') - begin, static_cast<ptrdiff_t>(first))
+                << lf << " " << cr;
+        }
+    }
+    const std::string neither(length, 'x');
+    EXPECT_EQ(FindEitherByte(neither.data(), neither.data() + length, '\r', '\n'), neither.data() + length);
+}
+
 TEST(ByteScanTest, SearchesAViewFromAnOffset) {
     const std::string_view text = "a=b=c";
     EXPECT_EQ(FindByte(text, '='), 1u);
