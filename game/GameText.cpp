@@ -1,6 +1,7 @@
 #include "game/GameText.h"
 
 #include "game/GameNames.h"
+#include "runtime/ByteScan.h"
 
 #include <algorithm>
 #include <bit>
@@ -57,13 +58,15 @@ public:
         : text_(text),
           hasNul_(Find(text, '\0') != std::string_view::npos),
           position_(from),
-          number_(line - 1),
-          nextCr_(std::min(Find(text, '\r', from), text.size())) {}
+          number_(line - 1) {}
 
     bool Next(std::string_view& line) {
         if (position_ >= text_.size()) return false;
         const size_t start = position_;
-        const size_t end = std::min(Find(text_, '\n', start), NextCr(start));
+        // Both ends looked for in one pass over the line: a text with no CR, or no LF at all, is
+        // not searched to its end again for every line.
+        const char* data = text_.data();
+        const size_t end = static_cast<size_t>(FindEitherByte(data + start, data + text_.size(), '\r', '\n') - data);
         position_ = end;
         if (position_ < text_.size())
             position_ += (text_[end] == '\r' && end + 1 < text_.size() && text_[end + 1] == '\n') ? 2 : 1;
@@ -79,18 +82,10 @@ public:
     size_t LineStart() const { return lineStart_; }  // of the line Next gave last
 
 private:
-    // The first CR from `start` on, or the end of the text. The one found last is kept while
-    // it lies ahead, so that a text of LF lines is searched for CRs once, not once per line.
-    size_t NextCr(size_t start) {
-        if (nextCr_ < start) nextCr_ = std::min(Find(text_, '\r', start), text_.size());
-        return nextCr_;
-    }
-
     std::string_view text_;
     bool hasNul_;
     size_t position_;
     int number_;
-    size_t nextCr_;
     size_t lineStart_ = 0;
     size_t rawLength_ = 0;
 };
