@@ -9,7 +9,9 @@
 // (direct, the older yardstick), parsing through the schemes into the row store (parse) and
 // writing through the writer scheme (write). The third gives the save that keeps the lines as
 // read (in the process and as `morvane-ltx save --keep-lines`) and one `morvane-ltx set` of a
-// value, beside the save through the writer scheme.
+// value, beside the save through the writer scheme. Two files of long lines, one ending them
+// in LF alone and one in CR alone, follow the sizes, with `morvane-ltx check` of each beside its
+// floor as well.
 //
 //   ltx_bench [--one-byte-lines] [LINES...]     default: 10000 100000 200000 1000000
 //   --one-byte-lines adds a file of 25M lines of one byte each (peak target 24 times the file).
@@ -89,6 +91,15 @@ const std::vector<std::string> repositoryFixtures = {"parents_crlf.ltx", "includ
 const std::vector<std::string> realFixtures = {"weapons_mp_indented.ltx", "damages_parents.ltx",
                                                "upgrade_info_long_lines.ltx"};
 
+// Lines of about 220 bytes, longer than a line end search reads without a call, all ending in
+// `lineEnd` alone: a text with no CR, or no LF, at all.
+std::string LongLines(const std::string& lineEnd, size_t lines) {
+    const std::string rest = std::string(60, 'k') + " = " + std::string(150, 'v') + " ; note" + lineEnd;
+    std::string text = "[long_lines]" + lineEnd;
+    for (size_t i = 1; i < lines; ++i) text += "key_" + std::to_string(i) + rest;
+    return text;
+}
+
 void Measure(const std::string& label, const std::string& text, size_t lines, double peakTarget,
              const std::string& dir) {
     const std::string input = dir + "/" + label + ".ltx";
@@ -162,6 +173,21 @@ void Measure(const std::string& label, const std::string& text, size_t lines, do
     std::remove(floorOutput.c_str());
 }
 
+// `morvane-ltx check` of a file without problems, beside the floor's save of it.
+void MeasureCheck(const std::string& label, const std::string& text, const std::string& dir) {
+    const std::string input = dir + "/" + label + ".ltx";
+    const std::string floorOutput = dir + "/floor_" + label + ".ltx";
+    WriteWholeFile(input, text);
+    const int runs = 7;
+    const ProcessFigures floor = MedianRun(runs, LTX_FLOOR_PATH, {input, floorOutput});
+    const ProcessFigures check = MedianTool(runs, {"check", input});
+    std::printf("%22s morvane-ltx check %7.1f ms = %4.2fx floor\n", "", check.seconds * 1e3,
+                check.seconds / floor.seconds);
+    std::fflush(stdout);
+    std::remove(input.c_str());
+    std::remove(floorOutput.c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -184,6 +210,13 @@ int main(int argc, char** argv) {
                 lines, 2, dir);
         const std::string real = Repeated(MORVANE_REAL_FIXTURES_DIR, realFixtures, lines);
         if (!real.empty()) Measure("real_" + std::to_string(lines), real, lines, 2, dir);
+    }
+    // Each pass over the lines must stay one pass with long lines and a single kind of line end.
+    const size_t longLines = 50000;
+    for (const auto& [label, lineEnd] : {std::pair{"long_lines_lf", "\n"}, std::pair{"long_lines_cr", "\r"}}) {
+        const std::string text = LongLines(lineEnd, longLines);
+        Measure(label, text, longLines, 2, dir);
+        MeasureCheck(label, text, dir);
     }
     if (oneByteLines) {
         const size_t lines = 25000000;
