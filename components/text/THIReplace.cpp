@@ -39,21 +39,21 @@ Bytes Assemble(std::string_view input, const std::vector<size_t>& offsets, size_
 
 void THIReplace::doReplace(TData& d, uint16_t) {
     // Locals rather than Result: a Skip read may come back into this component.
-    Bytes text = ReadString(d, Str);
+    Bytes result = ReadString(d, Str);
     // The properties, which most schemes leave to answer, are looked at where they are.
     Bytes subSpare, dstSpare;
     const Bytes& sub = ReadStringRef(d, SubStrPoint, SubStr, subSpare);
     const Bytes& dst = ReadStringRef(d, DestStrPoint, DestStr, dstSpare);
-    Bytes result = std::move(text);
     std::string_view input = result.view();  // result keeps the input alive until replaced
-    if (!input.empty() && !sub.empty()) {
+    // Most lines hold no occurrence: they leave as they came, without the offsets' list.
+    size_t found = input.empty() || sub.empty() ? std::string_view::npos : FindFrom(input, sub.view(), 0);
+    if (found != std::string_view::npos) {
         // Behind a replacement or a kept occurrence the text is still the input's own, so the
         // occurrences are found in the input and the result is assembled afterwards.
         std::vector<size_t> offsets = std::move(replaced_);  // a re-entering call finds it empty
         offsets.clear();
         ptrdiff_t shift = 0;  // how far the text being built has moved behind the replacements
-        size_t found = FindFrom(input, sub.view(), 0);
-        while (found != std::string_view::npos) {
+        do {
             Position = static_cast<int32_t>(static_cast<ptrdiff_t>(found) + shift + 1);
             size_t next = found + 1;
             if (!Skip.Connected() || PullInteger(Skip) == 0) {  // unconnected, it answers 0
@@ -62,7 +62,7 @@ void THIReplace::doReplace(TData& d, uint16_t) {
                 next = found + sub.size();
             }
             found = FindFrom(input, sub.view(), next);
-        }
+        } while (found != std::string_view::npos);
         size_t size = static_cast<size_t>(static_cast<ptrdiff_t>(input.size()) + shift);
         if (!offsets.empty()) result = size == 0 ? Bytes() : Assemble(input, offsets, sub.size(), dst, size);
         replaced_ = std::move(offsets);
