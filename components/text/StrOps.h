@@ -41,11 +41,11 @@ inline int32_t PosFrom(std::string_view sub, std::string_view s, int32_t from) {
     if (sub.empty()) return 0;
     const size_t start = from < 1 ? 0 : static_cast<size_t>(from) - 1;
     if (start >= s.size()) return 0;
+    if (s.size() - start >= sub.size() && StartsWith(s.data() + start, sub)) return static_cast<int32_t>(start + 1);
     if (sub.size() == 1) {
-        const void* found = std::memchr(s.data() + start, sub[0], s.size() - start);
+        const void* found = std::memchr(s.data() + start + 1, sub[0], s.size() - start - 1);
         return found ? static_cast<int32_t>(static_cast<const char*>(found) - s.data() + 1) : 0;
     }
-    if (s.size() - start >= sub.size() && StartsWith(s.data() + start, sub)) return static_cast<int32_t>(start + 1);
     return PosFromScan(sub, s, start);
 }
 
