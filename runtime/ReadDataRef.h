@@ -44,7 +44,8 @@
             return spare;
         }
     }
-    if (!def.empty()) return def;
+    // A record already taken by an earlier read answers the default too, without a call.
+    if (!def.empty() || (d.DataType != Tag::String && d.Tag() == Tag::Null)) return def;
     spare = ReadStringFromRecord(d, def);
     return spare;
 }

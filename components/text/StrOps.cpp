@@ -9,12 +9,6 @@ int32_t Pos(std::string_view sub, std::string_view s) { return PosFrom(sub, s, 1
 
 int32_t PosFromScan(std::string_view sub, std::string_view s, size_t start) {
     if (s.size() - start < sub.size()) return 0;
-    if (sub.size() == 1) {
-        // A single byte, as the first key typed into a search, is mostly absent from a row:
-        // over the whole row memchr costs less than the short-span finder.
-        const void* found = std::memchr(s.data() + start, sub[0], s.size() - start);
-        return found ? static_cast<int32_t>(static_cast<const char*>(found) - s.data() + 1) : 0;
-    }
     // The first byte of a longer sub is looked for in line: it is often found a few bytes on,
     // where a call would cost more than the search.
     const char* const lastStart = s.data() + (s.size() - sub.size());

@@ -28,19 +28,24 @@ inline bool StartsWith(const char* at, std::string_view sub) {
     return true;
 }
 
-// PosFrom's search from the 0-based start, which lies within s; sub is not empty.
+// PosFrom's search from the 0-based start, which lies within s; sub is longer than one byte.
 int32_t PosFromScan(std::string_view sub, std::string_view s, size_t start);
 
 // Position of the first occurrence of sub in s that starts at or after from; 0 when there is
 // none, sub is empty or from lies beyond the end. A from below 1 counts as 1, so
 // PosFrom(sub, s, 1) is Pos(sub, s).
 // Inline for a match right at the start, as a row's kind in front of its cells: a search of
-// every row of a table mostly ends there.
+// every row of a table mostly ends there. A single byte, as the "=" looked for in every line
+// read or the first key typed into a search, goes to memchr straight, without the scan's call.
 inline int32_t PosFrom(std::string_view sub, std::string_view s, int32_t from) {
     if (sub.empty()) return 0;
     const size_t start = from < 1 ? 0 : static_cast<size_t>(from) - 1;
     if (start >= s.size()) return 0;
     if (s.size() - start >= sub.size() && StartsWith(s.data() + start, sub)) return static_cast<int32_t>(start + 1);
+    if (sub.size() == 1) {
+        const void* found = std::memchr(s.data() + start + 1, sub[0], s.size() - start - 1);
+        return found ? static_cast<int32_t>(static_cast<const char*>(found) - s.data() + 1) : 0;
+    }
     return PosFromScan(sub, s, start);
 }
 

@@ -14,6 +14,7 @@ namespace {
 [[gnu::always_inline]] inline size_t FindFrom(std::string_view input, std::string_view sub, size_t from) {
     if (from >= input.size()) return std::string_view::npos;
     if (sub.size() != 1) return input.find(sub, from);
+    if (input[from] == sub[0]) return from;  // the next of a run, as TABs that line up a value
     const void* found = std::memchr(input.data() + from, sub[0], input.size() - from);
     return found ? static_cast<size_t>(static_cast<const char*>(found) - input.data()) : std::string_view::npos;
 }
@@ -25,7 +26,8 @@ Bytes Assemble(std::string_view input, const std::vector<size_t>& offsets, size_
     Bytes built = Bytes::Uninitialized(size, out);
     size_t copied = 0;
     for (size_t offset : offsets) {
-        std::memcpy(out, input.data() + copied, offset - copied);
+        // Occurrences side by side, as a run of TABs, leave nothing between them to copy.
+        if (offset > copied) std::memcpy(out, input.data() + copied, offset - copied);
         out += offset - copied;
         if (!dst.empty()) std::memcpy(out, dst.data(), dst.size());
         out += dst.size();
@@ -39,21 +41,21 @@ Bytes Assemble(std::string_view input, const std::vector<size_t>& offsets, size_
 
 void THIReplace::doReplace(TData& d, uint16_t) {
     // Locals rather than Result: a Skip read may come back into this component.
-    Bytes text = ReadString(d, Str);
+    Bytes result = ReadString(d, Str);
     // The properties, which most schemes leave to answer, are looked at where they are.
     Bytes subSpare, dstSpare;
     const Bytes& sub = ReadStringRef(d, SubStrPoint, SubStr, subSpare);
     const Bytes& dst = ReadStringRef(d, DestStrPoint, DestStr, dstSpare);
-    Bytes result = std::move(text);
     std::string_view input = result.view();  // result keeps the input alive until replaced
-    if (!input.empty() && !sub.empty()) {
+    // Most lines hold no occurrence: they leave as they came, without the offsets' list.
+    size_t found = input.empty() || sub.empty() ? std::string_view::npos : FindFrom(input, sub.view(), 0);
+    if (found != std::string_view::npos) {
         // Behind a replacement or a kept occurrence the text is still the input's own, so the
         // occurrences are found in the input and the result is assembled afterwards.
         std::vector<size_t> offsets = std::move(replaced_);  // a re-entering call finds it empty
         offsets.clear();
         ptrdiff_t shift = 0;  // how far the text being built has moved behind the replacements
-        size_t found = FindFrom(input, sub.view(), 0);
-        while (found != std::string_view::npos) {
+        do {
             Position = static_cast<int32_t>(static_cast<ptrdiff_t>(found) + shift + 1);
             size_t next = found + 1;
             if (!Skip.Connected() || PullInteger(Skip) == 0) {  // unconnected, it answers 0
@@ -62,7 +64,7 @@ void THIReplace::doReplace(TData& d, uint16_t) {
                 next = found + sub.size();
             }
             found = FindFrom(input, sub.view(), next);
-        }
+        } while (found != std::string_view::npos);
         size_t size = static_cast<size_t>(static_cast<ptrdiff_t>(input.size()) + shift);
         if (!offsets.empty()) result = size == 0 ? Bytes() : Assemble(input, offsets, sub.size(), dst, size);
         replaced_ = std::move(offsets);

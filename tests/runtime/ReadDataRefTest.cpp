@@ -36,8 +36,12 @@ TEST_F(ReadDataRefTest, AnswersAndConsumesAsReadData) {
 }
 
 TEST_F(ReadDataRefTest, StringAnswersAndConsumesAsReadString) {
-    const PointCase points[] = {{"unconnected", false, {}}, {"answering", true, Str("point")}};
-    const RecordCase records[] = {{"NULL", {}}, {"single", {Str("one")}}, {"chained", {Str("one"), Int(2)}}};
+    const PointCase points[] = {
+        {"unconnected", false, {}}, {"answering", true, Str("point")}, {"answering Break", true, BreakValue()}};
+    const RecordCase records[] = {{"NULL", {}},
+                                  {"single", {Str("one")}},
+                                  {"chained", {Str("one"), Int(2)}},
+                                  {"NULL chained", {TData(), Str("two")}}};
     for (const PointCase& p : points)
         for (const RecordCase& r : records)
             for (const char* def : {"", "default"}) {

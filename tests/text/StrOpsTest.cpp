@@ -35,6 +35,7 @@ TEST(StrOpsTest, PosFromFindsTheFirstOccurrenceAtOrAfterFrom) {
         {"abcdefghi", "xabcdefghi", 2, 2},     // two steps of four bytes and one more
         {"ab", "aaaab", 1, 4},                 // the first byte found again and again, then at the last start
         {"ba", "aaab", 1, 0},                  // the first byte only where sub no longer fits
+        {"b", "abab", 3, 4},                   // one byte past from, behind an earlier one
     };
     for (const PosCase& c : cases) {
         SCOPED_TRACE(::testing::Message() << "sub '" << c.sub << "' in '" << c.s << "' from " << c.from);

@@ -358,6 +358,7 @@ TEST_F(StringComponentsTest, ReplaceReplacesEveryOccurrenceWithoutSearchingInser
         {" ", "", " k e y ", "key"},
         {"", "x", "abc", "abc"},   // an empty substring replaces nothing
         {"\t", "", "\t\t", ""},
+        {"\t", "-", "\t\ta\t\t", "--a--"},  // runs at both ends, each TAB replaced
         {"-", "--", "a-b-", "a--b--"},
         {"x", "xx", "xx", "xxxx"},
         {"aa", "b", "aaaa", "bb"},
@@ -403,6 +404,7 @@ TEST_F(StringComponentsTest, ReplaceAsksSkipAtEachOccurrenceOfTheTextBeingBuilt)
     const Case cases[] = {
         {".", "XY", "a..b", {0, 0}, {2, 4}, "aXYXYb"},
         {".", "", "a.b.c", {1, 0}, {2, 4}, "a.bc"},
+        {".", "", "a..b", {1, 0}, {2, 3}, "a.b"},  // the kept one's neighbour is found next
         // A kept occurrence moves the search on by one byte only, so an overlapping one is found.
         {"aa", "b", "aaa", {1, 0}, {1, 2}, "ab"},
         {"aa", "b", "aaa", {0}, {1}, "ba"},
