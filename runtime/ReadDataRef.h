@@ -45,7 +45,7 @@
         }
     }
     // A record already taken by an earlier read answers the default too, without a call.
-    if (!def.empty() || (d.DataType != Tag::String && d.Tag() == Tag::Null)) return def;
+    if (!def.empty() || d.Tag() == Tag::Null) return def;
     spare = ReadStringFromRecord(d, def);
     return spare;
 }
