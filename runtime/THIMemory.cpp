@@ -35,6 +35,10 @@ void THIMemory::doValue(TData& d, uint16_t) {
 void THIMemory::doClear(TData& d, uint16_t) {
     StoredValue = Default;
     ForwardCopy(d, onData, StoredValue);
+    // The builders clear their memories after every row and mostly nobody listens: the
+    // dispatcher's loop would only take the flag off again, so it is taken off here and the
+    // loop's call is saved.
+    if (!onData.Method) d.DataType &= ~ForwardFlag;
 }
 
 // D := the stored value, its string last: letting go of d's old string is then the copy's
