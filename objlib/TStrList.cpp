@@ -41,7 +41,7 @@ void ForEachLine(std::string_view text, Visit visit) {
 }  // namespace
 
 int TStrList::Add(const Bytes& s) {
-    // Appended at the back, the cheapest place for a deque; the writers add every line so.
+    // Appended at the back, the cheapest place; the writers add every line so.
     const int index = Count();
     const std::string_view text = UpToNul(s.view());
     // Most lines fit the fill block: they are copied here, without Store's call.
@@ -68,7 +68,7 @@ LineStore::Line TStrList::Store(std::string_view s) {
 void TStrList::Insert(int index, const Bytes& s) {
     if (index < 0 || index > Count()) return;
     const LineStore::Line line = Store(UpToNul(s.view()));  // may compact: lines_ is replaced
-    lines_.insert(lines_.begin() + index, line);
+    lines_.Insert(index, line);
     ++count_;
     LinesInserted(index, 1);
 }
@@ -92,14 +92,14 @@ void TStrList::Delete(int index) {
     if (index < 0 || index >= Count()) return;
     liveBytes_ -= lines_[index].length;
     deadBytes_ += lines_[index].length + 2;
-    lines_.erase(lines_.begin() + index);
+    lines_.Erase(index);
     --count_;
     CompactIfWasteful();
     LineDeleted(index);
 }
 
 void TStrList::Clear() {
-    std::deque<LineStore::Line>().swap(lines_);
+    lines_.Clear();
     count_ = 0;
     store_.Clear();
     liveBytes_ = deadBytes_ = 0;
@@ -108,8 +108,9 @@ void TStrList::Clear() {
 
 void TStrList::Compact() {
     LineStore store;
-    std::deque<LineStore::Line> lines;
-    for (const LineStore::Line& line : lines_) {
+    LineList lines;
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        const LineStore::Line line = lines_[i];
         if (!store.HasRoom(line.length + 2)) throw std::bad_alloc();
         lines.push_back(store.Copy(store_.View(line)));
     }
@@ -129,7 +130,8 @@ bool TStrList::ForEachPiece(Piece piece) const {
     // A run of lines lying one after another, each followed by CR LF, is one piece.
     const char* runStart = nullptr;
     const char* runEnd = nullptr;
-    for (const LineStore::Line& line : lines_) {
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        const LineStore::Line line = lines_[i];
         const char* data = store_.Data(line);
         if (data != runEnd) {
             if (runStart != runEnd && !piece(std::string_view(runStart, runEnd - runStart))) return false;
@@ -176,13 +178,11 @@ void TStrList::SetText(const Bytes& s, bool append) {
     // Lines are counted from their block's start until the block is stored.
     auto storeBlock = [&](size_t end) {
         const uint32_t base = store_.Take(whole ? text : Bytes(text.view().substr(blockStart, end - blockStart)));
-        // Walked with an iterator: indexing a deque works out the block of every line anew.
-        for (auto line = lines_.begin() + blockFirstLine; line != lines_.end(); ++line) line->start += base;
+        for (size_t i = blockFirstLine; i < lines_.size(); ++i) lines_[i].start += base;
         blockStart = end;
         blockFirstLine = lines_.size();
     };
     ForEachLine(text.view(), [&](size_t start, size_t length) {
-        // The list's size, worked out from a deque's blocks, is asked only when the block is full.
         if (!whole && start + length + 2 - blockStart > LineStore::kBlockSize && lines_.size() > blockFirstLine)
             storeBlock(start);
         lines_.push_back(LineStore::Line{static_cast<uint32_t>(start - blockStart), static_cast<uint32_t>(length)});

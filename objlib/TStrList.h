@@ -1,11 +1,11 @@
 // TStrList: a list of text lines that can be read and written as one CR LF text and as a file.
 #pragma once
 
-#include <deque>
 #include <iosfwd>
 #include <string_view>
 #include <vector>
 
+#include "objlib/LineList.h"
 #include "objlib/LineStore.h"
 #include "objlib/TObj.h"
 #include "runtime/Bytes.h"
@@ -75,10 +75,9 @@ private:
     void Compact();
     void CompactIfWasteful();
 
-    // A deque grows block by block: no second array while a long list grows.
-    std::deque<LineStore::Line> lines_;
-    // lines_.size(), kept: a deque works its size out from its blocks, and every line added or
-    // read asks it.
+    // Grows chunk by chunk: no second array while a long list grows.
+    LineList lines_;
+    // lines_.size() as an int, kept for the index checks of every line added or read.
     int count_ = 0;
     LineStore store_;
     uint64_t liveBytes_ = 0;  // the lines' bytes

@@ -1,5 +1,7 @@
 #include "runtime/THIMemory.h"
 
+#include <utility>
+
 #include "runtime/ForwardOrEnd.h"
 
 namespace {
@@ -33,8 +35,19 @@ void THIMemory::doValue(TData& d, uint16_t) {
 }
 
 void THIMemory::doClear(TData& d, uint16_t) {
-    StoredValue = Default;
-    ForwardCopy(d, onData, StoredValue);
+    // StoredValue := Default, then ForwardCopy(d, onData, StoredValue), with the old strings
+    // swapped out and let go last, when nothing else is left to do.
+    Bytes oldStored = Default.StrValue;
+    Bytes oldPassed = Default.StrValue;
+    CopyAllButString(StoredValue, Default);
+    std::swap(StoredValue.StrValue, oldStored);
+    CopyAllButString(d, Default);
+    std::swap(d.StrValue, oldPassed);
+    AddForwardFlag(d, onData);
+    // The builders clear their memories after every row and mostly nobody listens: the
+    // dispatcher's loop would only take the flag off again, so it is taken off here and the
+    // loop's call is saved.
+    if (!onData.Method) d.DataType &= ~ForwardFlag;
 }
 
 // D := the stored value, its string last: letting go of d's old string is then the copy's

@@ -1,5 +1,7 @@
 #include "components/text/THIStrList.h"
 
+#include <utility>
+
 #include "objlib/FileSystem.h"
 
 void THIStrList::doAdd(TData& d, uint16_t) {
@@ -41,8 +43,14 @@ bool THIStrList::ArrayGetLine(void* self, TData& index, TData& item) {
     const TStrList& lines = static_cast<THIStrList*>(self)->lines_;
     // An enumerator asks with an Integer for every line: taken without ToIndex's call.
     const int32_t i = index.Tag() == Tag::Integer ? index.IntValue : ToIndex(index);
-    if (i < 0 || i >= lines.Count()) return false;
-    SetString(item, lines.GetInRange(i));
+    // Both ends in one unsigned comparison: a negative index wraps above any count.
+    if (static_cast<uint32_t>(i) >= static_cast<uint32_t>(lines.Count())) return false;
+    // The line is swapped in and item's old string let go last: nothing stays live across
+    // that release, so the common path saves no registers.
+    Bytes line = lines.GetInRange(i);
+    item.DataType = Tag::String;
+    std::swap(item.StrValue, line);
+    CutLinks(item);
     return true;
 }
 
