@@ -27,8 +27,6 @@ namespace byte_scan {
 inline constexpr size_t kShortSpan = 128;
 // The width of one read; a shorter span is read in narrower pieces.
 inline constexpr size_t kChunk = 16;
-// How far past the first of two bytes the search for the other may go in a long span.
-inline constexpr size_t kWindow = 4096;
 
 // The first a (or b, when kEither) in [at, end) read byte by byte, or nullptr.
 template <bool kEither>
@@ -115,11 +113,11 @@ inline const char* ScanShort(const char*& begin, const char* end, char a, char b
 // The first byte equal to a or to b in [begin, end), or end when there is none; in line too.
 [[gnu::always_inline]] inline const char* FindEitherByte(const char* begin, const char* end, char a, char b) {
     if (const char* found = byte_scan::ScanShort<true>(begin, end, a, b)) return found;
-    // The rest of a long span, a window at a time: a byte that never comes (the CR of a text
-    // whose lines end in LF alone) is looked for only as far as the window that holds the other,
-    // not to the end of a whole text again for every line.
-    while (begin != end) {
-        const char* windowEnd = end - begin > static_cast<ptrdiff_t>(byte_scan::kWindow) ? begin + byte_scan::kWindow : end;
+    // The rest of a long span, a window at a time, each twice as wide as the last: a byte that
+    // never comes (the CR of a text whose lines end in LF alone) is looked for about as far as
+    // the other lies, not to the end of a whole text again for every line.
+    for (size_t window = byte_scan::kShortSpan; begin != end; window *= 2) {
+        const char* windowEnd = static_cast<size_t>(end - begin) > window ? begin + window : end;
         const void* foundA = std::memchr(begin, a, static_cast<size_t>(windowEnd - begin));
         const char* bound = foundA ? static_cast<const char*>(foundA) : windowEnd;
         const void* foundB = std::memchr(begin, b, static_cast<size_t>(bound - begin));

@@ -84,12 +84,13 @@ TEST(ByteScanTest, AgreesWithAPlainSearchAtEveryOffset) {
 // two is found wherever it lies, also when the other comes sooner or later in another window,
 // or never (a text whose lines end in LF alone holds no CR).
 TEST(ByteScanTest, FindsTheFirstOfTwoBytesAcrossWindows) {
-    const size_t length = 3 * byte_scan::kWindow + 100;
-    const size_t places[] = {byte_scan::kShortSpan + 1, byte_scan::kWindow - 1, byte_scan::kWindow,
-                             byte_scan::kWindow + byte_scan::kShortSpan, 2 * byte_scan::kWindow + 7, length - 1};
+    // The windows after the first kShortSpan bytes end at 2, 4, 8, 16... times kShortSpan.
+    const size_t span = byte_scan::kShortSpan;
+    const size_t length = 40 * span + 5;
+    const size_t places[] = {span + 1, 2 * span - 1, 2 * span, 4 * span + 3, 8 * span - 1, 20 * span, length - 1};
     const size_t none = length;
     for (size_t lf : places) {
-        for (size_t cr : {none, lf / 2, lf + 1, lf + byte_scan::kWindow}) {
+        for (size_t cr : {none, lf / 2, lf + 1, lf + 5 * span}) {
             std::string text(length, 'x');
             text[lf] = '\n';
             if (cr < length) text[cr] = '\r';
