@@ -68,7 +68,7 @@ LineStore::Line TStrList::Store(std::string_view s) {
 void TStrList::Insert(int index, const Bytes& s) {
     if (index < 0 || index > Count()) return;
     const LineStore::Line line = Store(UpToNul(s.view()));  // may compact: lines_ is replaced
-    lines_.Insert(index, line);
+    lines_.insert(index, line);
     ++count_;
     LinesInserted(index, 1);
 }
@@ -92,14 +92,14 @@ void TStrList::Delete(int index) {
     if (index < 0 || index >= Count()) return;
     liveBytes_ -= lines_[index].length;
     deadBytes_ += lines_[index].length + 2;
-    lines_.Erase(index);
+    lines_.erase(index);
     --count_;
     CompactIfWasteful();
     LineDeleted(index);
 }
 
 void TStrList::Clear() {
-    lines_.Clear();
+    lines_.clear();
     count_ = 0;
     store_.Clear();
     liveBytes_ = deadBytes_ = 0;
@@ -108,7 +108,7 @@ void TStrList::Clear() {
 
 void TStrList::Compact() {
     LineStore store;
-    LineList lines;
+    BlockList<LineStore::Line> lines;
     for (size_t i = 0; i < lines_.size(); ++i) {
         const LineStore::Line line = lines_[i];
         if (!store.HasRoom(line.length + 2)) throw std::bad_alloc();

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "objlib/LineList.h"
+#include "objlib/BlockList.h"
 #include "objlib/LineStore.h"
 #include "objlib/TObj.h"
 #include "runtime/Bytes.h"
@@ -76,7 +76,7 @@ private:
     void CompactIfWasteful();
 
     // Grows chunk by chunk: no second array while a long list grows.
-    LineList lines_;
+    BlockList<LineStore::Line> lines_;
     // lines_.size() as an int, kept for the index checks of every line added or read.
     int count_ = 0;
     LineStore store_;

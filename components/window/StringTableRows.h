@@ -22,7 +22,7 @@
 #include <string_view>
 #include <vector>
 
-#include "components/window/StringTableRowBlocks.h"
+#include "objlib/BlockList.h"
 #include "objlib/LineStore.h"
 #include "runtime/Data.h"
 
@@ -193,7 +193,7 @@ private:
     static void ArrayAddItem(void* self, TData& item);
 
     std::vector<Bytes> columns_;
-    StringTableRowBlocks<Row> rows_;
+    BlockList<Row> rows_;
     LineStore texts_;  // the rows' texts, back to back
     uint64_t liveTextBytes_ = 0;
     uint64_t deadTextBytes_ = 0;  // of rewritten and deleted rows, still in texts_

@@ -1,23 +1,39 @@
-// StringTableRowBlocks: the rows of a string table, in blocks of a fixed power-of-two size.
+// BlockList: a sequence of items (a string table's rows, a string list's lines) in blocks of a
+// fixed power-of-two size.
 //
-// A walk over the table asks for every row by its index, so finding row i is one add, one
-// shift and one mask, with the count kept as a plain number. As a deque does, the store grows
-// block by block (a large table never needs one huge buffer, nor a second one while it grows),
-// takes a row in or out at either end without moving the others, and for one in the middle
-// moves the rows on the shorter side.
+// A walk asks for every item by its index, so finding item i is one add, one shift and one
+// mask, with the count kept as a plain number. As a deque does, the list grows block by block
+// (a large one never needs one huge buffer, nor a second one while it grows), takes an item in
+// or out at either end without moving the others, and for one in the middle moves the items on
+// the shorter side.
 #pragma once
 
 #include <cstddef>
 #include <memory>
+#include <utility>
 #include <vector>
 
 template <class Row>
-class StringTableRowBlocks {
+class BlockList {
 public:
-    StringTableRowBlocks() = default;
-    // The tail is a pointer into the blocks: a store is neither copied nor moved.
-    StringTableRowBlocks(const StringTableRowBlocks&) = delete;
-    StringTableRowBlocks& operator=(const StringTableRowBlocks&) = delete;
+    BlockList() = default;
+    // The tail points into the blocks: a list is not copied, and one moved takes its blocks,
+    // which stay where they are, leaving the other empty.
+    BlockList(const BlockList&) = delete;
+    BlockList& operator=(const BlockList&) = delete;
+    BlockList(BlockList&& other) noexcept { *this = std::move(other); }
+    BlockList& operator=(BlockList&& other) noexcept {
+        if (this == &other) return *this;
+        blocks_ = std::move(other.blocks_);
+        head_ = other.head_;
+        size_ = other.size_;
+        tail_ = other.tail_;
+        tailBlockEnd_ = other.tailBlockEnd_;
+        other.blocks_.clear();
+        other.head_ = other.size_ = 0;
+        other.tail_ = other.tailBlockEnd_ = nullptr;
+        return *this;
+    }
 
     size_t size() const { return size_; }
     bool empty() const { return size_ == 0; }
