@@ -43,11 +43,8 @@ void THIMemory::doClear(TData& d, uint16_t) {
     std::swap(StoredValue.StrValue, oldStored);
     CopyAllButString(d, Default);
     std::swap(d.StrValue, oldPassed);
-    AddForwardFlag(d, onData);
-    // The builders clear their memories after every row and mostly nobody listens: the
-    // dispatcher's loop would only take the flag off again, so it is taken off here and the
-    // loop's call is saved.
-    if (!onData.Method) d.DataType &= ~ForwardFlag;
+    // The builders clear their memories after every row and mostly nobody listens.
+    ForwardDataOrEnd(d, onData);
 }
 
 // D := the stored value, its string last: letting go of d's old string is then the copy's
